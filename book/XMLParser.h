@@ -1,0 +1,125 @@
+// The program's own small read-only XML parser. It works on the bytes of a UTF-8 text and builds
+// a tree of TXMLNode under a TXMLDoc; the first error raises EXMLException with a fixed message
+// and leaves the document empty. Book files open or fail exactly by its rules.
+#pragma once
+
+#include <QByteArray>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace quibel {
+
+class EXMLException : public std::runtime_error {
+public:
+    explicit EXMLException(const QByteArray& message) : std::runtime_error(message.toStdString()) {}
+    QByteArray message() const { return QByteArray(what()); }
+};
+
+// Raised by Items(i) for an index outside the list.
+class EListIndexError : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+struct TXMLDeclaration {
+    QByteArray Version;
+    QByteArray Encoding;
+    QByteArray Standalone;
+    void clear() {
+        Version.clear();
+        Encoding.clear();
+        Standalone.clear();
+    }
+};
+
+struct TXMLAttribute {
+    TXMLAttribute(QByteArray name, QByteArray value) : Name(std::move(name)), Value(std::move(value)) {}
+    QByteArray Name;
+    QByteArray Value;
+};
+
+class TXMLAttributes {
+public:
+    int Count() const { return int(items_.size()); }
+    TXMLAttribute* Items(int i) const;
+    // Takes ownership. Raises "Attribute's name is empty." or "Attribute %s already used.".
+    void Add(std::unique_ptr<TXMLAttribute> attribute);
+    void Delete(int i);
+    void Clear();
+
+private:
+    std::vector<std::unique_ptr<TXMLAttribute>> items_;
+};
+
+enum class TXMLNodeType : unsigned char { ntElement = 0, ntComment = 1, ntText = 2, ntCData = 3, ntPI = 4 };
+
+class TXMLNode;
+
+class TXMLNodes {
+public:
+    explicit TXMLNodes(TXMLNode* owner = nullptr) : Owner(owner) {}
+    ~TXMLNodes();
+    TXMLNodes(const TXMLNodes&) = delete;
+    TXMLNodes& operator=(const TXMLNodes&) = delete;
+
+    int Count() const { return int(items_.size()); }
+    TXMLNode* Items(int i) const; // raises EListIndexError outside 0..Count-1
+    TXMLNode* Add(std::unique_ptr<TXMLNode> node);
+    void Delete(int i); // outside the list: nothing
+    void Clear();       // last first
+
+    TXMLNode* const Owner; // the element whose children these are; null for the top level
+
+private:
+    std::vector<std::unique_ptr<TXMLNode>> items_;
+};
+
+class TXMLNode {
+public:
+    explicit TXMLNode(TXMLNodeType kind);
+    ~TXMLNode();
+    TXMLNode(const TXMLNode&) = delete;
+    TXMLNode& operator=(const TXMLNode&) = delete;
+
+    std::unique_ptr<TXMLAttributes> Attributes; // elements only
+    std::unique_ptr<TXMLNodes> Nodes;           // elements only
+    QByteArray Name;
+    TXMLNodeType NodeType;
+    QByteArray Value;
+    TXMLNodes* ParentList = nullptr;
+
+    TXMLNode* AddChild(TXMLNodeType kind);
+    TXMLNode* GetChild(int i) const; // null outside 0..ChildCount-1
+    int ChildCount() const;
+    bool HasAttributes() const;
+    void SetName(const QByteArray& text);
+    void SetValue(const QByteArray& text);
+};
+
+class TXMLDoc {
+public:
+    TXMLDoc();
+    ~TXMLDoc();
+    TXMLDoc(const TXMLDoc&) = delete;
+    TXMLDoc& operator=(const TXMLDoc&) = delete;
+
+    void Clear();
+    // Parses the text unless it equals the text of the last successful parse.
+    // Raises EXMLException; the document is then empty.
+    void SetXML(const QByteArray& text);
+
+    TXMLDeclaration Declaration;
+    TXMLNodes Nodes;
+
+    // Nesting deeper than this raises EXMLException instead of exhausting the stack.
+    static constexpr int maxDepth = 256;
+
+private:
+    QByteArray text_;
+    bool hasText_ = false;
+    class Parser;
+    friend class Parser;
+};
+
+} // namespace quibel

@@ -1,0 +1,77 @@
+// Shared text and file-name routines used by the book file code, the editors and publishing,
+// plus the small helpers every file format here relies on: lines with CR LF, strict and lenient
+// integers, and paths that accept "\" and "/".
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+namespace quibel {
+
+// The run-time's conversion error: a text that should be a number is not one.
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Extension lists of the four resource kinds, in lookup order (also the resource panel's masks).
+extern const QString extensionsimaxe; // 1 picture
+extern const QString extensionsson;   // 2 sound
+extern const QString extensionsvideo; // 3 video
+extern const QString extensionstexto; // 4 text
+
+// The path delimiter of the model.
+extern const QString separador;
+
+QString substituir(const QString& texto, const QString& vello, const QString& novo);
+QByteArray substituir(const QByteArray& texto, const QByteArray& vello, const QByteArray& novo);
+QString codificalibro(const QString& texto);
+QString descodificalibro(const QString& texto);
+
+// Colour value as the toolkit keeps it: red in the low byte, green, blue; top byte 0.
+using TColor = quint32;
+QString corahex(TColor cor);
+TColor hexacor(const QString& texto); // raises EConvertError
+QColor colorDe(TColor cor);           // for painting
+TColor deColor(const QColor& cor);
+
+int tipoarquivo(const QString& nome);
+bool esrecurso(const QString& nome);
+
+QString rutarelativa(const QString& arquivolibro, const QString& recurso);
+QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa);
+QString senextension(const QString& nome);
+void borrararquivo(const QString& ruta);
+QString encher(const QString& texto, QChar caracter, int conta);
+
+// --- paths ---------------------------------------------------------------------------------
+// The part after the last "\" or "/".
+QString nomearquivo(const QString& ruta);
+// Everything before the last "\" or "/" (without it); empty when there is none.
+QString cartafol(const QString& ruta);
+// "\" turned into "/", for paths read from files.
+QString rutanativa(const QString& ruta);
+// Appends "/" when the folder is not empty and does not end in a delimiter.
+QString condelimitador(const QString& cartafol);
+
+// --- numbers -------------------------------------------------------------------------------
+// Whole decimal number with an optional sign and surrounding blanks; raises EConvertError.
+int enteiro(const QString& texto);
+// The same, or the default when the text is not a whole number.
+int enteiro(const QString& texto, int defecto);
+
+// --- files as lines ------------------------------------------------------------------------
+// Splits at CR, LF or CR LF; a final break adds no line; bytes kept as they are.
+QList<QByteArray> partirlinas(const QByteArray& datos);
+// Reads a file as lines; false when it cannot be read.
+bool lerlinas(const QString& ruta, QList<QByteArray>& linas);
+// Writes every line followed by CR LF in one atomic save; false when the save fails
+// (the previous file then stays as it was).
+bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas);
+bool gardarlinas(const QString& ruta, const QStringList& linas); // lines as UTF-8
+
+} // namespace quibel

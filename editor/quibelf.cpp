@@ -1,0 +1,17 @@
+#include "editor/quibelf.h"
+
+#include <QDir>
+
+namespace quibel {
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quibel"));
+    resize(1024, 700);
+    libro.paxinaactual = 0;
+    libro.numpaxinas = 1;
+    libro.carpetalibro = QDir::currentPath();
+    libro.carpetarecursos = libro.carpetalibro;
+}
+
+} // namespace quibel

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quibel, builds it, then either starts the program or runs every
+# test. Usage: scripts/setup.sh run | test
+set -euo pipefail
+
+mode=${1:-}
+case "$mode" in
+  run|test) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libzip-dev libsdl2-mixer-dev libgraphicsmagick++1-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build="$top/build"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" --parallel "$(nproc)"
+
+if [ "$mode" = test ]; then
+  export QT_QPA_PLATFORM=offscreen
+  ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 300
+else
+  sample=$(ls "$top"/examples/*.zube 2>/dev/null | head -n 1 || true)
+  exec "$build/quibel" ${sample:+"$sample"}
+fi
