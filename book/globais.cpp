@@ -6,8 +6,7 @@
 namespace quibel {
 
 int Book::checkedRow(int fila) {
-    if (!filavalida(fila))
-        throw std::out_of_range("page row " + std::to_string(fila) + " outside 1..105");
+    if (!filavalida(fila)) throw std::out_of_range("page row " + std::to_string(fila) + " outside 1..105");
     return fila;
 }
 
@@ -19,8 +18,7 @@ int Book::checkedText(int indice) {
 
 void Book::inicializar() {
     const auto controis = [this](PasoReinicio paso) {
-        if (reiniciarcontroles)
-            reiniciarcontroles(paso);
+        if (reiniciarcontroles) reiniciarcontroles(paso);
     };
 
     numpaxinas = 0;

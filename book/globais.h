@@ -64,16 +64,16 @@ public:
     // Book properties edited on the book-properties, menu and export sheets. Named after the
     // controls bound to them; a check box is a bool.
     QString txttitulo, txtlibro, txtsub, txtautor, txtiden, txtlicencia, txtag, txcaracter, txtenlacefinal;
-    QString tipolibro;                    // book mode
-    QStringList adxuntos;                 // attachments, full paths
-    QString txtdirrec;                    // resource folder name
-    QString axuda;                        // help file name or address as shown
-    QString txtben, txtmal;               // right and wrong messages
-    QString benson, malson;               // their sound file names
-    QString soncontinuo;                  // background sound file name
-    QString txtlogo, txtimaxe, nomimbarra; // logo, background and bar picture names
-    QString skin1, skin2;                 // skin file names
-    QString saltologo;                    // link of the logo
+    QString tipolibro;                      // book mode
+    QStringList adxuntos;                   // attachments, full paths
+    QString txtdirrec;                      // resource folder name
+    QString axuda;                          // help file name or address as shown
+    QString txtben, txtmal;                 // right and wrong messages
+    QString benson, malson;                 // their sound file names
+    QString soncontinuo;                    // background sound file name
+    QString txtlogo, txtimaxe, nomimbarra;  // logo, background and bar picture names
+    QString skin1, skin2;                   // skin file names
+    QString saltologo;                      // link of the logo
     QString sonvol = QStringLiteral("100"); // background sound volume
     QString trpf = QStringLiteral("100");   // background picture opacity
     QString fondox = QStringLiteral("0"), fondoy = QStringLiteral("0"); // its position
@@ -97,6 +97,11 @@ public:
 
     // Folders.
     QString carpetaprograma, carpetacfg, carpetalibro, carpetarecursos, carpetalectura, carpetatemporal;
+
+    // Left by the book reader: the prefix it put before the file values of the last book read, and
+    // the store name when that book named its resource folder by a plain name (the export sheet
+    // proposes it).
+    QString recursoslectura, nomealmacen;
 
     // The widget half of the reset (views, picture slots, colour panels, page selector), filled in
     // by the main window. Runs where the reset reaches those controls; its argument says which

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -19,10 +19,14 @@ public:
 };
 
 // Extension lists of the four resource kinds, in lookup order (also the resource panel's masks).
+// The sound list names both ".acc" (as older books do) and ".aac".
 extern const QString extensionsimaxe; // 1 picture
 extern const QString extensionsson;   // 2 sound
 extern const QString extensionsvideo; // 3 video
 extern const QString extensionstexto; // 4 text
+
+// The entries of an extension list as name filters for QDir ("*.jpg", "*.jpeg", ...).
+QStringList mascaras(const QString& lista);
 
 // The path delimiter of the model.
 extern const QString separador;
@@ -39,10 +43,21 @@ TColor hexacor(const QString& texto); // raises EConvertError
 QColor colorDe(TColor cor);           // for painting
 TColor deColor(const QColor& cor);
 
+// Resource kind from the extension: 1 picture, 2 sound, 3 video, 4 text, 0 other. The lower-cased
+// extension must equal one entry of a list.
 int tipoarquivo(const QString& nome);
 bool esrecurso(const QString& nome);
 
+// Resource path relative to the book file's folder, in the form book files hold ("res\pic.jpg",
+// "..\book\pic.jpg"). Folder names are compared case-sensitively. A resource in the file-system
+// root has no folder to be relative to: its absolute path is written ("\pic.jpg").
 QString rutarelativa(const QString& arquivolibro, const QString& recurso);
+// Full native path of a name read from a book file ("\" or "/" delimiters). A leading "/" is
+// absolute, a leading "\" relative to the root; a name with a drive letter ("C:\...") comes from
+// another system and is never found as it stands. When no file is at the candidate path, a file
+// in the same folder whose name differs only in letter case is taken; else the fallback folder
+// plus the file name (again preferring a case-insensitive match there when the exact one is
+// missing).
 QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa);
 QString senextension(const QString& nome);
 void borrararquivo(const QString& ruta);
@@ -59,7 +74,9 @@ QString rutanativa(const QString& ruta);
 QString condelimitador(const QString& cartafol);
 
 // --- numbers -------------------------------------------------------------------------------
-// Whole decimal number with an optional sign and surrounding blanks; raises EConvertError.
+// Whole decimal number in the int range: blanks (spaces, tabs, line breaks) before and after are
+// accepted, then an optional "+" or "-" and at least one digit 0-9, nothing else (no blank
+// between sign and digits, no hexadecimal); raises EConvertError.
 int enteiro(const QString& texto);
 // The same, or the default when the text is not a whole number.
 int enteiro(const QString& texto, int defecto);

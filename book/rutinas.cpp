@@ -1,0 +1,353 @@
+#include "book/rutinas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace quibel {
+
+const QString extensionsimaxe = QStringLiteral("*.jpg;*.jpeg;*.gif;*.png");
+const QString extensionsson = QStringLiteral("*.mp3;*.acc;*.aac;*.ogg");
+const QString extensionsvideo = QStringLiteral("*.mp4;*.webm");
+const QString extensionstexto = QStringLiteral("*.txt;*.htm;*.html");
+
+const QString separador = QStringLiteral("/");
+
+namespace {
+
+bool esdelimitador(QChar c) {
+    return c == u'/' || c == u'\\';
+}
+
+int ultimodelimitador(const QString& ruta) {
+    return std::max(ruta.lastIndexOf(u'/'), ruta.lastIndexOf(u'\\'));
+}
+
+// "C:" at the start: a path from a system with drive letters.
+bool tenunidade(const QString& ruta) {
+    return ruta.size() >= 2 && ruta[1] == u':' && ruta[0].isLetter() && ruta[0].unicode() < 128;
+}
+
+EConvertError errorconversion(const QString& texto, const char* que) {
+    return EConvertError(
+        QStringLiteral("'%1' is not a valid %2").arg(texto, QLatin1String(que)).toStdString());
+}
+
+// A path as drive ("C:" or empty) and its components, "." and ".." resolved. A relative path is
+// taken from the current directory first.
+struct Partes {
+    QString unidade;
+    QStringList componentes;
+};
+
+Partes partir(const QString& ruta) {
+    Partes p;
+    QString r = rutanativa(ruta);
+    if (tenunidade(r)) {
+        p.unidade = r.left(2).toUpper();
+        r = QStringLiteral("/") + r.mid(2);
+    } else if (!r.startsWith(u'/')) {
+        r = QDir::current().absoluteFilePath(r);
+    }
+    p.componentes = QDir::cleanPath(r).split(u'/', Qt::SkipEmptyParts);
+    return p;
+}
+
+// A regular file (or a link to one) in carpeta whose name equals nome ignoring letter case; empty
+// when there is none. Several matches: the first in name order, so the choice is repeatable.
+QString buscarsencaixa(const QDir& carpeta, const QString& nome) {
+    if (nome.isEmpty()) return {};
+    const QStringList entradas = carpeta.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& e : entradas)
+        if (e.compare(nome, Qt::CaseInsensitive) == 0) return carpeta.filePath(e);
+    return {};
+}
+
+// The file at ruta, or one in the same folder whose name differs only in letter case.
+QString existente(const QString& ruta) {
+    const QFileInfo info(ruta);
+    if (info.isFile()) return ruta;
+    return buscarsencaixa(info.dir(), info.fileName());
+}
+
+int valorbase64(char16_t c) {
+    if (c >= u'A' && c <= u'Z') return c - u'A';
+    if (c >= u'a' && c <= u'z') return c - u'a' + 26;
+    if (c >= u'0' && c <= u'9') return c - u'0' + 52;
+    if (c == u'+') return 62;
+    if (c == u'/') return 63;
+    return -1;
+}
+
+} // namespace
+
+QStringList mascaras(const QString& lista) {
+    return lista.split(u';', Qt::SkipEmptyParts);
+}
+
+QString substituir(const QString& texto, const QString& vello, const QString& novo) {
+    if (vello.isEmpty()) return texto;
+    QString r = texto;
+    return r.replace(vello, novo, Qt::CaseSensitive);
+}
+
+QByteArray substituir(const QByteArray& texto, const QByteArray& vello, const QByteArray& novo) {
+    if (vello.isEmpty()) return texto;
+    QByteArray r = texto;
+    return r.replace(vello, novo);
+}
+
+QString codificalibro(const QString& texto) {
+    return QStringLiteral("[*]") + QString::fromLatin1(texto.toUtf8().toBase64());
+}
+
+QString descodificalibro(const QString& texto) {
+    // Tolerant decoding: anything outside the alphabet (line breaks, blanks, "=") is skipped and
+    // a final incomplete group gives the whole bytes it holds.
+    QByteArray bytes;
+    bytes.reserve(texto.size() * 3 / 4);
+    quint32 acumulado = 0;
+    int bits = 0;
+    for (qsizetype i = 3; i < texto.size(); ++i) {
+        const int v = valorbase64(texto[i].unicode());
+        if (v < 0) continue;
+        acumulado = (acumulado << 6) | quint32(v);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            bytes.append(char((acumulado >> bits) & 0xFF));
+        }
+    }
+    return QString::fromUtf8(bytes);
+}
+
+QString corahex(TColor cor) {
+    return QStringLiteral("%1%2%3")
+        .arg(cor & 0xFF, 2, 16, QChar(u'0'))
+        .arg((cor >> 8) & 0xFF, 2, 16, QChar(u'0'))
+        .arg((cor >> 16) & 0xFF, 2, 16, QChar(u'0'))
+        .toUpper();
+}
+
+TColor hexacor(const QString& texto) {
+    const QString cifras = texto.startsWith(u'#') ? texto.mid(1) : texto;
+    if (cifras.isEmpty() || cifras.size() > 8) throw errorconversion(texto, "hexadecimal colour");
+    quint32 v = 0;
+    for (QChar c : cifras) {
+        const char16_t u = c.unicode();
+        int valor;
+        if (u >= u'0' && u <= u'9')
+            valor = u - u'0';
+        else if (u >= u'a' && u <= u'f')
+            valor = u - u'a' + 10;
+        else if (u >= u'A' && u <= u'F')
+            valor = u - u'A' + 10;
+        else
+            throw errorconversion(texto, "hexadecimal colour");
+        v = (v << 4) | quint32(valor);
+    }
+    return ((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16);
+}
+
+QColor colorDe(TColor cor) {
+    return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF);
+}
+
+TColor deColor(const QColor& cor) {
+    return TColor(cor.red()) | (TColor(cor.green()) << 8) | (TColor(cor.blue()) << 16);
+}
+
+int tipoarquivo(const QString& nome) {
+    const int punto = nome.lastIndexOf(u'.');
+    if (punto < 0 || punto < ultimodelimitador(nome)) return 0;
+    const QString extension = nome.mid(punto).toLower();
+    if (extension.size() < 2) return 0;
+    const QString mascara = QStringLiteral("*") + extension;
+    const QString* listas[] = {&extensionsimaxe, &extensionsson, &extensionsvideo, &extensionstexto};
+    for (int k = 0; k < 4; ++k)
+        if (mascaras(*listas[k]).contains(mascara)) return k + 1;
+    return 0;
+}
+
+bool esrecurso(const QString& nome) {
+    return tipoarquivo(nome) != 0;
+}
+
+QString rutarelativa(const QString& arquivolibro, const QString& recurso) {
+    if (recurso.isEmpty()) return {};
+    const Partes libro = partir(arquivolibro);
+    const Partes rec = partir(recurso);
+    if (rec.componentes.isEmpty()) return recurso;
+    const QString nome = rec.componentes.last();
+    const QStringList f = rec.componentes.mid(0, rec.componentes.size() - 1);
+    const QStringList cartafollibro = libro.componentes.mid(0, libro.componentes.size() - 1);
+
+    // Another drive, or a resource in the root (no folder name to step into): absolute path.
+    if (rec.unidade != libro.unidade || f.isEmpty()) {
+        QString r = rec.unidade + QStringLiteral("\\");
+        for (const QString& c : f)
+            r += c + QStringLiteral("\\");
+        return r + nome;
+    }
+
+    const QStringList contedor = f.mid(0, f.size() - 1);
+    qsizetype comuns = 0;
+    while (comuns < cartafollibro.size() && comuns < contedor.size() &&
+           cartafollibro[comuns] == contedor[comuns])
+        ++comuns;
+    QString r;
+    for (qsizetype i = comuns; i < cartafollibro.size(); ++i)
+        r += QStringLiteral("..\\");
+    for (qsizetype i = comuns; i < contedor.size(); ++i)
+        r += contedor[i] + QStringLiteral("\\");
+    r += f.last();
+    return r + QStringLiteral("\\") + nome;
+}
+
+QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa) {
+    if (nome.isEmpty()) return {};
+
+    // A drive letter or a network name belongs to another system: there is no candidate here.
+    const bool allea = tenunidade(nome) || nome.startsWith(QStringLiteral("\\\\"));
+    if (!allea) {
+        QString candidato;
+        if (esdelimitador(nome[0]))
+            candidato = QStringLiteral("/") + nome.mid(1); // root of the base (no drives here)
+        else if (base.isEmpty())
+            candidato = nome;
+        else
+            candidato = condelimitador(rutanativa(base)) + nome;
+        candidato = QDir::cleanPath(rutanativa(candidato));
+        const QString atopado = existente(candidato);
+        if (!atopado.isEmpty()) return atopado;
+    }
+
+    const QString carpeta = rutanativa(alternativa);
+    const QString resultado = condelimitador(carpeta) + nomearquivo(nome);
+    if (!carpeta.isEmpty() && !QFileInfo(resultado).isFile()) {
+        const QString atopado = buscarsencaixa(QDir(carpeta), nomearquivo(nome));
+        if (!atopado.isEmpty()) return atopado;
+    }
+    return resultado;
+}
+
+QString senextension(const QString& nome) {
+    const int punto = nome.lastIndexOf(u'.');
+    if (punto < 0 || punto < ultimodelimitador(nome)) return nome;
+    return nome.left(punto);
+}
+
+void borrararquivo(const QString& ruta) {
+    if (!ruta.isEmpty() && QFileInfo(ruta).isFile()) QFile::remove(ruta);
+}
+
+QString encher(const QString& texto, QChar caracter, int conta) {
+    if (conta <= 0) return texto;
+    return texto + QString(conta, caracter);
+}
+
+QString nomearquivo(const QString& ruta) {
+    return ruta.mid(ultimodelimitador(ruta) + 1);
+}
+
+QString cartafol(const QString& ruta) {
+    const int d = ultimodelimitador(ruta);
+    return d < 0 ? QString() : ruta.left(d);
+}
+
+QString rutanativa(const QString& ruta) {
+    QString r = ruta;
+    return r.replace(u'\\', u'/');
+}
+
+QString condelimitador(const QString& cartafol) {
+    if (cartafol.isEmpty() || esdelimitador(cartafol.back())) return cartafol;
+    return cartafol + u'/'; // not separador: safe during static initialisation
+}
+
+int enteiro(const QString& texto) {
+    const QString t = texto.trimmed();
+    qsizetype i = 0;
+    bool negativo = false;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) {
+        negativo = t[i] == u'-';
+        ++i;
+    }
+    if (i >= t.size()) throw errorconversion(texto, "whole number");
+    qint64 v = 0;
+    const qint64 limite =
+        negativo ? -qint64(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c < u'0' || c > u'9') throw errorconversion(texto, "whole number");
+        v = v * 10 + (c - u'0');
+        if (v > limite) throw errorconversion(texto, "whole number");
+    }
+    return int(negativo ? -v : v);
+}
+
+int enteiro(const QString& texto, int defecto) {
+    try {
+        return enteiro(texto);
+    } catch (const EConvertError&) {
+        return defecto;
+    }
+}
+
+QList<QByteArray> partirlinas(const QByteArray& datos) {
+    QList<QByteArray> linas;
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i < datos.size(); ++i) {
+        const char c = datos[i];
+        if (c != '\r' && c != '\n') continue;
+        linas.append(datos.mid(inicio, i - inicio));
+        if (c == '\r' && i + 1 < datos.size() && datos[i + 1] == '\n') ++i;
+        inicio = i + 1;
+    }
+    if (inicio < datos.size()) linas.append(datos.mid(inicio));
+    return linas;
+}
+
+bool lerlinas(const QString& ruta, QList<QByteArray>& linas) {
+    linas.clear();
+    if (QFileInfo(ruta).isDir()) return false;
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray datos = f.readAll();
+    if (f.error() != QFileDevice::NoError) return false;
+    linas = partirlinas(datos);
+    return true;
+}
+
+bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas) {
+    QByteArray datos;
+    qsizetype tamano = 0;
+    for (const QByteArray& l : linas)
+        tamano += l.size() + 2;
+    datos.reserve(tamano);
+    for (const QByteArray& l : linas) {
+        datos += l;
+        datos += "\r\n";
+    }
+    QSaveFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(datos) != datos.size()) {
+        f.cancelWriting();
+        f.commit();
+        return false;
+    }
+    return f.commit();
+}
+
+bool gardarlinas(const QString& ruta, const QStringList& linas) {
+    QList<QByteArray> bytes;
+    bytes.reserve(linas.size());
+    for (const QString& l : linas)
+        bytes.append(l.toUtf8());
+    return gardarlinas(ruta, bytes);
+}
+
+} // namespace quibel

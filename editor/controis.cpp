@@ -1,0 +1,119 @@
+#include "editor/controis.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QValidator>
+
+namespace quibel {
+
+LabelledEdit::LabelledEdit(QWidget* parent)
+    : QWidget(parent), etiqueta_(new QLabel(this)), edit_(new QLineEdit(this)) {
+    auto* l = new QHBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    etiqueta_->setTextFormat(Qt::PlainText);
+    etiqueta_->setBuddy(edit_);
+    l->addWidget(etiqueta_);
+    l->addWidget(edit_, 1);
+}
+
+Panel::Panel(QWidget* parent) : QFrame(parent), caption_(new QLabel(this)) {
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    auto* l = new QHBoxLayout(this);
+    l->setContentsMargins(2, 2, 2, 2);
+    caption_->setTextFormat(Qt::PlainText);
+    caption_->setAlignment(Qt::AlignCenter);
+    l->addWidget(caption_);
+    setColor(Qt::white);
+}
+
+void Panel::setColor(const QColor& c) {
+    color_ = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+}
+
+void Panel::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) emit clicked();
+    QFrame::mousePressEvent(e);
+}
+
+namespace {
+
+// Refuses a change that makes the text longer than the limit, but lets a long text shrink. The
+// edit already holds the changed text while it is validated, so the last accepted one is kept.
+class ValidadorLonxitude : public QValidator {
+public:
+    ValidadorLonxitude(QLineEdit* edit, int maximo) : QValidator(edit), maximo_(maximo) {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { anterior_ = t.size(); });
+    }
+    State validate(QString& input, int&) const override {
+        if (input.size() <= maximo_ || input.size() <= anterior_) return Acceptable;
+        return Invalid;
+    }
+
+private:
+    int maximo_;
+    qsizetype anterior_ = 0;
+};
+
+} // namespace
+
+LimitedEdit::LimitedEdit(int maximo, QWidget* parent) : QLineEdit(parent), maximo_(maximo) {
+    setValidator(new ValidadorLonxitude(this, maximo));
+}
+
+void porcheck(QCheckBox* caixa, bool marcada) {
+    const QSignalBlocker b(caixa);
+    caixa->setChecked(marcada);
+}
+
+void RadioGroup::engadir(QRadioButton* boton, int valor) {
+    botons_.append(boton);
+    valores_.append(valor);
+}
+
+int RadioGroup::valor() const {
+    for (int i = 0; i < botons_.size(); ++i)
+        if (botons_[i]->isChecked()) return valores_[i];
+    return -1;
+}
+
+void RadioGroup::porvalor(int valor) {
+    for (int i = 0; i < botons_.size(); ++i) {
+        QRadioButton* b = botons_[i];
+        const QSignalBlocker bloqueo(b);
+        // Auto-exclusive buttons refuse to be unchecked while exclusivity holds.
+        const bool exclusivo = b->autoExclusive();
+        b->setAutoExclusive(false);
+        b->setChecked(valores_[i] == valor);
+        b->setAutoExclusive(exclusivo);
+    }
+}
+
+QString acontrol(const QString& textoModelo) {
+    QString t = textoModelo;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+QString demodelo(const QString& textoControl) {
+    QString t = acontrol(textoControl);
+    t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return t;
+}
+
+void portexto(QPlainTextEdit* memo, const QString& textoModelo) {
+    const QSignalBlocker b(memo);
+    memo->setPlainText(acontrol(textoModelo));
+}
+
+QString textode(const QPlainTextEdit* memo) {
+    return demodelo(memo->toPlainText());
+}
+
+} // namespace quibel

@@ -1,0 +1,73 @@
+#include "editor/servizos.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+namespace quibel {
+
+namespace {
+
+const QString titulo = QStringLiteral("Quibel");
+
+class DialogosReais : public Dialogos {
+public:
+    explicit DialogosReais(QWidget* pai) : pai_(pai) {}
+
+    void mensaxe(const QString& texto) override {
+        QMessageBox box(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok, pai_);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+    QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons botons) override {
+        QMessageBox box(QMessageBox::NoIcon, titulo, texto, botons, pai_);
+        box.setTextFormat(Qt::PlainText);
+        const int r = box.exec();
+        return static_cast<QMessageBox::StandardButton>(r);
+    }
+    QString abrirarquivo(const QString& t, const QString& cartafol, const QString& filtro) override {
+        return QFileDialog::getOpenFileName(pai_, t, cartafol, filtro);
+    }
+    QString gardararquivo(const QString& t, const QString& nome, const QString& filtro) override {
+        // The program asks about replacing a file itself, once it knows the final name.
+        return QFileDialog::getSaveFileName(pai_, t, nome, filtro, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    }
+    QString escollercartafol(const QString& t, const QString& cartafol) override {
+        return QFileDialog::getExistingDirectory(pai_, t, cartafol);
+    }
+
+private:
+    QPointer<QWidget> pai_;
+};
+
+class AplicacionReal : public AplicacionDefecto {
+public:
+    bool abrir(const QUrl& enderezo) override { return QDesktopServices::openUrl(enderezo); }
+};
+
+class PantallaReal : public Pantalla {
+public:
+    QSize tamano() const override {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->availableSize() : QSize(1024, 768);
+    }
+};
+
+} // namespace
+
+Servizos& servizos() {
+    static Servizos s;
+    return s;
+}
+
+void instalarservizosreais(QWidget* pai) {
+    Servizos& s = servizos();
+    s.dialogos = std::make_shared<DialogosReais>(pai);
+    s.aplicacion = std::make_shared<AplicacionReal>();
+    s.pantalla = std::make_shared<PantallaReal>();
+}
+
+} // namespace quibel

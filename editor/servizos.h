@@ -1,0 +1,54 @@
+// Services the windows use that reach outside the program: message boxes and questions, file and
+// folder dialogs, the desktop's default application and the screen size. The program uses the
+// real ones; tests install fakes so that no dialog, browser or xdg-open is ever started.
+#pragma once
+
+#include <QMessageBox>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <memory>
+
+class QWidget;
+
+namespace quibel {
+
+class Dialogos {
+public:
+    virtual ~Dialogos() = default;
+    // A box titled "Quibel" with the text and an OK button.
+    virtual void mensaxe(const QString& texto) = 0;
+    // A question titled "Quibel"; returns the button chosen (dismissing counts as the escape button).
+    virtual QMessageBox::StandardButton pregunta(const QString& texto,
+                                                 QMessageBox::StandardButtons botons) = 0;
+    // File and folder dialogs; an empty result means the author cancelled.
+    virtual QString abrirarquivo(const QString& titulo, const QString& cartafol, const QString& filtro) = 0;
+    virtual QString gardararquivo(const QString& titulo, const QString& nome, const QString& filtro) = 0;
+    virtual QString escollercartafol(const QString& titulo, const QString& cartafol) = 0;
+};
+
+class AplicacionDefecto {
+public:
+    virtual ~AplicacionDefecto() = default;
+    // Opens a file or address with the desktop's default application.
+    virtual bool abrir(const QUrl& enderezo) = 0;
+};
+
+class Pantalla {
+public:
+    virtual ~Pantalla() = default;
+    // The available area of the primary screen.
+    virtual QSize tamano() const = 0;
+};
+
+// The set in force. The program installs the real ones at start-up; tests install fakes.
+struct Servizos {
+    std::shared_ptr<Dialogos> dialogos;
+    std::shared_ptr<AplicacionDefecto> aplicacion;
+    std::shared_ptr<Pantalla> pantalla;
+};
+Servizos& servizos();
+void instalarservizosreais(QWidget* pai);
+
+} // namespace quibel

@@ -1,0 +1,128 @@
+#include "editor/controis.h"
+#include "editor/follas.h"
+#include "editor/garda.h"
+#include "fakes.h"
+
+#include <QButtonGroup>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace quibel;
+
+TEST(Guard, ShowsTheMessageAndSkipsTheRestOfTheHandler) {
+    proba::ServizosFalsos f;
+    bool rest = false;
+    const bool ok = guarded([&] {
+        throw std::runtime_error("Imposible abrir o libro.");
+        rest = true;
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(rest);
+    EXPECT_EQ(f.dialogos->mensaxes, QStringList{"Imposible abrir o libro."});
+    EXPECT_TRUE(guarded([] {}));
+    EXPECT_EQ(f.dialogos->mensaxes.size(), 1);
+}
+
+TEST(Sheets, SwitchRunsHideThenShowAndTheSameSheetDoesNothing) {
+    Follas follas;
+    QStringList log;
+    for (int i = 0; i < 3; ++i)
+        follas.engadir(
+            new QWidget, [&log, i] { log << QString("show%1").arg(i); },
+            [&log, i] { log << QString("hide%1").arg(i); });
+    follas.amosar(2);
+    follas.amosar(2);
+    follas.amosar(1);
+    follas.amosar(7); // no such sheet
+    EXPECT_EQ(log, (QStringList{"hide0", "show2", "hide2", "show1"}));
+    EXPECT_EQ(follas.actual(), 1);
+}
+
+TEST(Sheets, AFailingHideHandlerKeepsTheOldSheet) {
+    Follas follas;
+    follas.engadir(new QWidget, {}, [] { throw std::runtime_error("bad"); });
+    bool shown = false;
+    follas.engadir(new QWidget, [&] { shown = true; });
+    EXPECT_THROW(follas.amosar(1), std::runtime_error);
+    EXPECT_EQ(follas.actual(), 0);
+    EXPECT_FALSE(shown);
+}
+
+TEST(LimitedEdit, LimitsTypingButNotCodeAndLetsALongTextShrink) {
+    LimitedEdit edit(5);
+    QTest::keyClicks(&edit, "abcdefgh");
+    EXPECT_EQ(edit.text(), "abcde");
+    edit.setText("a text longer than five");
+    EXPECT_EQ(edit.text(), "a text longer than five");
+    edit.end(false);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), "a text longer than fiv");
+    QTest::keyClicks(&edit, "x");
+    EXPECT_EQ(edit.text(), "a text longer than fiv");
+}
+
+TEST(RadioGroup, ValueMapsToButtonsAndNoneCheckedIsAllowed) {
+    QWidget w;
+    QRadioButton a(&w), b(&w), c(&w);
+    RadioGroup g;
+    g.engadir(&a, 1);
+    g.engadir(&b, 2);
+    g.engadir(&c, 5);
+    int toggles = 0;
+    QObject::connect(&a, &QRadioButton::toggled, [&] { ++toggles; });
+    EXPECT_EQ(g.valor(), -1);
+    g.porvalor(5);
+    EXPECT_EQ(g.valor(), 5);
+    g.porvalor(1);
+    EXPECT_TRUE(a.isChecked());
+    EXPECT_FALSE(c.isChecked());
+    g.porvalor(9);
+    EXPECT_EQ(g.valor(), -1);
+    EXPECT_FALSE(a.isChecked());
+    EXPECT_EQ(toggles, 0) << "loading a sheet fires no handler";
+    EXPECT_TRUE(a.autoExclusive());
+}
+
+TEST(CheckBox, SetWithoutSignals) {
+    QCheckBox box;
+    int n = 0;
+    QObject::connect(&box, &QCheckBox::toggled, [&] { ++n; });
+    porcheck(&box, true);
+    EXPECT_TRUE(box.isChecked());
+    EXPECT_EQ(n, 0);
+}
+
+TEST(MultiLine, ModelKeepsCrLfControlsGetLf) {
+    struct Row {
+        const char* model;
+        const char* control;
+        const char* back;
+    };
+    const Row rows[] = {
+        {"a\r\nb", "a\nb", "a\r\nb"},
+        {"a\rb\nc", "a\nb\nc", "a\r\nb\r\nc"},
+        {"", "", ""},
+        {"end\r\n", "end\n", "end\r\n"},
+    };
+    QPlainTextEdit memo;
+    for (const Row& r : rows) {
+        EXPECT_EQ(acontrol(r.model), r.control) << r.model;
+        portexto(&memo, r.model);
+        EXPECT_EQ(memo.toPlainText(), r.control);
+        EXPECT_EQ(textode(&memo), r.back);
+    }
+}
+
+TEST(Panel, KeepsItsColourAndCaption) {
+    Panel p;
+    p.setColor(QColor(0x84, 0xE1, 0xFD));
+    p.setCaption("<b>x</b>");
+    EXPECT_EQ(p.color(), QColor(0x84, 0xE1, 0xFD));
+    EXPECT_EQ(p.palette().color(QPalette::Window), QColor(0x84, 0xE1, 0xFD));
+    EXPECT_EQ(p.caption(), "<b>x</b>");
+    int clicks = 0;
+    QObject::connect(&p, &Panel::clicked, [&] { ++clicks; });
+    QTest::mouseClick(&p, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}

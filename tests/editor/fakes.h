@@ -1,0 +1,64 @@
+// Fakes of the outside services for widget tests: scripted answers, recorded calls.
+#pragma once
+
+#include "editor/servizos.h"
+
+#include <QList>
+#include <deque>
+
+namespace quibel::proba {
+
+class FakeDialogos : public Dialogos {
+public:
+    QStringList mensaxes;
+    QStringList preguntas;
+    std::deque<QMessageBox::StandardButton> respostas; // next answers; Cancel when empty
+    std::deque<QString> arquivos;                      // next file/folder dialog results
+
+    void mensaxe(const QString& texto) override { mensaxes << texto; }
+    QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons) override {
+        preguntas << texto;
+        if (respostas.empty()) return QMessageBox::Cancel;
+        auto r = respostas.front();
+        respostas.pop_front();
+        return r;
+    }
+    QString abrirarquivo(const QString&, const QString&, const QString&) override { return seguinte(); }
+    QString gardararquivo(const QString&, const QString&, const QString&) override { return seguinte(); }
+    QString escollercartafol(const QString&, const QString&) override { return seguinte(); }
+
+private:
+    QString seguinte() {
+        if (arquivos.empty()) return {};
+        QString r = arquivos.front();
+        arquivos.pop_front();
+        return r;
+    }
+};
+
+class FakeAplicacion : public AplicacionDefecto {
+public:
+    QList<QUrl> abertos;
+    bool abrir(const QUrl& u) override {
+        abertos << u;
+        return true;
+    }
+};
+
+class FakePantalla : public Pantalla {
+public:
+    QSize area{1280, 1024};
+    QSize tamano() const override { return area; }
+};
+
+// Installs fresh fakes for the lifetime of a test and puts the previous services back after it.
+struct ServizosFalsos {
+    std::shared_ptr<FakeDialogos> dialogos = std::make_shared<FakeDialogos>();
+    std::shared_ptr<FakeAplicacion> aplicacion = std::make_shared<FakeAplicacion>();
+    std::shared_ptr<FakePantalla> pantalla = std::make_shared<FakePantalla>();
+    Servizos antes = servizos();
+    ServizosFalsos() { servizos() = Servizos{dialogos, aplicacion, pantalla}; }
+    ~ServizosFalsos() { servizos() = antes; }
+};
+
+} // namespace quibel::proba
