@@ -1,5 +1,9 @@
 #include "editor/quibelf.h"
 
+#include "book/rutinas.h"
+#include "languages/idiomas.h"
+
+#include <QCoreApplication>
 #include <QDir>
 
 namespace quibel {
@@ -12,6 +16,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     libro.numpaxinas = 1;
     libro.carpetalibro = QDir::currentPath();
     libro.carpetarecursos = libro.carpetalibro;
+    libro.carpetaprograma = condelimitador(QCoreApplication::applicationDirPath());
+    libro.carpetacfg = escollercarpetacfg(libro.carpetaprograma);
+    crearcontroisidioma();
+    crearbotonesmenu();
+}
+
+TForm1::~TForm1() {
+    soltarcontroisidioma();
 }
 
 } // namespace quibel

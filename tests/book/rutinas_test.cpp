@@ -31,13 +31,6 @@ QByteArray ler(const QString& ruta) {
 
 } // namespace
 
-// Readable failure messages.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 TEST(Substituir, ReplacesLeftToRightWithoutOverlapOrRescan) {
     struct Caso {
         const char *texto, *vello, *novo, *esperado;

@@ -1,0 +1,269 @@
+// The twelve built-in tables of interface texts.
+#include "languages/idiomas.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <set>
+
+using namespace quibel;
+
+namespace {
+
+using Textos = std::array<QString, numtextosui>;
+
+enum Lingua { ESP, GAL, CAT, EUS, POR, ENG, FRA, ITA, AST, DEU, BRA, VAL };
+const char* const siglas[numidiomas] = {"ESP", "GAL", "CAT", "EUS", "POR", "ENG",
+                                        "FRA", "ITA", "AST", "DEU", "BRA", "VAL"};
+
+const QString sentinela = QStringLiteral("\x01unset\x01");
+
+// Runs table n over a catalogue of sentinels, so that an entry left unassigned, or composed from
+// one the table has not assigned, shows.
+Textos taboa(int n) {
+    textosui.fill(sentinela);
+    idiomavisor = -1;
+    taboasidiomas[n]();
+    return textosui;
+}
+
+// The entries each table composes from its own earlier entries, with the composition.
+std::optional<QString> composta(int lingua, const Textos& t, int entrada) {
+    const bool primeirassete = lingua <= FRA;
+    switch (entrada) {
+    case 163:
+        if (primeirassete) return t[149] + "-2";
+        break;
+    case 164:
+        if (primeirassete) return t[25] + "-2";
+        break;
+    case 192:
+        if (lingua != POR) return t[191] + "-2";
+        break;
+    case 198:
+        if (lingua != POR) return t[16] + "-2";
+        break;
+    case 202:
+        if (lingua != POR) return t[151] + "-2";
+        break;
+    case 203:
+        return t[171] + " " + t[33];
+    case 204:
+        return t[10] + (lingua == AST || lingua == VAL ? "-2" : "-2 ");
+    case 207:
+        if (lingua != POR) return t[13] + "-2";
+        break;
+    }
+    return std::nullopt;
+}
+
+// Page types 1..51 and the entry that names each in the palette.
+constexpr int nomestipos[51] = {12,  7,   8,   9,   22,  20,  21,  13,  149, 11,  16,  14,  18,
+                                19,  24,  23,  10,  27,  28,  25,  15,  17,  26,  154, 152, 151,
+                                153, 163, 47,  164, 165, 166, 202, 171, 203, 185, 174, 189, 204,
+                                191, 192, 194, 197, 198, 199, 205, 206, 207, 208, 173, 217};
+
+std::set<int> entradas(std::initializer_list<std::pair<int, int>> rangos, std::set<int> excepto = {}) {
+    std::set<int> r;
+    for (auto [de, ata] : rangos)
+        for (int i = de; i <= ata; ++i)
+            if (!excepto.count(i)) r.insert(i);
+    return r;
+}
+
+} // namespace
+
+TEST(Catalogo, EveryTableFillsAllEntriesFromItsOwnTexts) {
+    for (int n = 0; n < numidiomas; ++n) {
+        const Textos t = taboa(n);
+        for (int i = 0; i < numtextosui; ++i)
+            EXPECT_FALSE(t[i].contains(sentinela)) << siglas[n] << " entry " << i;
+        EXPECT_GE(idiomavisor, 0) << siglas[n];
+    }
+}
+
+TEST(Catalogo, LanguageCodesAndNames) {
+    for (int n = 0; n < numidiomas; ++n)
+        EXPECT_EQ(codidiomas[n], QString::fromLatin1(siglas[n]));
+    EXPECT_EQ(nomesidiomas[0], "Español");
+    EXPECT_EQ(nomesidiomas[2], "Català");
+    EXPECT_EQ(nomesidiomas[4], "Português");
+    EXPECT_EQ(nomesidiomas[6], "Français");
+    EXPECT_EQ(nomesidiomas[9], "Deusche");
+    EXPECT_EQ(nomesidiomas[10], "Português-Brasil");
+    EXPECT_EQ(nomesidiomas[11], "Valencià");
+}
+
+TEST(Catalogo, TellingEntriesOfEveryTable) {
+    struct Fila {
+        int lingua;
+        bool credito; // entry 162: a credit line, or empty
+        const char *e163, *e164;
+        const char *e195, *e212, *e219, *e220;
+        int visor;
+    };
+    // nullptr: composed (checked by DerivedEntries).
+    const Fila filas[] = {
+        {ESP, false, nullptr, nullptr, "¿Cerrar Quibel?", "Todas", "Licencia", "quibel_es", 0},
+        {GAL, false, nullptr, nullptr, "Desexa saír de Quibel?", "Todas", "Licenza", "quibel_gz", 1},
+        {CAT, true, nullptr, nullptr, "Tancar l'Quibel?", "Totes", "Llicència", "quibel_cat", 2},
+        {EUS, true, nullptr, nullptr, "Itxi-tzea QUIBEL?", "Guztiak", "Lizentzia", "quibel_ek", 3},
+        {POR, true, nullptr, nullptr, "Fechar Quibel?", "Todas", "Licença", "quibel_pt", 4},
+        {ENG, true, nullptr, nullptr, "Do you really want to exit?", "All", "License", "quibel_en", 5},
+        {FRA, true, nullptr, nullptr, "Fermer Quibel?", "Toutes", "Licence", "quibel_fr", 5},
+        {ITA, true, "Indice ", "Tag 2", "Smettere?", "Tutti", "Licenza", "quibel_it", 5},
+        {AST, true, "Indiz ", "Etiquetes-2", "Pechar Quibel?", "Toes", "Licencia", "quibel_as", 6},
+        {DEU, true, "Verzeichnis", "Etikette 2", "Beenden Sie?", "Alle", "Lizenz", "quibel_de", 5},
+        {BRA, true, "Índice ", "Etiquetas 2", "Fechar Quibel?", "Todas", "Licença", "quibel_pt", 4},
+        {VAL, true, "Índex ", "Etiquetes-2", "Tancar Quibel?", "Totes", "Llicència", "quibel_va", 7},
+    };
+    for (const Fila& f : filas) {
+        SCOPED_TRACE(siglas[f.lingua]);
+        const Textos t = taboa(f.lingua);
+        EXPECT_EQ(idiomavisor, f.visor);
+        EXPECT_EQ(t[162].isEmpty(), !f.credito);
+        if (f.e163) {
+            EXPECT_EQ(t[163], QString::fromUtf8(f.e163));
+        }
+        if (f.e164) {
+            EXPECT_EQ(t[164], QString::fromUtf8(f.e164));
+        }
+        EXPECT_EQ(t[195], QString::fromUtf8(f.e195));
+        EXPECT_EQ(t[212], QString::fromUtf8(f.e212));
+        EXPECT_EQ(t[219], QString::fromUtf8(f.e219));
+        EXPECT_EQ(t[220], QString::fromUtf8(f.e220));
+    }
+}
+
+TEST(Catalogo, DerivedEntriesFollowTheirTableOrGiveThePlainText) {
+    const std::map<int, QString> portugues = {
+        {192, "Frações-2"}, {198, "Identificar imagens-2"}, {202, "Operações-2"}, {207, "Frases-2"}};
+    for (int n = 0; n < numidiomas; ++n) {
+        SCOPED_TRACE(siglas[n]);
+        const Textos t = taboa(n);
+        for (int i = 0; i < numtextosui; ++i)
+            if (const auto c = composta(n, t, i)) {
+                EXPECT_EQ(t[i], *c) << "entry " << i;
+            }
+        if (n == POR) {
+            for (const auto& [i, texto] : portugues)
+                EXPECT_EQ(t[i], texto) << "entry " << i;
+        }
+    }
+    // In the five tables that give entry 163 plainly it is not a composition of entry 149.
+    for (int n : {ITA, AST, DEU, BRA, VAL}) {
+        const Textos t = taboa(n);
+        EXPECT_NE(t[163], t[149] + "-2") << siglas[n];
+        EXPECT_NE(t[164], t[25] + "-2") << siglas[n];
+    }
+    EXPECT_EQ(taboa(ITA)[149], "Link");
+}
+
+TEST(Catalogo, PageTypeNamesAreDistinctAndFreeOfEquals) {
+    for (int n = 0; n < numidiomas; ++n) {
+        SCOPED_TRACE(siglas[n]);
+        const Textos t = taboa(n);
+        std::map<QString, int> vistos;
+        for (int tipo = 1; tipo <= 51; ++tipo) {
+            const QString& nome = t[nomestipos[tipo - 1]];
+            EXPECT_FALSE(nome.isEmpty()) << "type " << tipo;
+            EXPECT_FALSE(nome.contains(u'=')) << "type " << tipo;
+            const auto [it, novo] = vistos.emplace(nome.toCaseFolded(), tipo);
+            EXPECT_TRUE(novo) << "types " << it->second << " and " << tipo << ": " << nome.toStdString();
+        }
+    }
+}
+
+TEST(Catalogo, BlanksAtEitherEndAreKept) {
+    const auto conbrancos = [](const Textos& t) {
+        std::set<int> r;
+        for (int i = 0; i < numtextosui; ++i)
+            if (!t[i].isEmpty() && (t[i].front() == u' ' || t[i].back() == u' ')) r.insert(i);
+        return r;
+    };
+    EXPECT_EQ(conbrancos(taboa(ESP)), (std::set<int>{115, 182, 204}));
+    EXPECT_EQ(conbrancos(taboa(ENG)),
+              (std::set<int>{9,  15, 16, 18, 19, 20, 21, 22, 56, 60,  62,  71,  72,  74,  77,  79,
+                             80, 81, 88, 89, 90, 92, 93, 94, 95, 102, 105, 113, 115, 181, 182, 204}));
+    const Textos es = taboa(ESP);
+    EXPECT_EQ(es[115], "Borrar página ");
+    EXPECT_EQ(es[182], " llevando");
+    EXPECT_EQ(es[204], "Parejas-2 ");
+    EXPECT_EQ(es[203], "Ordenar Imágenes");
+    const Textos en = taboa(ENG);
+    EXPECT_EQ(en[9], "Find a word ");
+    EXPECT_EQ(en[181], " exact");
+    EXPECT_EQ(en[204], "Who is who?-2 ");
+    for (int n : {AST, VAL})
+        EXPECT_FALSE(taboa(n)[204].endsWith(u' ')) << siglas[n];
+}
+
+TEST(Catalogo, SpanishAndEnglishSamples) {
+    const Textos es = taboa(ESP);
+    EXPECT_EQ(es[5], "Páginas");
+    EXPECT_EQ(es[116], "Esto borrará todas las páginas,está de acuerdo?");
+    EXPECT_EQ(es[124], "OPERACIÓN FINALIZADA");
+    EXPECT_EQ(es[143], "¿Borrar el elemento seleccionado?");
+    EXPECT_EQ(es[162], "");
+    EXPECT_EQ(es[163], "Enlaces-2");
+    EXPECT_FALSE(es[130].isEmpty());
+    EXPECT_TRUE(es[159].contains("Quibel"));
+    const Textos en = taboa(ENG);
+    EXPECT_EQ(en[0], "Open");
+    EXPECT_EQ(en[123], "ERROR: IMPOSSIBLE TO CREATE THE BOOK");
+    EXPECT_EQ(en[164], "Tags-2");
+    EXPECT_FALSE(en[130].isEmpty());
+    EXPECT_TRUE(en[159].contains("Quibel"));
+}
+
+TEST(Catalogo, EnglishEntriesSayWhatTheyLabel) {
+    const Textos en = taboa(ENG);
+    EXPECT_EQ(en[13], "Sentences");
+    EXPECT_EQ(en[207], "Sentences-2");
+    EXPECT_EQ(en[20], "Classify texts ");
+    EXPECT_EQ(en[21], "Classify images ");
+    EXPECT_EQ(en[90], "Dragging texts ");
+    EXPECT_EQ(en[91], "Fixed images");
+    EXPECT_EQ(en[92], "Dragging images ");
+    EXPECT_EQ(en[98], "Texts to classify");
+    EXPECT_EQ(en[115], "Delete page ") << "the page number follows it";
+    EXPECT_EQ(en[116], "This action will delete all pages, do you agree?");
+    EXPECT_EQ(en[131], "Apply");
+    EXPECT_EQ(en[148], "button image");
+}
+
+TEST(Catalogo, SwitchingToSpanishEmptiesTheCreditLine) {
+    textosENG();
+    ASSERT_FALSE(textosui[162].isEmpty());
+    textosESP();
+    EXPECT_TRUE(textosui[162].isEmpty());
+}
+
+// The tables of the ten other languages hold the Spanish text where no translation has been
+// given yet. Translating an entry means taking it out of its table's list here.
+TEST(Catalogo, EntriesStillCarryingTheSpanishText) {
+    const std::set<int> todas = entradas({{0, 161}, {165, 194}, {196, 211}, {213, 218}});
+    const std::map<int, std::set<int>> pendentes = {
+        {GAL, todas},
+        {CAT, todas},
+        {EUS, todas},
+        {POR,
+         entradas({{0, 161}, {165, 194}, {196, 211}, {213, 218}}, {13, 16, 151, 191, 192, 198, 202, 207})},
+        {FRA, todas},
+        {ITA, entradas({{0, 161}, {165, 194}, {196, 211}, {213, 218}}, {149})},
+        {AST, todas},
+        {DEU, todas},
+        {BRA, todas},
+        {VAL, todas},
+    };
+    const Textos es = taboa(ESP);
+    for (const auto& [n, lista] : pendentes) {
+        const Textos t = taboa(n);
+        for (int i : lista)
+            if (!composta(n, t, i)) {
+                EXPECT_EQ(t[i], es[i])
+                    << siglas[n] << " entry " << i << " is translated: take it off the list";
+            }
+    }
+}
