@@ -4,11 +4,38 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 namespace quibel {
+
+class XMLDocParser;
+
+namespace detail {
+// A compact owning list of pointers (two words) for the node and attribute lists: a book
+// holds many small elements, and each one carries two such lists.
+template <class T> class OwnedList {
+public:
+    OwnedList() = default;
+    ~OwnedList();
+    OwnedList(const OwnedList&) = delete;
+    OwnedList& operator=(const OwnedList&) = delete;
+
+    int size() const { return int(size_); }
+    T* at(int i) const { return data_[i]; }
+    T* push(std::unique_ptr<T> item);
+    void erase(int i);
+    void clear(); // last first
+
+private:
+    void grow();
+    T** data_ = nullptr;
+    std::uint32_t size_ = 0;
+    std::uint32_t capacity_ = 0;
+};
+} // namespace detail
 
 class EXMLException : public std::runtime_error {
 public:
@@ -49,7 +76,8 @@ public:
     void Clear();
 
 private:
-    std::vector<std::unique_ptr<TXMLAttribute>> items_;
+    friend class XMLDocParser;
+    detail::OwnedList<TXMLAttribute> items_;
 };
 
 enum class TXMLNodeType : unsigned char { ntElement = 0, ntComment = 1, ntText = 2, ntCData = 3, ntPI = 4 };
@@ -72,7 +100,8 @@ public:
     TXMLNode* const Owner; // the element whose children these are; null for the top level
 
 private:
-    std::vector<std::unique_ptr<TXMLNode>> items_;
+    friend class XMLDocParser;
+    detail::OwnedList<TXMLNode> items_;
 };
 
 class TXMLNode {
@@ -118,8 +147,7 @@ public:
 private:
     QByteArray text_;
     bool hasText_ = false;
-    class Parser;
-    friend class Parser;
+    friend class XMLDocParser;
 };
 
 } // namespace quibel

@@ -1,0 +1,88 @@
+// Writing a book file: a generated 99-page book that uses every page type (about 1 MB), built
+// into lines and saved. Peak memory of the process is reported as the counter peak_MB.
+#include "book/gardalocal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+using namespace quibel;
+
+namespace {
+
+const QString pasta = QStringLiteral("/books/demo/");
+
+Book librogrande() {
+    Book b;
+    b.txttitulo = QStringLiteral("Libro de proba");
+    b.txtautor = QStringLiteral("Autora");
+    b.txtdirrec = pasta + QStringLiteral("res/");
+    b.arquivologo = pasta + QStringLiteral("res/logo.png");
+    b.arquivofondo = pasta + QStringLiteral("res/fondo.jpg");
+    for (int i = 0; i < Book::numligas; ++i) {
+        b.txmenus[i] = QStringLiteral("Ligazón %1").arg(i);
+        b.txligas[i] = QString::number(i + 1);
+    }
+    const QString longo =
+        QStringLiteral("<p>Texto da páxina con acentos, & e <b>marcas</b>.</p>\r\n").repeated(420);
+    for (int fila = 1; fila <= Book::maxpaxinas; ++fila) {
+        Tpaxina& p = b.paxina(fila);
+        const int tipo = (fila - 1) % 51 + 1;
+        p[0] = QString::number(tipo);
+        for (int k = 1; k < Tpaxina::numcampos; ++k)
+            p[k] = (k % 3 == 0) ? pasta + QStringLiteral("res/imaxe_%1_%2.png").arg(fila).arg(k)
+                                : QStringLiteral("campo %1 da páxina %2 'co' \"texto\"").arg(k).arg(fila);
+        p[26] = QStringLiteral("1");
+        p[30] = QStringLiteral("1");
+        for (int i = 1; i <= Book::numtextos; ++i)
+            b.texto(fila, i) = longo;
+    }
+    b.numpaxinas = Book::maxpaxinas;
+    return b;
+}
+
+double picomb() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return double(uso.ru_maxrss) / 1024.0;
+}
+
+// Peak of the process before any book exists (Qt and the benchmark library loaded).
+const double base = picomb();
+
+void contadores(benchmark::State& estado, qint64 bytes) {
+    estado.counters["peak_MB"] = picomb();
+    estado.counters["base_MB"] = base;
+    estado.counters["file_KB"] = double(bytes) / 1024.0;
+    estado.SetBytesProcessed(estado.iterations() * bytes);
+}
+
+void BM_linaslibro(benchmark::State& estado) {
+    const Book b = librogrande();
+    qint64 bytes = 0;
+    for (auto _ : estado) {
+        QStringList linas = linaslibro(b, pasta + QStringLiteral("libro.zube"), 0);
+        benchmark::DoNotOptimize(linas);
+        if (bytes == 0)
+            for (const QString& l : linas)
+                bytes += l.toUtf8().size() + 2;
+    }
+    contadores(estado, bytes);
+}
+BENCHMARK(BM_linaslibro)->Unit(benchmark::kMillisecond);
+
+void BM_gardalocal(benchmark::State& estado) {
+    Book b = librogrande();
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("libro.zube"));
+    for (auto _ : estado)
+        if (!gardalocal(b, ruta, 0)) estado.SkipWithError("save failed");
+    contadores(estado, QFile(ruta).size());
+}
+BENCHMARK(BM_gardalocal)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
