@@ -105,6 +105,20 @@ inline bool startsWith(const char* p, const char* e, std::string_view s) {
     return size_t(e - p) >= s.size() && std::memcmp(p, s.data(), s.size()) == 0;
 }
 
+// For the short names and texts compared on every element, where a call to memcmp costs more
+// than the comparison.
+inline bool equalBytes(const char* a, const char* b, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+// Makes room for one more entry before an object is made for it, so that the push cannot fail
+// and leave the object without an owner. Grows by doubling, as push_back would.
+template <class V> void roomForOne(V& v) {
+    if (v.size() == v.capacity()) v.reserve(std::max<size_t>(16, v.capacity() * 2));
+}
+
 // First occurrence of pattern in [b, e), or null.
 inline const char* find(const char* b, const char* e, std::string_view pattern) {
     std::string_view text(b, size_t(e - b));
@@ -225,25 +239,93 @@ void setText(TXMLNode& node, const char* b, const char* e, QByteArray value, std
     decodeReferences(b, e, scratch);
     const char* db = trimLeft(scratch.data(), scratch.data() + scratch.size());
     const char* de = trimRight(db, scratch.data() + scratch.size());
-    node.Name = QByteArray(db, de - db);
+    // Unknown entity names come through unchanged: then the name can share the value's bytes.
+    if (de - db == value.size() && std::memcmp(db, value.constData(), size_t(de - db)) == 0)
+        node.Name = value;
+    else
+        node.Name = QByteArray(db, de - db);
     node.Value = std::move(value);
 }
 
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
-// Lists
+// Memory
+
+// Under AddressSanitizer every node comes from the heap, so that the fuzzer sees each one.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUIBEL_XML_ARENA 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUIBEL_XML_ARENA 0
+#endif
+#endif
+#ifndef QUIBEL_XML_ARENA
+#define QUIBEL_XML_ARENA 1
+#endif
 
 namespace detail {
 
+class Arena {
+public:
+    Arena() = default;
+    Arena(const Arena&) = delete;
+    Arena& operator=(const Arena&) = delete;
+    ~Arena() { release(); }
+
+    void* allocate(size_t n) {
+        n = (n + alignment - 1) & ~(alignment - 1);
+        if (size_t(end_ - next_) < n) refill(n);
+        void* p = next_;
+        next_ += n;
+        return p;
+    }
+
+    void release() {
+        for (char* chunk : chunks_)
+            std::free(chunk);
+        chunks_.clear();
+        next_ = end_ = nullptr;
+        chunkSize_ = firstChunk;
+    }
+
+private:
+    static constexpr size_t alignment = 8; // enough for every node type
+    static constexpr size_t firstChunk = 4096;
+    // Below the allocator's mmap threshold, so chunks are reused from parse to parse.
+    static constexpr size_t lastChunk = 64 * 1024 - 64;
+
+    void refill(size_t n) {
+        const size_t size = std::max(n, chunkSize_);
+        chunkSize_ = std::min(chunkSize_ * 2, lastChunk);
+        roomForOne(chunks_);
+        char* chunk = static_cast<char*>(std::malloc(size));
+        if (!chunk) throw std::bad_alloc();
+        chunks_.push_back(chunk);
+        next_ = chunk;
+        end_ = chunk + size;
+    }
+
+    char* next_ = nullptr;
+    char* end_ = nullptr;
+    size_t chunkSize_ = firstChunk;
+    std::vector<char*> chunks_;
+};
+
 template <class T> OwnedList<T>::~OwnedList() {
     clear();
-    std::free(data_);
+    if (capacity_) std::free(data_);
 }
 
 template <class T> void OwnedList<T>::grow() {
-    const std::uint32_t capacity = capacity_ ? capacity_ * 2 : 1;
-    void* data = std::realloc(data_, sizeof(T*) * capacity);
+    const std::uint32_t capacity = size_ ? size_ * 2 : 1;
+    void* data;
+    if (capacity_) {
+        data = std::realloc(data_, sizeof(T*) * capacity);
+    } else { // empty, or an array lent by the arena
+        data = std::malloc(sizeof(T*) * capacity);
+        if (data && size_) std::memcpy(data, data_, sizeof(T*) * size_);
+    }
     if (!data) throw std::bad_alloc();
     data_ = static_cast<T**>(data);
     capacity_ = capacity;
@@ -253,6 +335,13 @@ template <class T> T* OwnedList<T>::push(std::unique_ptr<T> item) {
     if (size_ == capacity_) grow();
     data_[size_++] = item.get();
     return item.release();
+}
+
+template <class T> void OwnedList<T>::adopt(T** items, std::uint32_t count, bool inArena) {
+    if (capacity_) std::free(data_);
+    data_ = items;
+    size_ = count;
+    capacity_ = inArena ? 0 : count;
 }
 
 template <class T> void OwnedList<T>::erase(int i) {
@@ -267,12 +356,16 @@ template <class T> void OwnedList<T>::clear() {
         T* item = data_[--size_];
         delete item;
     }
+    if (!capacity_) data_ = nullptr; // an arena's array goes with its arena
 }
 
 template class OwnedList<TXMLNode>;
 template class OwnedList<TXMLAttribute>;
 
 } // namespace detail
+
+// ---------------------------------------------------------------------------------------------
+// Lists
 
 namespace {
 [[noreturn]] void failIndex(int i) {
@@ -386,20 +479,37 @@ void TXMLNode::SetValue(const QByteArray& text) {
 class XMLDocParser {
 public:
     XMLDocParser(TXMLDoc& doc, const QByteArray& text)
-        : doc_(doc), p_(text.constData()), e_(text.constData() + text.size()) {}
+        : doc_(doc), arena_(*doc.arena_), p_(text.constData()), e_(text.constData() + text.size()) {}
+    XMLDocParser(const XMLDocParser&) = delete;
+    XMLDocParser& operator=(const XMLDocParser&) = delete;
+
+    // Nodes not yet handed to a list belong to the parser until the parse ends.
+    ~XMLDocParser() {
+        for (auto it = pendingAttributes_.rbegin(); it != pendingAttributes_.rend(); ++it)
+            delete *it;
+        for (auto it = pending_.rbegin(); it != pending_.rend(); ++it)
+            delete *it;
+    }
 
     void run();
+
+    // The delete of every node type: a node in the arena is only destroyed.
+    template <class T> static void destroy(T* p) {
+        const bool inArena = p->inArena_;
+        p->~T();
+        if (!inArena) ::operator delete(p);
+    }
 
 private:
     void declaration();
     QByteArray declarationValue();
-    void element(TXMLNodes& list, int depth);
-    void attributes(TXMLNode& node);
+    void element(int depth);
+    void attributes(TXMLNode& owner);
     void content(TXMLNode& parent, int depth);
-    void text(TXMLNodes& list);
-    void comment(TXMLNodes& list);
-    void cdata(TXMLNodes& list);
-    void processingInstruction(TXMLNodes& list);
+    void text();
+    void comment();
+    void cdata();
+    void processingInstruction();
 
     void skipBlanks() {
         while (p_ < e_ && isBlank(*p_))
@@ -410,10 +520,36 @@ private:
             ++p;
         return p;
     }
-    static TXMLNode* append(TXMLNodes& list, TXMLNodeType kind) {
-        auto node = std::make_unique<TXMLNode>(kind);
-        node->ParentList = &list;
-        return list.items_.push(std::move(node));
+
+    template <class T, class... Args> T* make(Args&&... args) {
+        static_assert(alignof(T) <= 8);
+#if QUIBEL_XML_ARENA
+        T* item = new (arena_.allocate(sizeof(T))) T(std::forward<Args>(args)...);
+        item->inArena_ = true;
+        return item;
+#else
+        return new T(std::forward<Args>(args)...);
+#endif
+    }
+    TXMLNode* node(TXMLNodeType kind) {
+        roomForOne(pending_);
+        TXMLNode* n = make<TXMLNode>(kind, TXMLNode::NoLists{});
+        pending_.push_back(n);
+        return n;
+    }
+    // Hands the pending entries from base on to the list, in one array of their exact number.
+    template <class T, class List> void commit(std::vector<T*>& pending, size_t base, List& list) {
+        const size_t count = pending.size() - base;
+        if (count == 0) return;
+#if QUIBEL_XML_ARENA
+        T** items = static_cast<T**>(arena_.allocate(sizeof(T*) * count));
+#else
+        T** items = static_cast<T**>(std::malloc(sizeof(T*) * count));
+        if (!items) throw std::bad_alloc();
+#endif
+        std::memcpy(items, pending.data() + base, sizeof(T*) * count);
+        list.items_.adopt(items, std::uint32_t(count), QUIBEL_XML_ARENA);
+        pending.resize(base);
     }
 
     // Names and short texts repeat all over a book ("paxina", "tipo", "1"): one shared copy of
@@ -423,18 +559,34 @@ private:
         for (size_t i = 0; i < n; ++i)
             h = (h ^ static_cast<unsigned char>(b[i])) * 16777619u;
         QByteArray& slot = cache_[(h ^ (h >> 16)) % cache_.size()];
-        if (size_t(slot.size()) != n || std::memcmp(slot.constData(), b, n) != 0)
+        if (size_t(slot.size()) != n || !equalBytes(slot.constData(), b, n))
             slot = QByteArray(b, qsizetype(n));
         return slot;
     }
     static constexpr size_t maxShared = 16;
 
     TXMLDoc& doc_;
+    detail::Arena& arena_;
     const char* p_;
     const char* const e_;
+    std::vector<TXMLNode*> pending_; // the children of the open elements, outermost first
+    std::vector<TXMLAttribute*> pendingAttributes_;
     std::array<QByteArray, 512> cache_;
     std::string scratch_;
 };
+
+void TXMLAttribute::operator delete(TXMLAttribute* p, std::destroying_delete_t) {
+    XMLDocParser::destroy(p);
+}
+void TXMLAttributes::operator delete(TXMLAttributes* p, std::destroying_delete_t) {
+    XMLDocParser::destroy(p);
+}
+void TXMLNodes::operator delete(TXMLNodes* p, std::destroying_delete_t) {
+    XMLDocParser::destroy(p);
+}
+void TXMLNode::operator delete(TXMLNode* p, std::destroying_delete_t) {
+    XMLDocParser::destroy(p);
+}
 
 void XMLDocParser::run() {
     if (p_ == e_) return;
@@ -446,11 +598,11 @@ void XMLDocParser::run() {
     while (p_ < e_) {
         if (e_ - p_ > 9 && startsWith(p_, e_, "<!DOCTYPE") && isBlank(p_[9])) fail(sdtd);
         if (startsWith(p_, e_, "<?")) {
-            processingInstruction(doc_.Nodes);
+            processingInstruction();
         } else if (startsWith(p_, e_, "<!--")) {
-            comment(doc_.Nodes);
+            comment();
         } else if (*p_ == '<' && !root) {
-            element(doc_.Nodes, 1);
+            element(1);
             root = true;
         } else {
             fail(smainempty);
@@ -458,6 +610,9 @@ void XMLDocParser::run() {
         skipBlanks();
     }
     if (!root) fail(smainempty);
+    for (TXMLNode* n : pending_)
+        n->ParentList = &doc_.Nodes;
+    commit(pending_, 0, doc_.Nodes);
 }
 
 void XMLDocParser::declaration() {
@@ -518,32 +673,34 @@ QByteArray XMLDocParser::declarationValue() {
     return value;
 }
 
-void XMLDocParser::element(TXMLNodes& list, int depth) {
+void XMLDocParser::element(int depth) {
     ++p_; // "<"
     if (p_ == e_ || !isNameStart(*p_)) fail(swrongname);
     if (depth > TXMLDoc::maxDepth) fail(sdepth);
     const char* name = p_;
     p_ = nameEnd(p_ + 1);
-    TXMLNode* node = append(list, TXMLNodeType::ntElement);
-    node->Name = shared(name, size_t(p_ - name));
-    attributes(*node);
+    TXMLNode* elem = node(TXMLNodeType::ntElement);
+    elem->Attributes.reset(make<TXMLAttributes>());
+    elem->Nodes.reset(make<TXMLNodes>(elem));
+    elem->Name = shared(name, size_t(p_ - name));
+    attributes(*elem);
     if (startsWith(p_, e_, "/>")) {
         p_ += 2;
         return;
     }
     if (p_ == e_ || *p_ != '>') failMissingEnd("<", ">");
     ++p_;
-    content(*node, depth);
+    content(*elem, depth);
 }
 
-void XMLDocParser::attributes(TXMLNode& node) {
-    auto& items = node.Attributes->items_;
+void XMLDocParser::attributes(TXMLNode& owner) {
     // Up to this many attributes a linear look-up for repeated names is cheapest.
-    constexpr int linearLimit = 16;
+    constexpr size_t linearLimit = 16;
     std::optional<std::unordered_set<std::string_view>> names;
+    auto& pending = pendingAttributes_;
     for (;;) {
         skipBlanks();
-        if (p_ == e_ || !isNameStart(*p_)) return;
+        if (p_ == e_ || !isNameStart(*p_)) break;
         const char* name = p_;
         p_ = nameEnd(p_ + 1);
         const std::string_view nameView(name, size_t(p_ - name));
@@ -556,16 +713,18 @@ void XMLDocParser::attributes(TXMLNode& node) {
         const char* end = static_cast<const char*>(std::memchr(p_, quote, size_t(e_ - p_)));
         if (!end) fail(sattrquote);
 
+        const auto view = [](const TXMLAttribute* a) {
+            return std::string_view(a->Name.constData(), size_t(a->Name.size()));
+        };
         bool repeated = false;
-        if (items.size() < linearLimit) {
-            for (int i = 0; i < items.size() && !repeated; ++i)
-                repeated = std::string_view(items.at(i)->Name.constData(),
-                                            size_t(items.at(i)->Name.size())) == nameView;
+        if (pending.size() < linearLimit) {
+            for (size_t i = 0; i < pending.size() && !repeated; ++i)
+                repeated = view(pending[i]) == nameView;
         } else {
             if (!names) {
                 names.emplace();
-                for (int i = 0; i < items.size(); ++i)
-                    names->emplace(items.at(i)->Name.constData(), size_t(items.at(i)->Name.size()));
+                for (const TXMLAttribute* a : pending)
+                    names->insert(view(a));
             }
             repeated = !names->insert(nameView).second;
         }
@@ -575,75 +734,81 @@ void XMLDocParser::attributes(TXMLNode& node) {
         QByteArray attributeName = shared(name, nameView.size());
         const size_t length = size_t(end - p_);
         QByteArray value = length <= maxShared ? shared(p_, length) : QByteArray(p_, qsizetype(length));
-        items.push(std::make_unique<TXMLAttribute>(std::move(attributeName), std::move(value)));
+        roomForOne(pending);
+        pending.push_back(make<TXMLAttribute>(std::move(attributeName), std::move(value)));
         p_ = end + 1;
     }
+    commit(pending, 0, *owner.Attributes);
 }
 
 void XMLDocParser::content(TXMLNode& parent, int depth) {
-    TXMLNodes& children = *parent.Nodes;
     const QByteArray& name = parent.Name;
+    const size_t base = pending_.size();
     for (;;) {
         if (p_ == e_) failMissingEnd("<" + name + ">", "</" + name + ">");
         if (*p_ != '<') {
-            text(children);
+            text();
             continue;
         }
         const size_t left = size_t(e_ - p_);
         if (left >= 2 && p_[1] == '/' && left >= 2 + size_t(name.size()) &&
-            std::memcmp(p_ + 2, name.constData(), size_t(name.size())) == 0) {
+            equalBytes(p_ + 2, name.constData(), size_t(name.size()))) {
             const char* q = p_ + 2 + name.size();
             while (q < e_ && isBlank(*q))
                 ++q;
             if (q < e_ && *q == '>') {
                 p_ = q + 1;
+                TXMLNodes& children = *parent.Nodes;
+                for (size_t i = base; i < pending_.size(); ++i)
+                    pending_[i]->ParentList = &children;
+                commit(pending_, base, children);
                 return;
             }
             // Any other end tag (also "</ab>" for the element a) is read as a child element,
             // whose name cannot begin with "/": the parse ends there.
         }
         if (left >= 2 && p_[1] == '?')
-            processingInstruction(children);
+            processingInstruction();
         else if (startsWith(p_, e_, "<!--"))
-            comment(children);
+            comment();
         else if (startsWith(p_, e_, "<![CDATA["))
-            cdata(children);
+            cdata();
         else
-            element(children, depth + 1);
+            element(depth + 1);
     }
 }
 
-void XMLDocParser::text(TXMLNodes& list) {
+void XMLDocParser::text() {
     const char* b = p_;
     const char* lt = static_cast<const char*>(std::memchr(p_, '<', size_t(e_ - p_)));
     p_ = lt ? lt : e_;
     b = trimLeft(b, p_);
     const char* e = trimRight(b, p_);
     if (b == e) return;
-    TXMLNode* node = append(list, TXMLNodeType::ntText);
+    TXMLNode* textNode = node(TXMLNodeType::ntText);
     const size_t length = size_t(e - b);
-    setText(*node, b, e, length <= maxShared ? shared(b, length) : QByteArray(b, qsizetype(length)),
+    setText(*textNode, b, e, length <= maxShared ? shared(b, length) : QByteArray(b, qsizetype(length)),
             scratch_);
 }
 
-void XMLDocParser::comment(TXMLNodes& list) {
+void XMLDocParser::comment() {
     p_ += 4;
     const char* end = find(p_, e_, "-->");
     if (!end) failMissingEnd("<!--", "-->");
     checkComment(p_, end);
-    append(list, TXMLNodeType::ntComment)->Name = QByteArray(p_, end - p_);
+    node(TXMLNodeType::ntComment)->Name = QByteArray(p_, end - p_);
     p_ = end + 3;
 }
 
-void XMLDocParser::cdata(TXMLNodes& list) {
+void XMLDocParser::cdata() {
     p_ += 9;
     const char* end = find(p_, e_, "]]>");
     if (!end) failMissingEnd("<![CDATA[", "]]>");
-    append(list, TXMLNodeType::ntCData)->Name = QByteArray(p_, end - p_);
+    node(TXMLNodeType::ntCData)->Name = QByteArray(p_, end - p_);
     p_ = end + 3;
 }
 
-void XMLDocParser::processingInstruction(TXMLNodes& list) {
+void XMLDocParser::processingInstruction() {
     p_ += 2;
     if (p_ == e_ || !isNameStart(*p_)) fail(spitargetmissing);
     const char* target = p_;
@@ -654,16 +819,16 @@ void XMLDocParser::processingInstruction(TXMLNodes& list) {
     skipBlanks();
     const char* end = find(p_, e_, "?>");
     if (!end) failMissingEnd("<?", "?>");
-    TXMLNode* node = append(list, TXMLNodeType::ntPI);
-    node->Name = shared(target, length);
-    node->Value = QByteArray(p_, end - p_);
+    TXMLNode* pi = node(TXMLNodeType::ntPI);
+    pi->Name = shared(target, length);
+    pi->Value = QByteArray(p_, end - p_);
     p_ = end + 2;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Document
 
-TXMLDoc::TXMLDoc() = default;
+TXMLDoc::TXMLDoc() : arena_(std::make_unique<detail::Arena>()) {}
 
 TXMLDoc::~TXMLDoc() {
     Clear();
@@ -672,6 +837,7 @@ TXMLDoc::~TXMLDoc() {
 void TXMLDoc::Clear() {
     Declaration.clear();
     Nodes.Clear();
+    arena_->release();
     text_.clear();
     hasText_ = false;
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <vector>
 
@@ -14,8 +15,13 @@ namespace quibel {
 class XMLDocParser;
 
 namespace detail {
+// Memory for the nodes of one parse, released all at once with the document's tree. The parser
+// places its nodes and lists here; nodes made through the API come from the heap.
+class Arena;
+
 // A compact owning list of pointers (two words) for the node and attribute lists: a book
-// holds many small elements, and each one carries two such lists.
+// holds many small elements, and each one carries two such lists. The parser hands over an
+// array of exact size that may live in the arena (capacity 0); a later push copies it out.
 template <class T> class OwnedList {
 public:
     OwnedList() = default;
@@ -26,6 +32,7 @@ public:
     int size() const { return int(size_); }
     T* at(int i) const { return data_[i]; }
     T* push(std::unique_ptr<T> item);
+    void adopt(T** items, std::uint32_t count, bool inArena); // only into an empty list
     void erase(int i);
     void clear(); // last first
 
@@ -62,8 +69,13 @@ struct TXMLDeclaration {
 
 struct TXMLAttribute {
     TXMLAttribute(QByteArray name, QByteArray value) : Name(std::move(name)), Value(std::move(value)) {}
+    static void operator delete(TXMLAttribute* p, std::destroying_delete_t);
     QByteArray Name;
     QByteArray Value;
+
+private:
+    friend class XMLDocParser;
+    bool inArena_ = false;
 };
 
 class TXMLAttributes {
@@ -74,10 +86,12 @@ public:
     void Add(std::unique_ptr<TXMLAttribute> attribute);
     void Delete(int i);
     void Clear();
+    static void operator delete(TXMLAttributes* p, std::destroying_delete_t);
 
 private:
     friend class XMLDocParser;
     detail::OwnedList<TXMLAttribute> items_;
+    bool inArena_ = false;
 };
 
 enum class TXMLNodeType : unsigned char { ntElement = 0, ntComment = 1, ntText = 2, ntCData = 3, ntPI = 4 };
@@ -96,12 +110,14 @@ public:
     TXMLNode* Add(std::unique_ptr<TXMLNode> node);
     void Delete(int i); // outside the list: nothing
     void Clear();       // last first
+    static void operator delete(TXMLNodes* p, std::destroying_delete_t);
 
     TXMLNode* const Owner; // the element whose children these are; null for the top level
 
 private:
     friend class XMLDocParser;
     detail::OwnedList<TXMLNode> items_;
+    bool inArena_ = false;
 };
 
 class TXMLNode {
@@ -110,11 +126,21 @@ public:
     ~TXMLNode();
     TXMLNode(const TXMLNode&) = delete;
     TXMLNode& operator=(const TXMLNode&) = delete;
+    // Frees a heap node; a node in its document's arena is only destroyed.
+    static void operator delete(TXMLNode* p, std::destroying_delete_t);
 
     std::unique_ptr<TXMLAttributes> Attributes; // elements only
     std::unique_ptr<TXMLNodes> Nodes;           // elements only
     QByteArray Name;
     TXMLNodeType NodeType;
+
+private:
+    friend class XMLDocParser;
+    bool inArena_ = false; // kept beside NodeType, in its padding
+    struct NoLists {};
+    TXMLNode(TXMLNodeType kind, NoLists) : NodeType(kind) {}
+
+public:
     QByteArray Value;
     TXMLNodes* ParentList = nullptr;
 
@@ -147,6 +173,7 @@ public:
 private:
     QByteArray text_;
     bool hasText_ = false;
+    std::unique_ptr<detail::Arena> arena_;
     friend class XMLDocParser;
 };
 

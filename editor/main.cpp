@@ -1,11 +1,8 @@
-#include "editor/quibelf.h"
+#include "editor/principal.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quibel"));
-    quibel::TForm1 form;
-    form.show();
-    return app.exec();
+    return quibel::bloqueprincipal(app, QApplication::arguments().mid(1));
 }

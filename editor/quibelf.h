@@ -1,20 +1,52 @@
-// The main window of the program.
+// The main window: the page control with the start, chooser, neutral, page-order, properties,
+// export and import sheets and one editor sheet per page type; the toolbars; the header, footer,
+// page-sound and navigation bars shared by every page editor; the editor cycle that moves a page
+// between the book and the controls; the page list; and the book commands New, Open and Save.
+// The class is split over several files: quibelf.cpp (building and life cycle),
+// quibelf_ciclo.cpp (editor cycle), quibelf_paxinas.cpp (page list and keys),
+// quibelf_costuras.cpp (the steps that later parts fill in), book/comandos_ui.cpp (book
+// commands) and languages/idiomas_ui.cpp (interface language).
 #pragma once
 
 #include "book/globais.h"
+#include "editor/editores.h"
 
 #include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
 class QMenu;
+class QPushButton;
+class QScrollArea;
+class QSplitter;
+class QTemporaryDir;
+class QToolBar;
+class QToolButton;
 
 namespace quibel {
+
+class Follas;
+class LabelledEdit;
+class LimitedEdit;
+class TXMLDoc;
+struct InformeLectura;
+
+// Shown in the window caption, the version item and the splash window.
+inline const QString versionquibel = QStringLiteral("Quibel  v5.6.4");
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // argumentos: the program's arguments after its own name; the first names a book to open.
+    explicit TForm1(const QStringList& argumentos = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Book libro; // the open book
@@ -23,9 +55,159 @@ public:
     void inicializar() { libro.inicializar(); }
     void inizrtf() { libro.inizrtf(); }
 
-    // Interface language (languages/idiomas_ui.cpp).
+    // --- sheets of the page control ---------------------------------------------------------
+    enum Folla {
+        inicio = 0,      // TabSheet3: start sheet, language list
+        escoller = 1,    // TabSheet22: type chooser (the palette is built into it)
+        pasarfolla = 2,  // TabSheet2: the neutral sheet
+        cambiarorde = 3, // TabSheet30: page order
+        identif = 4,     // TabSheet1: book properties
+        exporta = 5,     // tabExportar
+        engadir = 6,     // TabInserir: import of pages
+    };
+    static constexpr int numfollas = primeirafollatipo + numtipos + 1; // 58
+
+    // --- widgets (named by objectName) -------------------------------------------------------
+    QScrollArea* scrollprincipal = nullptr; // the window's content scrolls when it is too small
+    QWidget* Panel113 = nullptr;            // the main panel
+    QToolBar* ToolBar2 = nullptr;           // main toolbar
+    QToolButton *SpeedButton135 = nullptr, *SpeedButton137 = nullptr, *bgardar = nullptr,
+                *bgardarcomo = nullptr, *bconf = nullptr, *bpaxinas = nullptr, *btinserir = nullptr,
+                *SpeedButton133 = nullptr, *SpeedButton169 = nullptr;
+    QLabel* Label1 = nullptr;  // version
+    QLabel* titular = nullptr; // title line
+    QSplitter* divisor = nullptr;
+    QWidget* sprspl = nullptr; // the splitter's handle between the resource panel and the editor
+    QFrame* Panel1 = nullptr;  // resource panel
+    QWidget* pcab = nullptr;   // header: txtcabe, btproppax, btmirar
+    QLineEdit* txtcabe = nullptr;
+    QToolButton *btproppax = nullptr, *btmirar = nullptr;
+    Follas* tipaxinas = nullptr;
+    std::array<QWidget*, numfollas> follas{};
+    QWidget *TabSheet3 = nullptr, *TabSheet22 = nullptr, *TabSheet2 = nullptr, *TabSheet30 = nullptr,
+            *TabSheet1 = nullptr, *tabExportar = nullptr, *TabInserir = nullptr;
+    QLabel *Label36 = nullptr, *Label45 = nullptr, *Label44 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* SpeedButton168 = nullptr;
+    LabelledEdit* txtlibro = nullptr;
+    QWidget* ptxtpe = nullptr; // footer
+    LimitedEdit* txtpe = nullptr;
+    QCheckBox *chpasa = nullptr, *chpasam = nullptr;
+    QToolButton *Image68 = nullptr, *Image64 = nullptr; // small pictures that toggle chpasa, chpasam
+    QWidget* panelsonavega = nullptr; // bottom bar: page sound and navigation
+    QWidget* grson = nullptr;
+    QLabel* txgrson = nullptr;
+    QLineEdit* txtson = nullptr;
+    QToolButton *plson = nullptr, *SpeedButton21 = nullptr;
+    QCheckBox* autoson = nullptr;
+    QWidget* navega = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton *SpeedButton8 = nullptr, *SpeedButton9 = nullptr, *SpeedButton10 = nullptr,
+                *SpeedButton12 = nullptr, *SpeedButton11 = nullptr, *btclona = nullptr, *SpeedButton7 = nullptr,
+                *SpeedButton167 = nullptr, *SpeedButton13 = nullptr;
+    QComboBox* numpaxinap = nullptr; // page selector: item i is page i + 1
+    QFrame* proppax = nullptr;       // page-properties panel
+    LabelledEdit *proppaxltxt = nullptr, *proppaxld = nullptr, *benpax = nullptr, *malpax = nullptr;
+    QLabel *labelmensa = nullptr, *labelliga = nullptr;
+    QAction* Quibelv270 = nullptr;                  // version item of popm
+    std::unique_ptr<LabelledEdit> editoculto;      // a spare name edit that is never shown
+    std::array<std::unique_ptr<PageEditor>, numtipos + 1> editores; // by type; empty: none yet
+
+    // --- state -------------------------------------------------------------------------------
+    std::unique_ptr<TXMLDoc> docxml; // every book is parsed through it
+    int altopechado = 24, altoaberto = 350; // heights of a closed and of the open resource list
+    int bassactivo = 0;                     // the sound library is ready
+    int marxeesquerda = 40, anchoeditor = 420, marxe = 10; // layout values of the page editors
+
+    // --- life cycle (quibelf.cpp) --------------------------------------------------------------
+    void FormActivate();
+    void FormResize();
+    void sprsplMoved(int pos);
+    void SpeedButton169Click(); // close
+    void Quibelv270Click();     // version item: back to the start sheet
+    // Captions and hints of the controls of the window frame in the language in force.
+    void rotularventa();
+
+    // --- editor cycle (quibelf_ciclo.cpp) -----------------------------------------------------
+    bool paxinavalida() const { return libro.paxinaactual >= 1 && libro.paxinaactual <= libro.numpaxinas; }
+    void entrapaxina(int modo, int tipo);
+    void pasar(int tipo);
+    void vercomunes(int modo);
+    void pestanHide();
+    void follatipoShow(int tipo); // OnShow of the sheet of a page type
+    void TabSheet1Show();
+    void TabSheet1Hide();
+    void TabSheet22Show();
+    void TabSheet22Hide();
+    void autosonClick();
+    void SpeedButton21Click(); // clears the page sound
+    void plsonClick();
+    void Image68Click();
+    void Image64Click();
+    void btproppaxClick();
+    void txtlibroChange();
+    // Shows the book-property controls that exist with the values of the model.
+    void amosarpropiedades();
+    // colorcape: the header and footer edits in the book's background and text colours.
+    void colorcape();
+
+    // --- page list and keys (quibelf_paxinas.cpp) ---------------------------------------------
+    // Inserts n blank pages after the current one (the selector grows); false when refused.
+    bool paxinanova(int n);
+    // Commits the open editor through the neutral sheet, makes page n current and shows it:
+    // the sheet of its type, or the neutral sheet with the navigation bar when it has no valid
+    // type. The one way every command shows a page.
+    void amosarpaxina(int n);
+    void iniciatipo(int tipo); // a type chosen in the palette: a new page of it after this one
+    void SpeedButton11Click(); // offer the type chooser
+    void btclonaClick();       // duplicate
+    void SpeedButton7Click();  // delete
+    void SpeedButton167Click(); // page order list
+    void SpeedButton168Click(); // apply the order
+    void saltaapaxina(int n);
+    void numpaxinapSelect(int indice);
+    void SpeedButton10Click(); // next
+    void SpeedButton9Click();  // previous
+    void SpeedButton8Click();  // first
+    void SpeedButton12Click(); // last
+    void bpaxinasClick();
+    void bconfClick();
+    // The keyboard commands; foco is the widget that has the focus (may be null).
+    void FormKeyDown(int tecla, QWidget* foco);
+
+    // --- book commands (book/comandos_ui.cpp) -------------------------------------------------
+    void SpeedButton135Click(); // New
+    void SpeedButton137Click(); // Open
+    void FormDropFiles(const QStringList& arquivos);
+    // Opens a whole book; on failure tells why and keeps the open book. True when opened.
+    bool cargar(const QString& arquivo);
+    void bgardars();            // Save with dialog
+    void SpeedButton13Click();  // quick save
+    void bgardarcomoClick();    // export sheet
+    // The replace question before New and Open; true to go on.
+    bool preguntasubstituir();
+    // Applies what the reader left for the controls that exist.
+    void aplicarinforme(const InformeLectura& informe);
+
+    // --- steps filled in by later parts (quibelf_costuras.cpp) ---------------------------------
+    void ponrecursos();         // resource panel at the book's resource folder
+    void refresca();            // refresh the resource lists
+    void ALIMAXESClick();       // open the picture list
+    void sonar(const QString& arquivo);
+    void btmirarClick();        // preview
+    void SpeedButton133Click(); // help (F1)
+    void crearpaleta();         // build the type palette into TabSheet22
+    void borrarpaleta();
+    void crearvistas();         // the three HTML views
+    void borrarvistas();
+    void iniciarson();          // sound library
+    void liberarson();
+    void crearexportacion();    // objects of the export (Flash stream, ZIP writer, copy list)
+    void borrarexportacion();
+
+    // --- interface language (languages/idiomas_ui.cpp) ----------------------------------------
     QComboBox* comboidiomas = nullptr; // the language list of the start sheet
-    QMenu* popm = nullptr;             // the language menu: twelve items in language order
+    QMenu* popm = nullptr; // the language menu: twelve items in language order, then the version
     QAction *Espaol1 = nullptr, *Galego1 = nullptr, *Catal1 = nullptr, *Euskara1 = nullptr,
             *Portugus1 = nullptr, *English1 = nullptr, *Franais1 = nullptr, *Italiano1 = nullptr,
             *Asturianu1 = nullptr, *Deusche1 = nullptr, *Po1 = nullptr, *Valenci1 = nullptr;
@@ -47,9 +229,31 @@ public:
     // Re-captions the window in the language in force.
     void cambiartextos();
 
+protected:
+    bool eventFilter(QObject* obj, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
 private:
+    void crearformulario(); // the window's controls
+    void crearfollas();
+    void crearcomuns();
+    void FormCreate(const QStringList& argumentos);
+    void FormDestroy();
+    bool FormCloseQuery();
+    void reiniciarcontroles(Book::PasoReinicio paso);
+    // Enables the commands that need a book (after New and a successful Open).
+    void activartraballo();
+    // Saves under the final name (".zube" rule), asking before replacing another file when
+    // preguntar is set; tells the author when the write fails.
+    bool gardarcomo(const QString& nome, bool preguntar);
     void crearcontroisidioma();
     void soltarcontroisidioma();
+
+    std::unique_ptr<QTemporaryDir> cartafoltemporal; // the work folder of this process
 };
 
 } // namespace quibel

@@ -117,6 +117,7 @@ void TForm1::Valenci1Click() {
 void TForm1::cambiartextos() {
     // The palette and the captions of the sheets come with their controls; the language list and
     // menu keep their own names in every language.
+    rotularventa();
 }
 
 } // namespace quibel

@@ -1,0 +1,137 @@
+// Reading a book file: a generated 99-page book that uses every page type (about 1 MB), written
+// by the book writer into a temporary book folder whose resources exist, then parsed and read
+// into a fresh model. Peak memory of the process is reported as the counter peak_MB.
+#include "book/XMLParser.h"
+#include "book/gardalocal.h"
+#include "book/loaditem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <sys/resource.h>
+
+using namespace quibel;
+
+namespace {
+
+double picomb() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return double(uso.ru_maxrss) / 1024.0;
+}
+
+// Peak of the process before any book exists (Qt and the benchmark library loaded).
+const double base = picomb();
+
+// The book folder with its resources and the bytes of the book file.
+struct Fonte {
+    QTemporaryDir dir;
+    QString carpeta;
+    QByteArray datos;
+
+    explicit Fonte(bool conrecursos) {
+        carpeta = dir.path() + QStringLiteral("/");
+        const QString res = carpeta + QStringLiteral("res/");
+        QDir().mkpath(res);
+        auto b = std::make_unique<Book>();
+        b->txttitulo = QStringLiteral("Libro de proba & <b>");
+        b->txtdirrec = res;
+        b->arquivologo = res + QStringLiteral("logo.png");
+        for (int i = 0; i < Book::numligas; ++i) {
+            b->txmenus[i] = QStringLiteral("Ligazón %1").arg(i);
+            b->txligas[i] = QString::number(i + 1);
+        }
+        const QString longo =
+            QStringLiteral("<p>Texto da páxina con acentos, & e <b>marcas</b> ]]> fin.</p>\r\n")
+                .repeated(300);
+        QStringList arquivos{b->arquivologo};
+        for (int fila = 1; fila <= Book::maxpaxinas; ++fila) {
+            Tpaxina& p = b->paxina(fila);
+            const int tipo = (fila - 1) % 51 + 1;
+            p[0] = QString::number(tipo);
+            // Every field holds a resource path, so whichever fields a type writes as files are found.
+            for (int k = 1; k < Tpaxina::numcampos; ++k) {
+                p[k] = res + QStringLiteral("imaxe %1_%2 'co' & \"x\".png").arg(fila).arg(k);
+                arquivos << p[k];
+            }
+            p[26] = QStringLiteral("1");
+            p[30] = QStringLiteral("1");
+            for (int i = 1; i <= Book::numtextos; ++i)
+                b->texto(fila, i) = longo;
+        }
+        b->numpaxinas = Book::maxpaxinas;
+        // Every field may end up in a file slot: the files the writer writes relative exist.
+        if (conrecursos)
+            for (const QString& a : arquivos)
+                QFile(a).open(QIODevice::WriteOnly);
+        for (const QString& l : linaslibro(*b, carpeta + QStringLiteral("libro.zube"), 0))
+            datos += l.toUtf8() + "\r\n";
+    }
+
+    std::unique_ptr<Book> libro() const {
+        auto b = std::make_unique<Book>();
+        b->librocompleto = 1;
+        b->paxinadesde = 1;
+        b->paxinaata = Book::maxpaxinas;
+        b->carpetalibro = b->carpetalectura = b->carpetarecursos = carpeta;
+        b->inicializar();
+        b->inizrtf();
+        return b;
+    }
+};
+
+void contadores(benchmark::State& estado, const Fonte& f) {
+    estado.counters["peak_MB"] = picomb();
+    estado.counters["base_MB"] = base;
+    estado.counters["file_KB"] = double(f.datos.size()) / 1024.0;
+    estado.SetBytesProcessed(estado.iterations() * f.datos.size());
+}
+
+// Parse and read, as Open does after reading the file.
+void lerlibro(benchmark::State& estado, bool conrecursos) {
+    const Fonte f(conrecursos);
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        auto b = f.libro();
+        estado.ResumeTiming();
+        TXMLDoc doc;
+        analizarlibro(doc, f.datos);
+        const InformeLectura inf = LoadItem(*b, *doc.Nodes.Items(0));
+        if (b->numpaxinas != Book::maxpaxinas) estado.SkipWithError("pages missing");
+        benchmark::DoNotOptimize(inf);
+    }
+    contadores(estado, f);
+}
+
+void BM_lerlibro(benchmark::State& estado) {
+    lerlibro(estado, true);
+}
+BENCHMARK(BM_lerlibro)->Unit(benchmark::kMillisecond);
+
+// The same book on a machine where none of its resources exist (every file goes to its fallback,
+// an empty folder).
+void BM_lerlibro_senrecursos(benchmark::State& estado) {
+    lerlibro(estado, false);
+}
+BENCHMARK(BM_lerlibro_senrecursos)->Unit(benchmark::kMillisecond);
+
+// The reader alone, on a parsed document.
+void BM_loaditem(benchmark::State& estado) {
+    const Fonte f(true);
+    TXMLDoc doc;
+    analizarlibro(doc, f.datos);
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        auto b = f.libro();
+        estado.ResumeTiming();
+        benchmark::DoNotOptimize(LoadItem(*b, *doc.Nodes.Items(0)));
+    }
+    contadores(estado, f);
+}
+BENCHMARK(BM_loaditem)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

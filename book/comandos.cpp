@@ -1,0 +1,118 @@
+#include "book/comandos.h"
+
+#include "book/XMLParser.h"
+#include "book/rutinas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace quibel {
+
+namespace {
+
+// The root of a book file is its first element: a comment or processing instruction before it
+// does not make the file another kind of document.
+const TXMLNode* primeiroelemento(const TXMLDoc& doc) {
+    for (int i = 0; i < doc.Nodes.Count(); ++i) {
+        const TXMLNode* n = doc.Nodes.Items(i);
+        if (n->NodeType == TXMLNodeType::ntElement) return n;
+    }
+    return nullptr;
+}
+
+bool utf8valido(const QByteArray& texto) {
+    QStringDecoder decodificador(QStringDecoder::Utf8);
+    const QString decodificado = decodificador.decode(texto); // decoding happens on conversion
+    return !decodificador.hasError();
+}
+
+} // namespace
+
+void analizararquivolibro(TXMLDoc& doc, const QByteArray& datos) {
+    QByteArray bytes = datos;
+    // Editors that write a BOM put it before "[*]" or "<?xml" and would hide either.
+    while (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    const QByteArray texto = textolibro(bytes);
+    doc.SetXML(texto);
+    const QByteArray codificacion = doc.Declaration.Encoding.trimmed().toLower();
+    const bool utf8 = codificacion == "utf-8" || (codificacion.isEmpty() && utf8valido(texto));
+    if (!utf8) doc.SetXML(QString::fromLatin1(texto).toUtf8());
+}
+
+Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo) {
+    Apertura r;
+    const QFileInfo info(arquivo);
+    QFile f(arquivo);
+    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+        r.erro = erroapertura;
+        return r;
+    }
+    const QByteArray datos = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        r.erro = erroapertura;
+        return r;
+    }
+
+    try {
+        analizararquivolibro(doc, datos);
+    } catch (const EXMLException& e) {
+        r.erro = QString::fromUtf8(e.message());
+        if (r.erro.isEmpty()) r.erro = erroapertura;
+        return r;
+    } catch (const std::exception&) {
+        r.erro = erroapertura;
+        return r;
+    }
+    const TXMLNode* raiz = primeiroelemento(doc);
+    if (!raiz || raiz->Name != "zub") {
+        r.erro = erroapertura;
+        return r;
+    }
+
+    // The new book is built beside the open one and replaces it only once it has been read.
+    const QString cartafol = condelimitador(info.absolutePath());
+    Book novo = libro;
+    novo.reiniciarcontroles = nullptr;
+    novo.tipoactual = 0;
+    novo.librocompleto = 1;
+    novo.paxinadesde = 1;
+    novo.paxinaata = Book::maxpaxinas;
+    novo.carpetalibro = cartafol;
+    novo.carpetarecursos = cartafol;
+    try {
+        novo.inicializar();
+        novo.inizrtf();
+        // The reset keeps the licence for New; a book opened brings its own or none.
+        novo.txtlicencia.clear();
+        novo.txtlibro = info.completeBaseName();
+        novo.carpetalectura = cartafol;
+        novo.paxinaactual = 0;
+        novo.numpaxinas = 0;
+        r.informe = LoadItem(novo, *raiz);
+    } catch (const std::exception&) {
+        r.erro = erroapertura;
+        return r;
+    }
+    novo.reiniciarcontroles = libro.reiniciarcontroles;
+    libro = std::move(novo);
+    r.ok = true;
+    return r;
+}
+
+QString nomegardar(const QString& nome) {
+    if (nome.isEmpty()) return nome;
+    // Only the file name counts: a dot in a folder name is no extension.
+    return QFileInfo(nome).suffix().isEmpty() ? nome + QStringLiteral(".zube") : nome;
+}
+
+QString rutaargumento(const QString& argumento, const QString& cartafolinicial) {
+    if (argumento.isEmpty()) return argumento;
+    const QFileInfo info(argumento);
+    if (info.isAbsolute()) return QDir::cleanPath(argumento);
+    return QDir::cleanPath(QDir(cartafolinicial).absoluteFilePath(argumento));
+}
+
+} // namespace quibel

@@ -1,0 +1,502 @@
+#include "book/loaditem.h"
+
+#include "book/XMLParser.h"
+#include "book/mapaelementos.h"
+
+#include <QFileInfo>
+#include <cmath>
+#include <exception>
+
+namespace quibel {
+
+namespace {
+
+// Default colours of the panels the reader sets: what the reset gives them.
+constexpr TColor branco = 0xFFFFFF;
+constexpr TColor negro = 0x000000;
+constexpr TColor corventa = 0xFDE184; // the window colour, RGB 84E1FD
+
+bool esdelimitador(QChar c) {
+    return c == u'/' || c == u'\\';
+}
+
+bool enderezoweb(const QString& v) {
+    return v.startsWith(QLatin1String("http:"), Qt::CaseInsensitive) ||
+           v.startsWith(QLatin1String("https:"), Qt::CaseInsensitive);
+}
+
+bool eelemento(const TXMLNode* n) {
+    return n && n->NodeType == TXMLNodeType::ntElement;
+}
+
+// The value of an element: the raw text of its first child when that is a text node, the empty
+// text for any other first child, nothing when it has no child (blanks alone make none).
+std::optional<QString> valorde(const TXMLNode& e) {
+    if (e.ChildCount() == 0) return std::nullopt;
+    const TXMLNode* primeiro = e.GetChild(0);
+    if (primeiro->NodeType == TXMLNodeType::ntText) return QString::fromUtf8(primeiro->Value);
+    return QString();
+}
+
+// The text of `texto`, `menu`, `externa` and `valor`: consecutive CDATA sections and text nodes
+// from the first child on, joined (the writer splits a CDATA text at "]]>").
+std::optional<QString> textounido(const TXMLNode& e) {
+    const int conta = e.ChildCount();
+    if (conta == 0) return std::nullopt;
+    const TXMLNode* primeiro = e.GetChild(0);
+    if (primeiro->NodeType == TXMLNodeType::ntText && conta == 1) return QString::fromUtf8(primeiro->Value);
+    QByteArray texto;
+    for (int i = 0; i < conta; ++i) {
+        const TXMLNode* f = e.GetChild(i);
+        if (f->NodeType == TXMLNodeType::ntCData)
+            texto += f->Name;
+        else if (f->NodeType == TXMLNodeType::ntText)
+            texto += f->Value;
+        else
+            break;
+    }
+    return QString::fromUtf8(texto);
+}
+
+const TXMLAttribute* atributo(const TXMLNode& e, const char* nome) {
+    if (!e.Attributes) return nullptr;
+    for (int i = 0; i < e.Attributes->Count(); ++i) {
+        const TXMLAttribute* a = e.Attributes->Items(i);
+        if (a->Name == nome) return a;
+    }
+    return nullptr;
+}
+
+// An attribute's value, entities decoded; empty when the element has no such attribute.
+QString atributotexto(const TXMLNode& e, const char* nome) {
+    const TXMLAttribute* a = atributo(e, nome);
+    return a ? descodificaentidades(QString::fromUtf8(a->Value)) : QString();
+}
+
+class Lector {
+public:
+    Lector(Book& libro, const QString& carpetaimportacion)
+        : b(libro), importacion(carpetaimportacion.isEmpty() ? libro.carpetalectura : carpetaimportacion) {}
+
+    InformeLectura ler(const TXMLNode& raiz);
+
+private:
+    Book& b;
+    InformeLectura informe;
+    QString importacion;
+    QString alternativa; // fallback folder of the file resolution
+
+    bool completo() const { return b.librocompleto == 1; }
+
+    // A file value of this book as a full path; web addresses stay as they are.
+    QString resolver(const QString& v) const {
+        if (v.isEmpty()) return {};
+        if (enderezoweb(v)) return v;
+        return rutaabsoluta(b.recursoslectura + v, b.carpetalectura, alternativa);
+    }
+
+    void poncor(QString& global, const QString& valor, std::initializer_list<InformeLectura::Cor> paneis);
+    void recursos(const TXMLNode& e);
+    void recursosimportacion(const TXMLNode& e);
+    void config(const TXMLNode& cfg);
+    void propiedade(const TXMLNode& e, const QString& t);
+    void libro(const TXMLNode& lib, int limite);
+    void paxina(const TXMLNode& px, int fila);
+};
+
+// The colour text is kept as it stands; a panel whose colour cannot be read takes its default.
+void Lector::poncor(QString& global, const QString& valor,
+                    std::initializer_list<InformeLectura::Cor> paneis) {
+    global = valor;
+    std::optional<TColor> cor;
+    try {
+        cor = hexacor(valor);
+    } catch (const std::exception&) {
+    }
+    for (const InformeLectura::Cor& p : paneis)
+        informe.cores.push_back({p.panel, cor.value_or(p.cor)});
+}
+
+void Lector::recursos(const TXMLNode& e) {
+    const QString v = descodificaentidades(valorde(e).value_or(QString()));
+    if (!v.isEmpty()) {
+        if (v.startsWith(u'$') || v.contains(u'/') || v.contains(u'\\')) {
+            // A folder: the files are relative to the book, with that folder as the fallback.
+            const QString d = rutanativa(v.startsWith(u'$') ? v.mid(1) : v);
+            b.txtdirrec = !d.isEmpty() && QFileInfo(d).isDir() ? d : b.carpetalibro;
+            b.recursoslectura.clear();
+            alternativa = d;
+        } else {
+            // A plain name: a folder beside the book.
+            b.txtdirrec = v;
+            b.nomealmacen = v;
+            b.recursoslectura = condelimitador(b.carpetalibro) + v;
+        }
+    }
+    // An empty prefix stays empty: a lone delimiter would make every file root-relative.
+    if (!b.recursoslectura.isEmpty() && !esdelimitador(b.recursoslectura.back()))
+        b.recursoslectura += separador;
+}
+
+void Lector::recursosimportacion(const TXMLNode& e) {
+    const QString v = descodificaentidades(valorde(e).value_or(QString()));
+    if (v.isEmpty()) return;
+    if (v.startsWith(u'$') || v.contains(u'/') || v.contains(u'\\')) {
+        b.recursoslectura.clear();
+        alternativa = rutanativa(v.startsWith(u'$') ? v.mid(1) : v);
+    } else {
+        b.recursoslectura = condelimitador(b.recursoslectura) + v + separador;
+    }
+}
+
+void Lector::config(const TXMLNode& cfg) {
+    if (!completo()) {
+        b.recursoslectura = condelimitador(importacion);
+        for (int i = 0; i < cfg.ChildCount(); ++i) {
+            const TXMLNode* e = cfg.GetChild(i);
+            if (eelemento(e) && e->Name == "recursos") recursosimportacion(*e);
+        }
+        return;
+    }
+
+    b.recursoslectura = b.carpetalibro;
+    b.txtdirrec = b.carpetalibro;
+    b.contaitems = 0;
+    for (int i = 0; i < cfg.ChildCount(); ++i) {
+        const TXMLNode* e = cfg.GetChild(i);
+        if (!eelemento(e)) continue;
+        if (e->Name == "recursos") {
+            recursos(*e);
+            continue;
+        }
+        const std::optional<QString> v = valorde(*e);
+        if (e->Name == "liga") {
+            // Every link counts, also an empty one; the book has 14.
+            const int k = b.contaitems;
+            if (b.contaitems < Book::numligas) ++b.contaitems;
+            if (v && k < Book::numligas) {
+                b.txmenus[k] = descodificaentidades(*v);
+                if (e->Attributes && e->Attributes->Count() > 0 && e->Attributes->Items(0)->Name == "ir")
+                    b.txligas[k] = descodificaentidades(QString::fromUtf8(e->Attributes->Items(0)->Value));
+            }
+            continue;
+        }
+        if (v) propiedade(*e, descodificaentidades(*v));
+    }
+}
+
+// One element of `config` with a value.
+void Lector::propiedade(const TXMLNode& e, const QString& t) {
+    const QByteArray& n = e.Name;
+    const auto marca = [&t](bool& caixa) { caixa = t != QLatin1String("0"); };
+
+    if (n == "licencia")
+        b.txtlicencia = t;
+    else if (n == "titulo")
+        b.txttitulo = t;
+    else if (n == "subtitulo")
+        b.txtsub = t;
+    else if (n == "autor")
+        b.txtautor = t;
+    else if (n == "iden")
+        b.txtiden = t;
+    else if (n == "tag")
+        b.txtag = t;
+    else if (n == "caracteres")
+        b.txcaracter = t;
+    else if (n == "final")
+        b.txtenlacefinal = t;
+    else if (n == "modo")
+        b.tipolibro = t;
+    else if (n == "adxuntos") {
+        b.adxuntos.clear();
+        for (const QString& item : t.split(u','))
+            if (!item.isEmpty()) b.adxuntos << resolver(item);
+    } else if (n == "corbanda") {
+        poncor(b.corbandalibro, t,
+               {{QStringLiteral("bcorbanda"), branco}, {QStringLiteral("Panel22"), branco}});
+        b.chbanda = true;
+    } else if (n == "cornavega") {
+        poncor(b.cornavegalibro, t,
+               {{QStringLiteral("bcornave"), branco}, {QStringLiteral("Panel58"), branco}});
+        b.chbarra = true;
+    } else if (n == "cortexto")
+        poncor(b.cortextolibro, t, {{QStringLiteral("bcortexto"), negro}});
+    else if (n == "corfondo")
+        poncor(b.corfondolibro, t,
+               {{QStringLiteral("bcorfondo"), branco}, {QStringLiteral("Panel19"), branco}});
+    else if (n == "cormensaxes")
+        poncor(b.cormensaxeslibro, t, {{QStringLiteral("bcormensa"), negro}});
+    else if (n == "logo") {
+        const QString ir = atributotexto(e, "ir");
+        if (!ir.isEmpty()) b.saltologo = ir;
+        b.arquivologo = resolver(t);
+        b.txtlogo = nomearquivo(b.arquivologo);
+        informe.imaxes.push_back({QStringLiteral("logo"), b.arquivologo});
+    } else if (n == "imaxefondo") {
+        b.arquivofondo = resolver(t);
+        b.txtimaxe = nomearquivo(b.arquivofondo);
+        b.trpf = QStringLiteral("100");
+        b.fondox = QStringLiteral("0");
+        b.fondoy = QStringLiteral("0");
+        const QString trans = atributotexto(e, "trans");
+        if (!trans.isEmpty()) b.trpf = trans;
+        if (atributo(e, "posx")) b.fondox = atributotexto(e, "posx");
+        if (atributo(e, "posy")) b.fondoy = atributotexto(e, "posy");
+        informe.imaxes.push_back({QStringLiteral("imaxe"), b.arquivofondo});
+        informe.posicionfondo.reset();
+        try {
+            informe.posicionfondo = InformeLectura::Posicion{int(std::lrint(enteiro(b.fondox) / 2.0)),
+                                                             int(std::lrint(enteiro(b.fondoy) / 2.0))};
+        } catch (const std::exception&) {
+        }
+    } else if (n == "imbarra") {
+        b.arquivobarra = resolver(t);
+        b.nomimbarra = nomearquivo(b.arquivobarra);
+        informe.imaxes.push_back({QStringLiteral("Image53"), b.arquivobarra});
+    } else if (n == "aspectosup" || n == "aspectoinf") {
+        const bool sup = n == "aspectosup";
+        if (esrecurso(t)) {
+            QString& arquivo = sup ? b.arquivoaspectosup : b.arquivoaspectoinf;
+            arquivo = resolver(t);
+            (sup ? b.skin1 : b.skin2) = nomearquivo(arquivo);
+        } else if (t == QLatin1String("2")) {
+            b.chskin1 = false;
+            b.chskin2 = true;
+        } else if (t == QLatin1String("0")) {
+            b.chskin1 = false;
+            b.chskin2 = false;
+        }
+    } else if (n == "axuda") {
+        if (enderezoweb(t)) {
+            b.arquivoaxuda = t;
+            b.axuda = t;
+        } else {
+            b.arquivoaxuda = resolver(t);
+            b.axuda = nomearquivo(t);
+        }
+    } else if (n == "pel")
+        marca(b.pel);
+    else if (n == "desordenar")
+        marca(b.desordenpax);
+    else if (n == "informe")
+        marca(b.binfor);
+    else if (n == "botonson")
+        marca(b.bson);
+    else if (n == "maximizar")
+        marca(b.bmaxi);
+    else if (n == "sonido") {
+        b.arquivosonido = resolver(t);
+        b.soncontinuo = nomearquivo(b.arquivosonido);
+        informe.botons << QStringLiteral("btsoncontinuo");
+        b.sonvol = QStringLiteral("100");
+        const QString nivel = atributotexto(e, "nivel");
+        if (!nivel.isEmpty()) b.sonvol = nivel;
+        b.chkrepiteson = atributotexto(e, "modo") == QLatin1String("1");
+    } else if (n == "correcto" || n == "incorrecto") {
+        const bool ben = n == "correcto";
+        (ben ? b.txtben : b.txtmal) = t;
+        const QString son = atributotexto(e, "son");
+        if (!son.isEmpty()) {
+            QString& arquivo = ben ? b.arquivocorrecto : b.arquivoincorrecto;
+            arquivo = resolver(son);
+            informe.botons << (ben ? QStringLiteral("bnson") : QStringLiteral("mlson"));
+            (ben ? b.benson : b.malson) = nomearquivo(arquivo);
+        }
+        // The box is written as modo="1" when checked: without it the box is unchecked.
+        (ben ? b.chkben : b.chkmal) = atributotexto(e, "modo") == QLatin1String("1");
+    } else if (n == "modomenu") {
+        if (t == QLatin1String("1"))
+            b.chhorizontal = true;
+        else if (t == QLatin1String("2"))
+            b.chdereita = true;
+    }
+}
+
+void Lector::libro(const TXMLNode& lib, int limite) {
+    b.paxinasleidas = 0;
+    for (int i = 0; i < lib.ChildCount(); ++i) {
+        const TXMLNode* px = lib.GetChild(i);
+        if (!eelemento(px) || px->Name != "paxina") continue;
+        ++b.paxinasleidas;
+        if (b.paxinasleidas > b.paxinaata) return;
+        if (b.paxinasleidas < b.paxinadesde) continue;
+        const int fila = b.paxinadestino + 1;
+        if (fila < 1 || fila > limite) return; // the model's page limit, or the room the import made
+        b.paxinadestino = fila;
+        paxina(*px, fila);
+    }
+}
+
+void Lector::paxina(const TXMLNode& px, int fila) {
+    Tpaxina& p = b.taboapaxinas[fila];
+    auto& w = b.textospaxina[fila];
+    const auto pon = [&p](int campo, const QString& valor) {
+        if (Book::campovalido(campo)) p.P[campo] = valor;
+    };
+    b.contaitems = 0;
+    b.contabotons = 0;
+
+    for (int i = 0; i < px.ChildCount(); ++i) {
+        const TXMLNode* e = px.GetChild(i);
+        if (!eelemento(e)) continue;
+        const mapa::Elemento* m = mapa::buscar(e->Name);
+        if (!m) continue;
+
+        // Counters stop at the largest number any field can use; beyond it nothing has a place.
+        int n = 0;
+        if (m->contador == mapa::Contador::items)
+            n = b.contaitems = qMin(b.contaitems + 1, Tpaxina::numcampos);
+        else if (m->contador == mapa::Contador::botons)
+            n = b.contabotons = qMin(b.contabotons + 1, Tpaxina::numcampos);
+
+        for (const mapa::Predefinido& d : m->predefinidos)
+            if (d.valor) pon(d.campo, QString::fromLatin1(d.valor));
+
+        if (e->Attributes) {
+            for (int k = 0; k < e->Attributes->Count(); ++k) {
+                const TXMLAttribute* a = e->Attributes->Items(k);
+                for (const mapa::Atributo& ma : m->atributos) {
+                    if (!ma.nome) break;
+                    if (a->Name != ma.nome) continue;
+                    if (ma.xeito == mapa::Xeito::primeiro && k != 0) break;
+                    QString v = descodificaentidades(QString::fromUtf8(a->Value));
+                    if (ma.xeito == mapa::Xeito::cen && v.isEmpty())
+                        v = QStringLiteral("100");
+                    else if (ma.arquivo && ma.arquivo(p))
+                        v = resolver(v);
+                    pon(ma.campo + n, v);
+                    if (ma.xeito == mapa::Xeito::botonmenu && Book::textovalido(n))
+                        if (const std::optional<QString> t = textounido(*e)) w[n] = *t;
+                    break;
+                }
+            }
+        }
+
+        if (m->especial == mapa::Especial::textow0)
+            if (const std::optional<QString> t = textounido(*e)) w[1] = *t;
+
+        if (m->campo == mapa::sen) continue;
+        const std::optional<QString> bruto =
+            m->contido == mapa::Contido::unido ? textounido(*e) : valorde(*e);
+        if (!bruto) continue;
+        QString v = descodificaentidades(*bruto);
+        if (!v.isEmpty() && m->arquivo && m->arquivo(p)) v = resolver(v);
+        pon(m->campo + n, v);
+
+        if (m->especial == mapa::Especial::cfondo && !v.isEmpty()) {
+            p.P[30] = QStringLiteral("1");
+            std::optional<TColor> cor;
+            try {
+                cor = hexacor(v);
+            } catch (const std::exception&) {
+            }
+            informe.cores.push_back({QStringLiteral("imcorfondo"), cor.value_or(corventa)});
+        }
+    }
+}
+
+InformeLectura Lector::ler(const TXMLNode& raiz) {
+    const int entrada = b.paxinadestino;
+    // A book's pages stop at 99; an import fills at most the rows its range made room for.
+    int limite = Book::maxpaxinas;
+    if (!completo())
+        limite = qBound(0, entrada + qMax(0, b.paxinaata - b.paxinadesde + 1), int(Book::maxpaxinas));
+
+    // The prefix is set again by `config`; a file without one resolves against its own folder.
+    if (completo()) {
+        b.nomealmacen.clear();
+        b.recursoslectura = b.carpetalibro;
+    } else {
+        b.recursoslectura = condelimitador(importacion);
+    }
+
+    if (eelemento(&raiz) && raiz.HasAttributes() && raiz.ChildCount() > 0) {
+        for (int i = 0; i < raiz.ChildCount(); ++i) {
+            const TXMLNode* s = raiz.GetChild(i);
+            if (!eelemento(s)) continue;
+            if (s->Name == "config")
+                config(*s);
+            else if (s->Name == "libro")
+                libro(*s, limite);
+        }
+    }
+
+    if (completo()) {
+        const int cheas = qMax(0, b.paxinadestino - entrada);
+        b.numpaxinas = quint8(qMin(int(b.numpaxinas) + cheas, int(Book::maxpaxinas)));
+    } else if (b.numpaxinas > Book::maxpaxinas) {
+        b.numpaxinas = Book::maxpaxinas;
+    }
+    if (b.numpaxinas > 0) b.paxinaactual = 1;
+    if (completo()) b.carpetarecursos = b.recursoslectura;
+    informe.paxinas = b.numpaxinas;
+    return std::move(informe);
+}
+
+} // namespace
+
+InformeLectura LoadItem(Book& libro, const TXMLNode& raiz, const QString& carpetaimportacion) {
+    return Lector(libro, carpetaimportacion).ler(raiz);
+}
+
+QString descodificaentidades(const QString& texto) {
+    if (!texto.contains(u'&')) return texto;
+    static const struct {
+        QLatin1String entidade;
+        QChar caracter;
+    } entidades[] = {{QLatin1String("&amp;"), u'&'},
+                     {QLatin1String("&lt;"), u'<'},
+                     {QLatin1String("&gt;"), u'>'},
+                     {QLatin1String("&quot;"), u'"'},
+                     {QLatin1String("&apos;"), u'\''}};
+    QString r;
+    r.reserve(texto.size());
+    const QStringView t(texto);
+    for (qsizetype i = 0; i < t.size();) {
+        if (t[i] == u'&') {
+            bool feito = false;
+            for (const auto& e : entidades) {
+                if (t.mid(i).startsWith(e.entidade)) {
+                    r += e.caracter;
+                    i += e.entidade.size();
+                    feito = true;
+                    break;
+                }
+            }
+            if (feito) continue;
+        }
+        r += t[i];
+        ++i;
+    }
+    return r;
+}
+
+QByteArray textolibro(const QByteArray& datos) {
+    QByteArray texto;
+    texto.reserve(datos.size() + datos.size() / 16 + 2);
+    qsizetype inicio = 0;
+    while (inicio < datos.size()) {
+        const qsizetype lf = datos.indexOf('\n', inicio);
+        qsizetype fin = lf < 0 ? datos.size() : lf;
+        if (lf >= 0 && fin > inicio && datos[fin - 1] == '\r') --fin;
+        texto.append(datos.constData() + inicio, fin - inicio);
+        texto.append("\r\n");
+        if (lf < 0) break;
+        inicio = lf + 1;
+    }
+    qsizetype blancos = 0;
+    while (blancos < texto.size() && quint8(texto[blancos]) <= 32)
+        ++blancos;
+    texto.remove(0, blancos);
+    if (texto.startsWith("[*]")) texto = descodificalibro(QString::fromLatin1(texto)).toUtf8();
+    return texto;
+}
+
+void analizarlibro(TXMLDoc& doc, const QByteArray& datos) {
+    const QByteArray texto = textolibro(datos);
+    doc.SetXML(texto);
+    if (doc.Declaration.Encoding.toLower() != "utf-8") doc.SetXML(QString::fromLatin1(texto).toUtf8());
+}
+
+} // namespace quibel

@@ -1,0 +1,54 @@
+// Steps of the main window that belong to parts not built yet. Each keeps the behaviour the
+// window needs meanwhile (mostly nothing); the part that owns it replaces the body.
+#include "editor/quibelf.h"
+#include "editor/servizos.h"
+
+#include <QFrame>
+#include <QUrl>
+
+namespace quibel {
+
+// Resource panel: shown at the book's resource folder. The lists come with the resource panel.
+void TForm1::ponrecursos() {
+    Panel1->show();
+    sprspl->show();
+}
+
+// Resource panel: refresh the four lists (activation, window state).
+void TForm1::refresca() {}
+
+// Resource panel: open the picture list.
+void TForm1::ALIMAXESClick() {}
+
+// Sound: without the sound library a sound goes to the desktop's default application.
+void TForm1::sonar(const QString& arquivo) {
+    if (arquivo.isEmpty()) return;
+    if (const auto& a = servizos().aplicacion) a->abrir(QUrl::fromLocalFile(arquivo));
+}
+
+// Preview of the HTML5 page.
+void TForm1::btmirarClick() {}
+
+// Help of the interface language (F1); comes with the type palette.
+void TForm1::SpeedButton133Click() {}
+
+// Type palette on the chooser sheet TabSheet22 (its layout is empty and waits for it); its type
+// buttons call iniciatipo(type).
+void TForm1::crearpaleta() {}
+void TForm1::borrarpaleta() {}
+
+// The HTML views of the text, menu and template editors.
+void TForm1::crearvistas() {}
+void TForm1::borrarvistas() {}
+
+// Sound library: none yet, so sounds go to the default application (bassactivo 0).
+void TForm1::iniciarson() {
+    bassactivo = 0;
+}
+void TForm1::liberarson() {}
+
+// Export: the Flash player stream, the ZIP writer, the copy list and the Flash host lines.
+void TForm1::crearexportacion() {}
+void TForm1::borrarexportacion() {}
+
+} // namespace quibel

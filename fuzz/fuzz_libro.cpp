@@ -1,0 +1,38 @@
+// Bytes through the parser and the book reader into a model: a hostile book must never crash,
+// hang or write outside the tables.
+#include "book/XMLParser.h"
+#include "book/globais.h"
+#include "book/loaditem.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace quibel;
+    static Book* libro = [] {
+        // Reused, as the main window reuses its one book; its folder does not exist, so file
+        // values resolve quickly to their fallbacks.
+        auto* b = new Book;
+        b->carpetalibro = b->carpetalectura = QStringLiteral("/nonexistent-quibel-fuzz/");
+        return b;
+    }();
+    TXMLDoc doc;
+    try {
+        doc.SetXML(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    } catch (const EXMLException&) {
+        return 0;
+    }
+    if (doc.Nodes.Count() == 0 || doc.Nodes.Items(0)->Name != "zub") return 0;
+
+    libro->librocompleto = 1;
+    libro->paxinadesde = 1;
+    libro->paxinaata = 99;
+    libro->inicializar();
+    libro->inizrtf();
+    const InformeLectura informe = LoadItem(*libro, *doc.Nodes.Items(0));
+    if (libro->numpaxinas > Book::maxpaxinas || informe.paxinas != libro->numpaxinas ||
+        libro->paxinadestino > Book::maxpaxinas)
+        std::abort();
+    return 0;
+}
