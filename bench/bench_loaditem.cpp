@@ -56,7 +56,8 @@ struct Fonte {
                 p[k] = res + QStringLiteral("imaxe %1_%2 'co' & \"x\".png").arg(fila).arg(k);
                 arquivos << p[k];
             }
-            p[26] = QStringLiteral("1");
+            if (tipo != 15) // there P26 is a button picture
+                p[26] = QStringLiteral("1");
             p[30] = QStringLiteral("1");
             for (int i = 1; i <= Book::numtextos; ++i)
                 b->texto(fila, i) = longo;

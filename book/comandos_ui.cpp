@@ -44,7 +44,8 @@ bool TForm1::preguntasubstituir() {
 }
 
 void TForm1::activartraballo() {
-    for (QWidget* b : std::initializer_list<QWidget*>{bgardar, btinserir, bgardarcomo, bconf, bpaxinas, SpeedButton11})
+    for (QWidget* b :
+         std::initializer_list<QWidget*>{bgardar, btinserir, bgardarcomo, bconf, bpaxinas, SpeedButton11})
         b->setEnabled(true);
 }
 
@@ -102,8 +103,8 @@ bool TForm1::cargar(const QString& arquivo) {
         return false;
     }
     QDir::setCurrent(libro.carpetalibro);
-    for (const auto paso : {Book::PasoReinicio::selector, Book::PasoReinicio::vistas, Book::PasoReinicio::imaxes,
-                            Book::PasoReinicio::paneis})
+    for (const auto paso : {Book::PasoReinicio::selector, Book::PasoReinicio::vistas,
+                            Book::PasoReinicio::imaxes, Book::PasoReinicio::paneis})
         reiniciarcontroles(paso);
     aplicarinforme(r.informe);
     activartraballo();
@@ -132,9 +133,9 @@ void TForm1::reiniciarcontroles(Book::PasoReinicio paso) {
     case Book::PasoReinicio::paneis: {
         const QColor branco(Qt::white), negro(Qt::black), ventana(0x84, 0xE1, 0xFD);
         const std::pair<const char*, QColor> cores[] = {
-            {"bcorfondo", branco}, {"bcorbanda", branco}, {"bcornave", branco},   {"bcormensa", negro},
+            {"bcorfondo", branco}, {"bcorbanda", branco},   {"bcornave", branco},    {"bcormensa", negro},
             {"bcortexto", negro},  {"bcarrastra", ventana}, {"imcorfondo", ventana}, {"cboton", ventana},
-            {"cbtexto", negro},    {"cttexto", negro},    {"ctfondo", branco},   {"Panel19", branco},
+            {"cbtexto", negro},    {"cttexto", negro},      {"ctfondo", branco},     {"Panel19", branco},
             {"Panel22", branco},   {"Panel58", branco}};
         for (const auto& [nome, cor] : cores)
             if (auto* p = findChild<Panel*>(QString::fromLatin1(nome))) p->setColor(cor);

@@ -9,6 +9,7 @@
 #include "editor/controis.h"
 #include "editor/follas.h"
 #include "editor/garda.h"
+#include "editor/paletatipos.h"
 #include "languages/idiomas.h"
 
 #include <QAction>
@@ -148,7 +149,9 @@ void TForm1::crearformulario() {
     auto* zona = panel(nullptr, "zonaeditor");
     divisor->addWidget(Panel1);
     divisor->addWidget(zona);
+    divisor->setStretchFactor(0, 0);
     divisor->setStretchFactor(1, 1);
+    divisor->setSizes({200, 670});
     sprspl = divisor->handle(1);
     sprspl->setObjectName(QStringLiteral("sprspl"));
     principal->addWidget(divisor, 1);
@@ -311,7 +314,15 @@ void TForm1::crearfollas() {
     };
 
     TabSheet3 = nova(inicio, "TabSheet3", "inicio");
-    TabSheet22 = nova(escoller, "TabSheet22", "escoller");
+    // The type chooser: the palette's own sheet, told what to call back.
+    selectortipos = new SelectorTipos;
+    selectortipos->setWindowTitle(QStringLiteral("escoller"));
+    selectortipos->iniciatipo = [this](int tipo) { iniciatipo(tipo); };
+    selectortipos->vercomunes = [this](int modo) { vercomunes(modo); };
+    selectortipos->portitular = [this](const QString& t) { titular->setText(t); };
+    selectortipos->panelsonavega = panelsonavega;
+    selectortipos->navega = navega;
+    TabSheet22 = follas[escoller] = selectortipos;
     TabSheet2 = nova(pasarfolla, "TabSheet2", "pasar");
     TabSheet30 = nova(cambiarorde, "TabSheet30", "cambiarorde");
     TabSheet1 = nova(identif, "TabSheet1", "identif");
@@ -335,9 +346,6 @@ void TForm1::crearfollas() {
     inicial->addStretch(1);
     inicial->addWidget(Label44);
 
-    // Type chooser: the palette fills it (crearpaleta).
-    new QVBoxLayout(TabSheet22);
-
     // Page order: the list to drag lines in, and the button that applies it.
     auto* orde = new QVBoxLayout(TabSheet30);
     ListBox1 = nomear(new QListWidget(TabSheet30), "ListBox1");
@@ -359,10 +367,12 @@ void TForm1::crearfollas() {
     // Sheet handlers run inside the command that selects the sheet, which already runs guarded:
     // a failure must stop that command, so they are bound without a guard of their own.
     tipaxinas->engadir(TabSheet3);
-    tipaxinas->engadir(TabSheet22, [this] { TabSheet22Show(); }, [this] { TabSheet22Hide(); });
+    tipaxinas->engadir(
+        TabSheet22, [this] { TabSheet22Show(); }, [this] { TabSheet22Hide(); });
     tipaxinas->engadir(TabSheet2);
     tipaxinas->engadir(TabSheet30);
-    tipaxinas->engadir(TabSheet1, [this] { TabSheet1Show(); }, [this] { TabSheet1Hide(); });
+    tipaxinas->engadir(
+        TabSheet1, [this] { TabSheet1Show(); }, [this] { TabSheet1Hide(); });
     tipaxinas->engadir(tabExportar);
     tipaxinas->engadir(TabInserir);
     for (int t = 1; t <= numtipos; ++t) {
@@ -431,7 +441,8 @@ void TForm1::FormCreate(const QStringList& argumentos) {
     docxml = std::make_unique<TXMLDoc>();
     libro.reiniciarcontroles = [this](Book::PasoReinicio paso) { reiniciarcontroles(paso); };
 
-    for (QWidget* b : std::initializer_list<QWidget*>{bgardar, btinserir, bgardarcomo, bconf, bpaxinas, SpeedButton11})
+    for (QWidget* b :
+         std::initializer_list<QWidget*>{bgardar, btinserir, bgardarcomo, bconf, bpaxinas, SpeedButton11})
         b->setEnabled(false);
     plson->setEnabled(false);
     guarded([this] { refresca(); });
@@ -446,7 +457,8 @@ void TForm1::FormCreate(const QStringList& argumentos) {
 
     // A work folder of this process alone, in the system's temporary folder.
     cartafoltemporal = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quibel-XXXXXX"));
-    libro.carpetatemporal = cartafoltemporal->isValid() ? condelimitador(cartafoltemporal->path()) : QString();
+    libro.carpetatemporal =
+        cartafoltemporal->isValid() ? condelimitador(cartafoltemporal->path()) : QString();
     tipaxinas->show();
     crearpaleta();
 
@@ -530,6 +542,7 @@ void TForm1::Quibelv270Click() {
 }
 
 void TForm1::rotularventa() {
+    crearpaleta(); // the palette first: its captions are the type names
     const auto t = [](int i) { return textosui[i]; };
     const QString xml = QStringLiteral("XML");
     Label36->setText(t(130));

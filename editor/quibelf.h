@@ -36,6 +36,7 @@ namespace quibel {
 class Follas;
 class LabelledEdit;
 class LimitedEdit;
+class SelectorTipos;
 class TXMLDoc;
 struct InformeLectura;
 
@@ -84,6 +85,7 @@ public:
     QToolButton *btproppax = nullptr, *btmirar = nullptr;
     Follas* tipaxinas = nullptr;
     std::array<QWidget*, numfollas> follas{};
+    SelectorTipos* selectortipos = nullptr; // the type chooser, which is TabSheet22
     QWidget *TabSheet3 = nullptr, *TabSheet22 = nullptr, *TabSheet2 = nullptr, *TabSheet30 = nullptr,
             *TabSheet1 = nullptr, *tabExportar = nullptr, *TabInserir = nullptr;
     QLabel *Label36 = nullptr, *Label45 = nullptr, *Label44 = nullptr;
@@ -94,7 +96,7 @@ public:
     LimitedEdit* txtpe = nullptr;
     QCheckBox *chpasa = nullptr, *chpasam = nullptr;
     QToolButton *Image68 = nullptr, *Image64 = nullptr; // small pictures that toggle chpasa, chpasam
-    QWidget* panelsonavega = nullptr; // bottom bar: page sound and navigation
+    QWidget* panelsonavega = nullptr;                   // bottom bar: page sound and navigation
     QWidget* grson = nullptr;
     QLabel* txgrson = nullptr;
     QLineEdit* txtson = nullptr;
@@ -103,18 +105,18 @@ public:
     QWidget* navega = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QToolButton *SpeedButton8 = nullptr, *SpeedButton9 = nullptr, *SpeedButton10 = nullptr,
-                *SpeedButton12 = nullptr, *SpeedButton11 = nullptr, *btclona = nullptr, *SpeedButton7 = nullptr,
-                *SpeedButton167 = nullptr, *SpeedButton13 = nullptr;
+                *SpeedButton12 = nullptr, *SpeedButton11 = nullptr, *btclona = nullptr,
+                *SpeedButton7 = nullptr, *SpeedButton167 = nullptr, *SpeedButton13 = nullptr;
     QComboBox* numpaxinap = nullptr; // page selector: item i is page i + 1
     QFrame* proppax = nullptr;       // page-properties panel
     LabelledEdit *proppaxltxt = nullptr, *proppaxld = nullptr, *benpax = nullptr, *malpax = nullptr;
     QLabel *labelmensa = nullptr, *labelliga = nullptr;
-    QAction* Quibelv270 = nullptr;                  // version item of popm
-    std::unique_ptr<LabelledEdit> editoculto;      // a spare name edit that is never shown
+    QAction* Quibelv270 = nullptr;                                  // version item of popm
+    std::unique_ptr<LabelledEdit> editoculto;                       // a spare name edit that is never shown
     std::array<std::unique_ptr<PageEditor>, numtipos + 1> editores; // by type; empty: none yet
 
     // --- state -------------------------------------------------------------------------------
-    std::unique_ptr<TXMLDoc> docxml; // every book is parsed through it
+    std::unique_ptr<TXMLDoc> docxml;        // every book is parsed through it
     int altopechado = 24, altoaberto = 350; // heights of a closed and of the open resource list
     int bassactivo = 0;                     // the sound library is ready
     int marxeesquerda = 40, anchoeditor = 420, marxe = 10; // layout values of the page editors
@@ -158,10 +160,10 @@ public:
     // the sheet of its type, or the neutral sheet with the navigation bar when it has no valid
     // type. The one way every command shows a page.
     void amosarpaxina(int n);
-    void iniciatipo(int tipo); // a type chosen in the palette: a new page of it after this one
-    void SpeedButton11Click(); // offer the type chooser
-    void btclonaClick();       // duplicate
-    void SpeedButton7Click();  // delete
+    void iniciatipo(int tipo);  // a type chosen in the palette: a new page of it after this one
+    void SpeedButton11Click();  // offer the type chooser
+    void btclonaClick();        // duplicate
+    void SpeedButton7Click();   // delete
     void SpeedButton167Click(); // page order list
     void SpeedButton168Click(); // apply the order
     void saltaapaxina(int n);
@@ -181,33 +183,33 @@ public:
     void FormDropFiles(const QStringList& arquivos);
     // Opens a whole book; on failure tells why and keeps the open book. True when opened.
     bool cargar(const QString& arquivo);
-    void bgardars();            // Save with dialog
-    void SpeedButton13Click();  // quick save
-    void bgardarcomoClick();    // export sheet
+    void bgardars();           // Save with dialog
+    void SpeedButton13Click(); // quick save
+    void bgardarcomoClick();   // export sheet
     // The replace question before New and Open; true to go on.
     bool preguntasubstituir();
     // Applies what the reader left for the controls that exist.
     void aplicarinforme(const InformeLectura& informe);
 
     // --- steps filled in by later parts (quibelf_costuras.cpp) ---------------------------------
-    void ponrecursos();         // resource panel at the book's resource folder
-    void refresca();            // refresh the resource lists
-    void ALIMAXESClick();       // open the picture list
+    void ponrecursos();   // resource panel at the book's resource folder
+    void refresca();      // refresh the resource lists
+    void ALIMAXESClick(); // open the picture list
     void sonar(const QString& arquivo);
     void btmirarClick();        // preview
     void SpeedButton133Click(); // help (F1)
     void crearpaleta();         // build the type palette into TabSheet22
     void borrarpaleta();
-    void crearvistas();         // the three HTML views
+    void crearvistas(); // the three HTML views
     void borrarvistas();
-    void iniciarson();          // sound library
+    void iniciarson(); // sound library
     void liberarson();
-    void crearexportacion();    // objects of the export (Flash stream, ZIP writer, copy list)
+    void crearexportacion(); // objects of the export (Flash stream, ZIP writer, copy list)
     void borrarexportacion();
 
     // --- interface language (languages/idiomas_ui.cpp) ----------------------------------------
     QComboBox* comboidiomas = nullptr; // the language list of the start sheet
-    QMenu* popm = nullptr; // the language menu: twelve items in language order, then the version
+    QMenu* popm = nullptr;             // the language menu: twelve items in language order, then the version
     QAction *Espaol1 = nullptr, *Galego1 = nullptr, *Catal1 = nullptr, *Euskara1 = nullptr,
             *Portugus1 = nullptr, *English1 = nullptr, *Franais1 = nullptr, *Italiano1 = nullptr,
             *Asturianu1 = nullptr, *Deusche1 = nullptr, *Po1 = nullptr, *Valenci1 = nullptr;

@@ -4,6 +4,7 @@
 #include "book/rutinas.h"
 #include "editor/controis.h"
 #include "editor/follas.h"
+#include "editor/paletatipos.h"
 #include "editor/quibelf.h"
 #include "languages/idiomas.h"
 
@@ -139,13 +140,11 @@ void TForm1::TabSheet1Hide() {
 }
 
 void TForm1::TabSheet22Show() {
-    vercomunes(0);
-    titular->clear();
-    panelsonavega->hide();
+    selectortipos->TabSheet22Show();
 }
 
 void TForm1::TabSheet22Hide() {
-    navega->setEnabled(true);
+    selectortipos->TabSheet22Hide();
 }
 
 void TForm1::autosonClick() {

@@ -1,8 +1,12 @@
-// Steps of the main window that belong to parts not built yet. Each keeps the behaviour the
-// window needs meanwhile (mostly nothing); the part that owns it replaces the body.
+// Steps of the main window that belong to other parts: the palette and help are wired here; the
+// others are not built yet and keep what the window needs meanwhile (mostly nothing) until the
+// part that owns them fills the body in.
+#include "editor/axuda.h"
+#include "editor/paletatipos.h"
 #include "editor/quibelf.h"
 #include "editor/servizos.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QUrl>
 
@@ -29,13 +33,19 @@ void TForm1::sonar(const QString& arquivo) {
 // Preview of the HTML5 page.
 void TForm1::btmirarClick() {}
 
-// Help of the interface language (F1); comes with the type palette.
-void TForm1::SpeedButton133Click() {}
+// Help of the interface language (F1).
+void TForm1::SpeedButton133Click() {
+    abriraxuda(libro.carpetaprograma);
+}
 
-// Type palette on the chooser sheet TabSheet22 (its layout is empty and waits for it); its type
-// buttons call iniciatipo(type).
-void TForm1::crearpaleta() {}
-void TForm1::borrarpaleta() {}
+// Type palette on the chooser sheet, sorted for the interface language in force.
+void TForm1::crearpaleta() {
+    if (selectortipos && comboidiomas)
+        selectortipos->crearbotonestipos(localeidioma(comboidiomas->currentIndex()));
+}
+void TForm1::borrarpaleta() {
+    borrarbotonestipos();
+}
 
 // The HTML views of the text, menu and template editors.
 void TForm1::crearvistas() {}

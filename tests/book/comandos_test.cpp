@@ -83,11 +83,8 @@ TEST(Open, AFailureLeavesTheOpenBookAsItWas) {
         bool mensaxepropia; // the parser's message rather than the general one
     };
     const Caso casos[] = {
-        {"non_existe.zube", false},
-        {"roto.zube", true},
-        {"outro.xml", false},
-        {"baleiro.zube", false},
-        {"", false},
+        {"non_existe.zube", false}, {"roto.zube", true}, {"outro.xml", false},
+        {"baleiro.zube", false},    {"", false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.arquivo);
@@ -96,10 +93,7 @@ TEST(Open, AFailureLeavesTheOpenBookAsItWas) {
         const Apertura r = abrirlibro(b, doc, c.arquivo[0] ? fixture(c.arquivo) : QString());
         EXPECT_FALSE(r.ok);
         EXPECT_FALSE(r.erro.isEmpty());
-        if (c.mensaxepropia)
-            EXPECT_NE(r.erro, erroapertura);
-        else
-            EXPECT_EQ(r.erro, erroapertura);
+        EXPECT_EQ(r.erro != erroapertura, c.mensaxepropia) << r.erro.toStdString();
         EXPECT_EQ(b.numpaxinas, 1);
         EXPECT_EQ(b.paxinaactual, 1);
         EXPECT_EQ(b.tipoactual, 7);
@@ -134,4 +128,19 @@ TEST(CommandLine, ARelativePathIsMadeAbsoluteAgainstTheStartFolder) {
     EXPECT_EQ(rutaargumento("libros/a.zube", "/home/autor"), "/home/autor/libros/a.zube");
     EXPECT_EQ(rutaargumento("../a.zube", "/home/autor/x"), "/home/autor/a.zube");
     EXPECT_EQ(rutaargumento("/tmp/a.zube", "/home/autor"), "/tmp/a.zube");
+}
+
+TEST(Open, TheSampleBookOpens) {
+    Book b;
+    TXMLDoc doc;
+    const Apertura r = abrirlibro(b, doc, QStringLiteral(QUIBEL_FIXTURES "/../../examples/sample.zube"));
+    ASSERT_TRUE(r.ok) << r.erro.toStdString();
+    ASSERT_EQ(b.numpaxinas, 4);
+    const char* const tipos[] = {"2", "1", "10", "29"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(b.paxina(i + 1)[0], tipos[i]);
+    EXPECT_EQ(b.txttitulo, "Un libro de mostra");
+    EXPECT_EQ(b.paxina(3)[31], "1");
+    EXPECT_EQ(b.paxina(2)[3], "Oito");
+    EXPECT_FALSE(b.texto(1, 1).isEmpty());
 }

@@ -30,7 +30,8 @@ TEST_F(Venta, StartState) {
     EXPECT_EQ(form->libro.numpaxinas, 1);
     EXPECT_EQ(form->libro.tipoactual, 0);
     EXPECT_EQ(form->windowTitle(), "Quibel  v5.6.4");
-    for (const char* b : {"bgardar", "btinserir", "bgardarcomo", "bconf", "bpaxinas", "plson", "SpeedButton11"})
+    for (const char* b :
+         {"bgardar", "btinserir", "bgardarcomo", "bconf", "bpaxinas", "plson", "SpeedButton11"})
         EXPECT_FALSE(form->findChild<QToolButton*>(b)->isEnabled()) << b;
     for (const char* b : {"SpeedButton135", "SpeedButton137", "SpeedButton133", "SpeedButton169"})
         EXPECT_TRUE(form->findChild<QToolButton*>(b)->isEnabled()) << b;
@@ -50,7 +51,7 @@ TEST_F(Venta, StartState) {
 
 TEST_F(Venta, EverySheetHasItsNameAndPlace) {
     ASSERT_EQ(form->tipaxinas->count(), 58);
-    const char* const fixas[] = {"TabSheet3", "TabSheet22", "TabSheet2", "TabSheet30",
+    const char* const fixas[] = {"TabSheet3", "TabSheet22",  "TabSheet2", "TabSheet30",
                                  "TabSheet1", "tabExportar", "TabInserir"};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(form->tipaxinas->widget(i)->objectName(), fixas[i]);
@@ -66,13 +67,16 @@ TEST_F(Venta, EverySheetHasItsNameAndPlace) {
                  {51, "cadros2", nullptr}};
     for (const auto& t : tipos) {
         EXPECT_EQ(form->tipaxinas->widget(t.tipo + 6)->objectName(), t.folla);
-        if (t.titulo) EXPECT_EQ(titulotipo(t.tipo), QString::fromUtf8(t.titulo)) << t.tipo;
+        if (t.titulo) {
+            EXPECT_EQ(titulotipo(t.tipo), QString::fromUtf8(t.titulo)) << t.tipo;
+        }
     }
     EXPECT_EQ(titulotipo(35), textosui[171] + " " + textosui[33]);
     EXPECT_EQ(titulotipo(39), textosui[10] + "2");
-    for (const char* w : {"navega", "numpaxinap", "txtcabe", "txtpe", "chpasa", "chpasam", "grson", "txtson",
-                          "autoson", "proppaxltxt", "proppaxld", "benpax", "malpax", "ListBox1", "SpeedButton168",
-                          "ToolBar1", "ToolBar2", "btclona", "btproppax", "btmirar", "Panel113", "titular"})
+    for (const char* w : {"navega",    "numpaxinap", "txtcabe",        "txtpe",       "chpasa",    "chpasam",
+                          "grson",     "txtson",     "autoson",        "proppaxltxt", "proppaxld", "benpax",
+                          "malpax",    "ListBox1",   "SpeedButton168", "ToolBar1",    "ToolBar2",  "btclona",
+                          "btproppax", "btmirar",    "Panel113",       "titular"})
         EXPECT_TRUE(form->findChild<QWidget*>(w)) << w;
 }
 

@@ -69,6 +69,7 @@ protected:
     // A new book with pages of these types (as text), shown on the properties sheet as after
     // Open: page i has the header "h<i>" and the wide text "w<i>".
     void libro(std::initializer_list<const char*> tipos) {
+        form->libro.paxinaactual = 0; // New without the replace question
         form->SpeedButton135Click();
         Book& b = form->libro;
         int i = 0;
