@@ -133,7 +133,7 @@ void textosBRA() {
     textosui[127] = QStringLiteral("Tipo");
     textosui[128] = QStringLiteral("Moldura da imagem");
     textosui[129] = QStringLiteral("Moldura do texto");
-    textosui[130] = QStringLiteral("Quibel: livros multimídia interativos");
+    textosui[130] = QStringLiteral("Zub: livros multimídia interativos");
     textosui[131] = QStringLiteral("Aplicar");
     textosui[132] = QStringLiteral("Excluir");
     textosui[133] = QStringLiteral("Redimensionar");

@@ -70,14 +70,14 @@ void textosEUS() {
     textosui[64] = QStringLiteral("Hondoko irudia");
     textosui[65] = QStringLiteral("Errenkadak");
     textosui[66] = QStringLiteral("Zutabeak");
-    textosui[67] = QStringLiteral("Erakutsi lerroak");
+    textosui[67] = QStringLiteral("Ikusi lerroak");
     textosui[68] = QStringLiteral("Opakutasuna");
     textosui[69] = QStringLiteral("Enuntziatuak");
     textosui[70] = QStringLiteral("Hitzak");
     textosui[71] = QStringLiteral("Irudiekin");
-    textosui[72] = QStringLiteral("Erakutsi enuntziatuak");
+    textosui[72] = QStringLiteral("Ikusi enuntziatuak");
     textosui[73] = QStringLiteral("Koloreztatu");
-    textosui[74] = QStringLiteral("Erakutsi koadroak");
+    textosui[74] = QStringLiteral("Ikusi koadroak");
     textosui[75] = QStringLiteral("Zirkulua");
     textosui[76] = QStringLiteral("Erantzuna");
     textosui[77] = QStringLiteral("Goiburuko testua");
@@ -115,7 +115,7 @@ void textosEUS() {
     textosui[109] = QStringLiteral("Arrastatu etiketak");
     textosui[110] = QStringLiteral("Erreproduzitu soinua");
     textosui[111] = QStringLiteral("Pasatu sagua");
-    textosui[112] = QStringLiteral("Erakutsi helburua");
+    textosui[112] = QStringLiteral("Ikusi helburua");
     textosui[113] = QStringLiteral("Ordenarik gabe");
     textosui[114] = QStringLiteral("Konfigurazioa");
     textosui[115] = QStringLiteral("Ezabatu orrialdea ");
@@ -162,7 +162,8 @@ void textosEUS() {
     textosui[156] = QStringLiteral("Mugitu erlojua");
     textosui[157] = QStringLiteral("Irudiak");
     textosui[158] = QStringLiteral("Idatzi");
-    textosui[159] = QStringLiteral("Ez da laguntza-fitxategirik aurkitu. Quibel-en webgunea ireki nahi duzu?");
+    textosui[159] =
+        QStringLiteral("Ez da laguntza-fitxategirik aurkitu. Quibel-en webgunea ireki nahi duzu?");
     textosui[160] = QStringLiteral("Liburua ikusteko, lehenik HTML formatuan esportatu behar duzu");
     textosui[161] = QStringLiteral("Ezin da liburua erakutsi");
     textosui[162] = QStringLiteral("Euskarazko itzulpena: Quibel taldea");
@@ -203,8 +204,8 @@ void textosEUS() {
     textosui[197] = QStringLiteral("Ortografia");
     textosui[198] = textosui[16] + QStringLiteral("-2");
     textosui[199] = QStringLiteral("Diktaketa");
-    textosui[200] = QStringLiteral("Erakutsi testua");
-    textosui[201] = QStringLiteral("Erakutsi zuzenketa");
+    textosui[200] = QStringLiteral("Ikusi testua");
+    textosui[201] = QStringLiteral("Ikusi zuzenketa");
     textosui[202] = textosui[151] + QStringLiteral("-2");
     textosui[203] = textosui[171] + QStringLiteral(" ") + textosui[33];
     textosui[204] = textosui[10] + QStringLiteral("-2 ");

@@ -133,7 +133,7 @@ void textosGAL() {
     textosui[127] = QStringLiteral("Tipo");
     textosui[128] = QStringLiteral("Marco de imaxe");
     textosui[129] = QStringLiteral("Marco de texto");
-    textosui[130] = QStringLiteral("Quibel: libros multimedia interactivos para a aula");
+    textosui[130] = QStringLiteral("Zub: libros multimedia interactivos");
     textosui[131] = QStringLiteral("Aplicar");
     textosui[132] = QStringLiteral("Borrar");
     textosui[133] = QStringLiteral("Dimensionar");

@@ -32,7 +32,7 @@ void textosITA() {
     textosui[26] = QStringLiteral("Spostare immagini");
     textosui[27] = QStringLiteral("Completare");
     textosui[28] = QStringLiteral("Parola segreta");
-    textosui[29] = QStringLiteral("Collegamenti");
+    textosui[29] = QStringLiteral("Link");
     textosui[30] = QStringLiteral("Suono");
     textosui[31] = QStringLiteral("Pagina");
     textosui[32] = QStringLiteral("Risorse");
@@ -90,7 +90,7 @@ void textosITA() {
     textosui[84] = QStringLiteral("Elimina la pagina attuale");
     textosui[85] = QStringLiteral("Frase");
     textosui[86] = QStringLiteral("Opzioni");
-    textosui[87] = QStringLiteral("Collegamento");
+    textosui[87] = QStringLiteral("Link");
     textosui[88] = QStringLiteral("Immagine grande");
     textosui[89] = QStringLiteral("Testi fissi");
     textosui[90] = QStringLiteral("Testi da trascinare");
@@ -203,8 +203,8 @@ void textosITA() {
     textosui[197] = QStringLiteral("Ortografia");
     textosui[198] = textosui[16] + QStringLiteral("-2");
     textosui[199] = QStringLiteral("Dettato");
-    textosui[200] = QStringLiteral("Mostra il testo");
-    textosui[201] = QStringLiteral("Mostra la correzione");
+    textosui[200] = QStringLiteral("Mostra testo");
+    textosui[201] = QStringLiteral("Mostra correzione");
     textosui[202] = textosui[151] + QStringLiteral("-2");
     textosui[203] = textosui[171] + QStringLiteral(" ") + textosui[33];
     textosui[204] = textosui[10] + QStringLiteral("-2 ");

@@ -133,7 +133,7 @@ void textosPOR() {
     textosui[127] = QStringLiteral("Tipo");
     textosui[128] = QStringLiteral("Moldura de imagem");
     textosui[129] = QStringLiteral("Moldura de texto");
-    textosui[130] = QStringLiteral("Quibel: livros multimédia interativos");
+    textosui[130] = QStringLiteral("Zub: livros multimédia interativos");
     textosui[131] = QStringLiteral("Aplicar");
     textosui[132] = QStringLiteral("Apagar");
     textosui[133] = QStringLiteral("Redimensionar");

@@ -2,6 +2,7 @@
 #include "fakes.h"
 
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -354,6 +355,28 @@ TEST_F(Paleta, HostileNamesStillGiveAWorkingPalette) {
     EXPECT_EQ(picados, (std::vector<int>{1, 2}));
     marcarcategoria(4);
     EXPECT_EQ(activos(), (std::set<int>{3, 4, 17, 19, 36, 39, 51}));
+}
+
+// A caption is centred and clipped, never elided or wrapped: a name wider than its fixed-size
+// button loses letters at both ends. "verdana" falls back to DejaVu Sans, close to it in width.
+TEST_F(Paleta, EveryNameFitsItsButtonInEveryLanguage) {
+    SelectorTipos selector;
+    int maisancho = 0;
+    for (int n = 0; n < numidiomas; ++n) {
+        taboasidiomas[n]();
+        selector.crearbotonestipos(localeidioma(n));
+        std::vector<Tpanelboton*> botons(botonestipos.begin(), botonestipos.end());
+        botons.insert(botons.end(), botonescategorias.begin(), botonescategorias.end());
+        for (Tpanelboton* b : botons) {
+            ASSERT_TRUE(b);
+            const int ancho = QFontMetrics(b->font()).horizontalAdvance(b->text());
+            maisancho = std::max(maisancho, ancho);
+            EXPECT_LE(ancho, b->contentsRect().width())
+                << codidiomas[n].toStdString() << ": \"" << b->text().toStdString() << "\"";
+        }
+    }
+    // The measure is real: the longest names fill most of a type button.
+    EXPECT_GT(maisancho, 120);
 }
 
 TEST_F(Paleta, ButtonsFreedWithTheirPanelLeaveNoDanglingPointers) {
