@@ -17,11 +17,6 @@ QLatin1String sangrado(int n) {
     return QLatin1String(brancos, std::clamp(n, 0, int(sizeof brancos) - 1));
 }
 
-bool enderezoweb(const QString& ruta) {
-    return ruta.startsWith(QLatin1String("http:"), Qt::CaseInsensitive) ||
-           ruta.startsWith(QLatin1String("https:"), Qt::CaseInsensitive);
-}
-
 // Replaces the characters of `cales` by their entities; the text itself when none occurs.
 QString escapar(const QString& texto, QLatin1String cales) {
     qsizetype primeiro = -1;

@@ -20,11 +20,6 @@ bool esdelimitador(QChar c) {
     return c == u'/' || c == u'\\';
 }
 
-bool enderezoweb(const QString& v) {
-    return v.startsWith(QLatin1String("http:"), Qt::CaseInsensitive) ||
-           v.startsWith(QLatin1String("https:"), Qt::CaseInsensitive);
-}
-
 bool eelemento(const TXMLNode* n) {
     return n && n->NodeType == TXMLNodeType::ntElement;
 }
@@ -85,6 +80,7 @@ private:
     InformeLectura informe;
     QString importacion;
     QString alternativa; // fallback folder of the file resolution
+    mutable CarpetasLidas carpetas;
 
     bool completo() const { return b.librocompleto == 1; }
 
@@ -92,7 +88,7 @@ private:
     QString resolver(const QString& v) const {
         if (v.isEmpty()) return {};
         if (enderezoweb(v)) return v;
-        return rutaabsoluta(b.recursoslectura + v, b.carpetalectura, alternativa);
+        return rutaabsoluta(b.recursoslectura + v, b.carpetalectura, alternativa, &carpetas);
     }
 
     void poncor(QString& global, const QString& valor, std::initializer_list<InformeLectura::Cor> paneis);

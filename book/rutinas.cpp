@@ -58,19 +58,21 @@ Partes partir(const QString& ruta) {
 
 // A regular file (or a link to one) in carpeta whose name equals nome ignoring letter case; empty
 // when there is none. Several matches: the first in name order, so the choice is repeatable.
-QString buscarsencaixa(const QDir& carpeta, const QString& nome) {
+QString buscarsencaixa(const QString& carpeta, const QString& nome, CarpetasLidas* listas) {
     if (nome.isEmpty()) return {};
-    const QStringList entradas = carpeta.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    if (listas) return listas->buscar(carpeta, nome);
+    const QDir dir(carpeta);
+    const QStringList entradas = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& e : entradas)
-        if (e.compare(nome, Qt::CaseInsensitive) == 0) return carpeta.filePath(e);
+        if (e.compare(nome, Qt::CaseInsensitive) == 0) return dir.filePath(e);
     return {};
 }
 
 // The file at ruta, or one in the same folder whose name differs only in letter case.
-QString existente(const QString& ruta) {
+QString existente(const QString& ruta, CarpetasLidas* listas) {
     const QFileInfo info(ruta);
     if (info.isFile()) return ruta;
-    return buscarsencaixa(info.dir(), info.fileName());
+    return buscarsencaixa(info.path(), info.fileName(), listas);
 }
 
 int valorbase64(char16_t c) {
@@ -207,8 +209,26 @@ QString rutarelativa(const QString& arquivolibro, const QString& recurso) {
     return r + QStringLiteral("\\") + nome;
 }
 
-QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa) {
+QString CarpetasLidas::buscar(const QString& carpeta, const QString& nome) {
+    auto lista = listas_.find(carpeta);
+    if (lista == listas_.end()) {
+        QHash<QString, QString> nomes;
+        const QDir dir(carpeta);
+        // In name order, so that of several matches the first is kept, as without a cache.
+        for (const QString& e : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            const QString clave = e.toCaseFolded();
+            if (!nomes.contains(clave)) nomes.insert(clave, dir.filePath(e));
+        }
+        lista = listas_.insert(carpeta, nomes);
+    }
+    return lista->value(nome.toCaseFolded());
+}
+
+QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa,
+                     CarpetasLidas* listas) {
     if (nome.isEmpty()) return {};
+    // No file name holds a NUL character: nothing to look for (and nothing to warn about).
+    if (nome.contains(QChar(0))) return condelimitador(rutanativa(alternativa)) + nomearquivo(nome);
 
     // A drive letter or a network name belongs to another system: there is no candidate here.
     const bool allea = tenunidade(nome) || nome.startsWith(QStringLiteral("\\\\"));
@@ -221,14 +241,14 @@ QString rutaabsoluta(const QString& nome, const QString& base, const QString& al
         else
             candidato = condelimitador(rutanativa(base)) + nome;
         candidato = QDir::cleanPath(rutanativa(candidato));
-        const QString atopado = existente(candidato);
+        const QString atopado = existente(candidato, listas);
         if (!atopado.isEmpty()) return atopado;
     }
 
     const QString carpeta = rutanativa(alternativa);
     const QString resultado = condelimitador(carpeta) + nomearquivo(nome);
     if (!carpeta.isEmpty() && !QFileInfo(resultado).isFile()) {
-        const QString atopado = buscarsencaixa(QDir(carpeta), nomearquivo(nome));
+        const QString atopado = buscarsencaixa(carpeta, nomearquivo(nome), listas);
         if (!atopado.isEmpty()) return atopado;
     }
     return resultado;
@@ -261,6 +281,11 @@ QString cartafol(const QString& ruta) {
 QString rutanativa(const QString& ruta) {
     QString r = ruta;
     return r.replace(u'\\', u'/');
+}
+
+bool enderezoweb(const QString& ruta) {
+    return ruta.startsWith(QLatin1String("http:"), Qt::CaseInsensitive) ||
+           ruta.startsWith(QLatin1String("https:"), Qt::CaseInsensitive);
 }
 
 QString condelimitador(const QString& cartafol) {

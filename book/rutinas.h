@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -52,13 +53,26 @@ bool esrecurso(const QString& nome);
 // "..\book\pic.jpg"). Folder names are compared case-sensitively. A resource in the file-system
 // root has no folder to be relative to: its absolute path is written ("\pic.jpg").
 QString rutarelativa(const QString& arquivolibro, const QString& recurso);
+// Folder listings kept through a run of look-ups (one book read), so that the letter-case second
+// try of rutaabsoluta lists each folder once, not once for every file that is missing.
+class CarpetasLidas {
+public:
+    // The file in carpeta whose name equals nome ignoring letter case, the first in name order;
+    // empty when there is none.
+    QString buscar(const QString& carpeta, const QString& nome);
+
+private:
+    QHash<QString, QHash<QString, QString>> listas_; // folder -> case-folded name -> path
+};
+
 // Full native path of a name read from a book file ("\" or "/" delimiters). A leading "/" is
 // absolute, a leading "\" relative to the root; a name with a drive letter ("C:\...") comes from
 // another system and is never found as it stands. When no file is at the candidate path, a file
 // in the same folder whose name differs only in letter case is taken; else the fallback folder
 // plus the file name (again preferring a case-insensitive match there when the exact one is
-// missing).
-QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa);
+// missing). With listas, the folders listed for that second try are kept there.
+QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa,
+                     CarpetasLidas* listas = nullptr);
 QString senextension(const QString& nome);
 void borrararquivo(const QString& ruta);
 QString encher(const QString& texto, QChar caracter, int conta);
@@ -72,6 +86,8 @@ QString cartafol(const QString& ruta);
 QString rutanativa(const QString& ruta);
 // Appends "/" when the folder is not empty and does not end in a delimiter.
 QString condelimitador(const QString& cartafol);
+// A web address ("http:" or "https:" in any letter case) where a file may stand: kept as it is.
+bool enderezoweb(const QString& ruta);
 
 // --- numbers -------------------------------------------------------------------------------
 // Whole decimal number in the int range: blanks (spaces, tabs, line breaks) before and after are

@@ -278,10 +278,14 @@ TEST_F(RutaabsolutaTest, FindsTheCandidateOrFallsBack) {
         {"res\\dir.jpg", alternativa + "/dir.jpg"},                          // a folder is no file
         {"C:\\Users\\x\\libro\\res\\exact.png", alternativa + "/exact.png"}, // another system
         {"\\\\server\\share\\o.gif", alternativa + "/o.gif"},
+        {QString("res\\exact.png") + QChar(0), alternativa + "/exact.png" + QChar(0)}, // no such name
     };
+    // Kept folder listings answer as fresh ones, also when every case runs through one set.
+    CarpetasLidas listas;
     for (const auto& [nome, esperado] : casos) {
         EXPECT_EQ(rutaabsoluta(nome, libro, alternativa), esperado) << nome.toStdString();
         EXPECT_EQ(rutaabsoluta(nome, libro + "/", alternativa + "/"), esperado) << nome.toStdString();
+        EXPECT_EQ(rutaabsoluta(nome, libro, alternativa, &listas), esperado) << nome.toStdString();
     }
     EXPECT_EQ(rutaabsoluta("res\\missing.jpg", libro, ""), "missing.jpg");
     EXPECT_EQ(rutaabsoluta("x\\y.jpg", "/nonexistent/base", "/nonexistent/alt"), "/nonexistent/alt/y.jpg");
