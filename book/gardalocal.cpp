@@ -190,16 +190,16 @@ void config(Escrita& e, int idiomavisor) {
         e.elemento(9, QLatin1String("sonido"),
                    atributo(QLatin1String("nivel"), a(b.sonvol)) + (b.chkrepiteson ? modo1 : QLatin1String()),
                    c(e.arquivo(b.arquivosonido)));
-    if (!b.txtben.isEmpty())
-        e.elemento(8, QLatin1String("correcto"),
-                   atributo(QLatin1String("son"), a(e.arquivo(b.arquivocorrecto))) +
-                       (b.chkben ? modo1 : QLatin1String()),
-                   c(b.txtben));
-    if (!b.txtmal.isEmpty())
-        e.elemento(8, QLatin1String("incorrecto"),
-                   atributo(QLatin1String("son"), a(e.arquivo(b.arquivoincorrecto))) +
-                       (b.chkmal ? modo1 : QLatin1String()),
-                   c(b.txtmal));
+    // A message's sound, and an unchecked box, are kept also when there is no message text (the
+    // box would come back checked and the next save would write the default message).
+    const auto mensaxe = [&](QLatin1String nome, const QString& texto, const QString& son, bool marcado) {
+        if (texto.isEmpty() && !(pol.condicionspropias && (!son.isEmpty() || !marcado))) return;
+        e.elemento(8, nome,
+                   atributo(QLatin1String("son"), a(e.arquivo(son))) + (marcado ? modo1 : QLatin1String()),
+                   c(texto));
+    };
+    mensaxe(QLatin1String("correcto"), b.txtben, b.arquivocorrecto, b.chkben);
+    mensaxe(QLatin1String("incorrecto"), b.txtmal, b.arquivoincorrecto, b.chkmal);
     candoten(8, QLatin1String("caracteres"), b.txcaracter);
     if (b.chhorizontal)
         e.lina(8, QLatin1String("<modomenu>1</modomenu>"));

@@ -96,6 +96,7 @@ private:
     void recursosimportacion(const TXMLNode& e);
     void config(const TXMLNode& cfg);
     void propiedade(const TXMLNode& e, const QString& t);
+    void mensaxe(const TXMLNode& e, const QString& t);
     void libro(const TXMLNode& lib, int limite);
     void paxina(const TXMLNode& px, int fila);
 };
@@ -177,8 +178,27 @@ void Lector::config(const TXMLNode& cfg) {
             }
             continue;
         }
+        if (e->Name == "correcto" || e->Name == "incorrecto") {
+            // Without a text the element still carries the sound and the box in its attributes.
+            if (v || e->HasAttributes()) mensaxe(*e, v ? descodificaentidades(*v) : QString());
+            continue;
+        }
         if (v) propiedade(*e, descodificaentidades(*v));
     }
+}
+
+void Lector::mensaxe(const TXMLNode& e, const QString& t) {
+    const bool ben = e.Name == "correcto";
+    (ben ? b.txtben : b.txtmal) = t;
+    const QString son = atributotexto(e, "son");
+    if (!son.isEmpty()) {
+        QString& arquivo = ben ? b.arquivocorrecto : b.arquivoincorrecto;
+        arquivo = resolver(son);
+        informe.botons << (ben ? QStringLiteral("bnson") : QStringLiteral("mlson"));
+        (ben ? b.benson : b.malson) = nomearquivo(arquivo);
+    }
+    // The box is written as modo="1" when checked: without it the box is unchecked.
+    (ben ? b.chkben : b.chkmal) = atributotexto(e, "modo") == QLatin1String("1");
 }
 
 // One element of `config` with a value.
@@ -289,18 +309,6 @@ void Lector::propiedade(const TXMLNode& e, const QString& t) {
         const QString nivel = atributotexto(e, "nivel");
         if (!nivel.isEmpty()) b.sonvol = nivel;
         b.chkrepiteson = atributotexto(e, "modo") == QLatin1String("1");
-    } else if (n == "correcto" || n == "incorrecto") {
-        const bool ben = n == "correcto";
-        (ben ? b.txtben : b.txtmal) = t;
-        const QString son = atributotexto(e, "son");
-        if (!son.isEmpty()) {
-            QString& arquivo = ben ? b.arquivocorrecto : b.arquivoincorrecto;
-            arquivo = resolver(son);
-            informe.botons << (ben ? QStringLiteral("bnson") : QStringLiteral("mlson"));
-            (ben ? b.benson : b.malson) = nomearquivo(arquivo);
-        }
-        // The box is written as modo="1" when checked: without it the box is unchecked.
-        (ben ? b.chkben : b.chkmal) = atributotexto(e, "modo") == QLatin1String("1");
     } else if (n == "modomenu") {
         if (t == QLatin1String("1"))
             b.chhorizontal = true;

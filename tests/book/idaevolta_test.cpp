@@ -248,13 +248,14 @@ TEST_F(IdaEVolta, BookPropertiesComeBackAsWritten) {
              }
              b.txtenlacefinal = raro;
          }},
-        {"web help, second skin, nothing checked, horizontal menu",
+        {"web help, second skin, unchecked messages, horizontal menu",
          [&](Book& b) {
              b.axuda = b.arquivoaxuda = "https://x.org/help?a=1&b=2";
              b.chskin1 = false;
              b.chskin2 = true;
              b.chkben = b.chkmal = false;
              b.txtben = "right";
+             b.arquivoincorrecto = recurso(12); // a sound without a message
              b.chhorizontal = true;
              b.corbandalibro = "405060"; // not written: the band is not checked
          }},
@@ -309,13 +310,9 @@ TEST_F(IdaEVolta, BookPropertiesComeBackAsWritten) {
              {&Book::chbanda, &Book::chbarra, &Book::pel, &Book::binfor, &Book::bson, &Book::bmaxi,
               &Book::desordenpax, &Book::chkrepiteson, &Book::chhorizontal, &Book::chdereita})
             EXPECT_EQ(l.get()->*caixa, o.*caixa);
-        // A message box travels with its message; the skin boxes count only without a top skin file.
-        if (!o.txtben.isEmpty()) {
-            EXPECT_EQ(l->chkben, o.chkben);
-        }
-        if (!o.txtmal.isEmpty()) {
-            EXPECT_EQ(l->chkmal, o.chkmal);
-        }
+        EXPECT_EQ(l->chkben, o.chkben);
+        EXPECT_EQ(l->chkmal, o.chkmal);
+        // The skin boxes count only without a top skin file.
         if (o.arquivoaspectosup.isEmpty()) {
             EXPECT_EQ(l->chskin1, o.chskin1);
             EXPECT_EQ(l->chskin2, o.chskin2);
