@@ -58,14 +58,11 @@ Partes partir(const QString& ruta) {
 
 // A regular file (or a link to one) in carpeta whose name equals nome ignoring letter case; empty
 // when there is none. Several matches: the first in name order, so the choice is repeatable.
+// Without listas the folder is listed afresh.
 QString buscarsencaixa(const QString& carpeta, const QString& nome, CarpetasLidas* listas) {
     if (nome.isEmpty()) return {};
     if (listas) return listas->buscar(carpeta, nome);
-    const QDir dir(carpeta);
-    const QStringList entradas = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString& e : entradas)
-        if (e.compare(nome, Qt::CaseInsensitive) == 0) return dir.filePath(e);
-    return {};
+    return CarpetasLidas().buscar(carpeta, nome);
 }
 
 // The file at ruta, or one in the same folder whose name differs only in letter case.
