@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace quibel {
 
@@ -22,25 +21,7 @@ const TXMLNode* primeiroelemento(const TXMLDoc& doc) {
     return nullptr;
 }
 
-bool utf8valido(const QByteArray& texto) {
-    QStringDecoder decodificador(QStringDecoder::Utf8);
-    const QString decodificado = decodificador.decode(texto); // decoding happens on conversion
-    return !decodificador.hasError();
-}
-
 } // namespace
-
-void analizararquivolibro(TXMLDoc& doc, const QByteArray& datos) {
-    QByteArray bytes = datos;
-    // Editors that write a BOM put it before "[*]" or "<?xml" and would hide either.
-    while (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    const QByteArray texto = textolibro(bytes);
-    doc.SetXML(texto);
-    const QByteArray codificacion = doc.Declaration.Encoding.trimmed().toLower();
-    const bool utf8 = codificacion == "utf-8" || (codificacion.isEmpty() && utf8valido(texto));
-    if (!utf8) doc.SetXML(QString::fromLatin1(texto).toUtf8());
-}
 
 Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo) {
     Apertura r;
@@ -57,7 +38,7 @@ Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo) {
     }
 
     try {
-        analizararquivolibro(doc, datos);
+        analizarlibro(doc, datos);
     } catch (const EXMLException& e) {
         r.erro = QString::fromUtf8(e.message());
         if (r.erro.isEmpty()) r.erro = erroapertura;

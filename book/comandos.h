@@ -27,12 +27,6 @@ struct Apertura {
 // (reiniciarcontroles) is not run: the caller refreshes its controls after a success.
 Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo);
 
-// Parses the bytes of a book file into doc: a UTF-8 byte-order mark at the start is dropped, the
-// text is prepared as the reader expects (textolibro, which also decodes the "[*]" form), and it
-// is read as ISO-8859-1 only when its declaration names another encoding than UTF-8 (in any letter
-// case), or names none and the text is not valid UTF-8. Raises EXMLException.
-void analizararquivolibro(TXMLDoc& doc, const QByteArray& datos);
-
 // The name Save writes: ".zube" appended when the file name has no extension.
 QString nomegardar(const QString& nome);
 

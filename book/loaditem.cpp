@@ -4,6 +4,7 @@
 #include "book/mapaelementos.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <cmath>
 #include <exception>
 
@@ -18,6 +19,12 @@ constexpr TColor corventa = 0xFDE184; // the window colour, RGB 84E1FD
 
 bool esdelimitador(QChar c) {
     return c == u'/' || c == u'\\';
+}
+
+bool utf8valido(const QByteArray& texto) {
+    QStringDecoder decodificador(QStringDecoder::Utf8);
+    const QString decodificado = decodificador.decode(texto); // decoding happens on conversion
+    return !decodificador.hasError();
 }
 
 bool eelemento(const TXMLNode* n) {
@@ -498,9 +505,15 @@ QByteArray textolibro(const QByteArray& datos) {
 }
 
 void analizarlibro(TXMLDoc& doc, const QByteArray& datos) {
-    const QByteArray texto = textolibro(datos);
+    QByteArray bytes = datos;
+    // Editors that write a BOM put it before "[*]" or "<?xml" and would hide either.
+    while (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    const QByteArray texto = textolibro(bytes);
     doc.SetXML(texto);
-    if (doc.Declaration.Encoding.toLower() != "utf-8") doc.SetXML(QString::fromLatin1(texto).toUtf8());
+    const QByteArray codificacion = doc.Declaration.Encoding.trimmed().toLower();
+    const bool utf8 = codificacion == "utf-8" || (codificacion.isEmpty() && utf8valido(texto));
+    if (!utf8) doc.SetXML(QString::fromLatin1(texto).toUtf8());
 }
 
 } // namespace quibel

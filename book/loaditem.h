@@ -57,8 +57,11 @@ InformeLectura LoadItem(Book& libro, const TXMLNode& raiz, const QString& carpet
 // with CR LF after each one (split at LF only, a CR before the LF dropped, so a lone CR stays
 // where it was), leading blanks and control characters removed, and the "[*]" form decoded.
 QByteArray textolibro(const QByteArray& datos);
-// Parses a book file's bytes into the document (textolibro first). A file whose declaration does
-// not name the encoding UTF-8 (in any letter case) is read as ISO-8859-1. Raises EXMLException.
+// Parses the bytes of a book file into doc, as Open and Import read it: a UTF-8 byte-order mark at
+// the start is dropped, the text is prepared as the reader expects (textolibro, which also decodes
+// the "[*]" form), and it is read as ISO-8859-1 only when its declaration names another encoding
+// than UTF-8 (in any letter case), or names none and the text is not valid UTF-8. Raises
+// EXMLException.
 void analizarlibro(TXMLDoc& doc, const QByteArray& datos);
 
 // The five entities of the book file ("&amp;", "&lt;", "&gt;", "&quot;", "&apos;") decoded in one

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }();
     TXMLDoc doc;
     try {
-        doc.SetXML(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+        // As Open reads a file: byte-order mark, line ends, the "[*]" form and the encoding first.
+        analizarlibro(doc, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     } catch (const EXMLException&) {
         return 0;
     }
