@@ -71,12 +71,15 @@ struct Fonte {
             datos += l.toUtf8() + "\r\n";
     }
 
+    Lectura lectura() const {
+        Lectura l;
+        l.carpetalectura = carpeta;
+        return l;
+    }
+
     std::unique_ptr<Book> libro() const {
         auto b = std::make_unique<Book>();
-        b->librocompleto = 1;
-        b->paxinadesde = 1;
-        b->paxinaata = Book::maxpaxinas;
-        b->carpetalibro = b->carpetalectura = b->carpetarecursos = carpeta;
+        b->carpetalibro = b->carpetarecursos = carpeta;
         b->inicializar();
         b->inizrtf();
         return b;
@@ -99,7 +102,7 @@ void lerlibro(benchmark::State& estado, bool conrecursos) {
         estado.ResumeTiming();
         TXMLDoc doc;
         analizarlibro(doc, f.datos);
-        const InformeLectura inf = LoadItem(*b, *doc.Nodes.Items(0));
+        const InformeLectura inf = LoadItem(*b, *doc.Nodes.Items(0), f.lectura());
         if (b->numpaxinas != Book::maxpaxinas) estado.SkipWithError("pages missing");
         benchmark::DoNotOptimize(inf);
     }
@@ -127,7 +130,7 @@ void BM_loaditem(benchmark::State& estado) {
         estado.PauseTiming();
         auto b = f.libro();
         estado.ResumeTiming();
-        benchmark::DoNotOptimize(LoadItem(*b, *doc.Nodes.Items(0)));
+        benchmark::DoNotOptimize(LoadItem(*b, *doc.Nodes.Items(0), f.lectura()));
     }
     contadores(estado, f);
 }

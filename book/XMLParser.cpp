@@ -10,6 +10,24 @@
 #include <string_view>
 #include <unordered_set>
 
+// Under AddressSanitizer the arena stays (it is the allocator that ships), and the part of each
+// chunk not yet handed out is poisoned, so that a read past a node or a decoded name is caught.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUIBEL_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUIBEL_ASAN 1
+#endif
+#endif
+#ifdef QUIBEL_ASAN
+#include <sanitizer/asan_interface.h>
+#define QUIBEL_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define QUIBEL_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define QUIBEL_POISON(p, n) ((void)(p), (void)(n))
+#define QUIBEL_UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
+
 namespace quibel {
 
 namespace {
@@ -224,45 +242,24 @@ void decodeReferences(const char* s, const char* e, std::string& out) {
     }
 }
 
-// Value and name of a text node from its raw text [b, e): the value keeps the references, the
-// name has them decoded; both trimmed. Nothing changes when the text is refused.
-void setText(TXMLNode& node, const char* b, const char* e, QByteArray value, std::string& scratch) {
-    b = trimLeft(b, e);
-    e = trimRight(b, e);
-    if (value.isNull() || value.size() != e - b) value = QByteArray(b, e - b);
-    if (!std::memchr(b, '&', size_t(e - b))) {
-        node.Name = value;
-        node.Value = std::move(value);
-        return;
-    }
+// The name of a text node whose trimmed raw text is [b, e): the text with its references
+// decoded, trimmed again. Empty when the name is the raw text itself (no reference, or only
+// unknown entity names, which come through unchanged); else the decoded bytes in scratch.
+std::optional<std::string_view> decodedName(const char* b, const char* e, std::string& scratch) {
+    if (!std::memchr(b, '&', size_t(e - b))) return std::nullopt;
     scratch.clear();
     decodeReferences(b, e, scratch);
     const char* db = trimLeft(scratch.data(), scratch.data() + scratch.size());
     const char* de = trimRight(db, scratch.data() + scratch.size());
-    // Unknown entity names come through unchanged: then the name can share the value's bytes.
-    if (de - db == value.size() && std::memcmp(db, value.constData(), size_t(de - db)) == 0)
-        node.Name = value;
-    else
-        node.Name = QByteArray(db, de - db);
-    node.Value = std::move(value);
+    const std::string_view name(db, size_t(de - db));
+    if (name == std::string_view(b, size_t(e - b))) return std::nullopt;
+    return name;
 }
 
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Memory
-
-// Under AddressSanitizer every node comes from the heap, so that the fuzzer sees each one.
-#if defined(__SANITIZE_ADDRESS__)
-#define QUIBEL_XML_ARENA 0
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QUIBEL_XML_ARENA 0
-#endif
-#endif
-#ifndef QUIBEL_XML_ARENA
-#define QUIBEL_XML_ARENA 1
-#endif
 
 namespace detail {
 
@@ -274,16 +271,19 @@ public:
     ~Arena() { release(); }
 
     void* allocate(size_t n) {
-        n = (n + alignment - 1) & ~(alignment - 1);
-        if (size_t(end_ - next_) < n) refill(n);
+        const size_t rounded = (n + alignment - 1) & ~(alignment - 1);
+        if (size_t(end_ - next_) < rounded) refill(rounded);
         void* p = next_;
-        next_ += n;
+        next_ += rounded;
+        QUIBEL_UNPOISON(p, n);
         return p;
     }
 
     void release() {
-        for (char* chunk : chunks_)
-            std::free(chunk);
+        for (const Chunk& chunk : chunks_) {
+            QUIBEL_UNPOISON(chunk.data, chunk.size);
+            std::free(chunk.data);
+        }
         chunks_.clear();
         next_ = end_ = nullptr;
         chunkSize_ = firstChunk;
@@ -295,13 +295,19 @@ private:
     // Below the allocator's mmap threshold, so chunks are reused from parse to parse.
     static constexpr size_t lastChunk = 64 * 1024 - 64;
 
+    struct Chunk {
+        char* data;
+        size_t size;
+    };
+
     void refill(size_t n) {
         const size_t size = std::max(n, chunkSize_);
         chunkSize_ = std::min(chunkSize_ * 2, lastChunk);
         roomForOne(chunks_);
         char* chunk = static_cast<char*>(std::malloc(size));
         if (!chunk) throw std::bad_alloc();
-        chunks_.push_back(chunk);
+        QUIBEL_POISON(chunk, size);
+        chunks_.push_back({chunk, size});
         next_ = chunk;
         end_ = chunk + size;
     }
@@ -309,7 +315,7 @@ private:
     char* next_ = nullptr;
     char* end_ = nullptr;
     size_t chunkSize_ = firstChunk;
-    std::vector<char*> chunks_;
+    std::vector<Chunk> chunks_;
 };
 
 template <class T> OwnedList<T>::~OwnedList() {

@@ -1,6 +1,11 @@
 // The program's own small read-only XML parser. It works on the bytes of a UTF-8 text and builds
 // a tree of TXMLNode under a TXMLDoc; the first error raises EXMLException with a fixed message
 // and leaves the document empty. Book files open or fail exactly by its rules.
+//
+// The names and values of a parsed tree are views (QByteArray::fromRawData) on the document's
+// copy of the text and on its arena: they cost no allocation and nothing to free, and they stay
+// valid while the document keeps that parse (until Clear, another SetXML or its end). Convert
+// them (QString::fromUtf8) or copy their bytes to keep them longer.
 #pragma once
 
 #include <QByteArray>
@@ -15,8 +20,8 @@ namespace quibel {
 class XMLDocParser;
 
 namespace detail {
-// Memory for the nodes of one parse, released all at once with the document's tree. The parser
-// places its nodes and lists here; nodes made through the API come from the heap.
+// Memory for one parse, released all at once with the document's tree. The parser places its
+// nodes, lists and decoded text names here; nodes made through the API come from the heap.
 class Arena;
 
 // A compact owning list of pointers (two words) for the node and attribute lists: a book

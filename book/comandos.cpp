@@ -56,11 +56,6 @@ Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo) {
     // The new book is built beside the open one and replaces it only once it has been read.
     const QString cartafol = condelimitador(info.absolutePath());
     Book novo = libro;
-    novo.reiniciarcontroles = nullptr;
-    novo.tipoactual = 0;
-    novo.librocompleto = 1;
-    novo.paxinadesde = 1;
-    novo.paxinaata = Book::maxpaxinas;
     novo.carpetalibro = cartafol;
     novo.carpetarecursos = cartafol;
     try {
@@ -69,15 +64,14 @@ Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo) {
         // The reset keeps the licence for New; a book opened brings its own or none.
         novo.txtlicencia.clear();
         novo.txtlibro = info.completeBaseName();
-        novo.carpetalectura = cartafol;
-        novo.paxinaactual = 0;
         novo.numpaxinas = 0;
-        r.informe = LoadItem(novo, *raiz);
+        Lectura lectura;
+        lectura.carpetalectura = cartafol;
+        r.informe = LoadItem(novo, *raiz, lectura);
     } catch (const std::exception&) {
         r.erro = erroapertura;
         return r;
     }
-    novo.reiniciarcontroles = libro.reiniciarcontroles;
     libro = std::move(novo);
     r.ok = true;
     return r;

@@ -22,9 +22,8 @@ struct Apertura {
 
 // Reads and parses the file through doc, then reads its first element, which must be `zub`, as a
 // whole book. Only when all of that succeeds does the book take the new content (reset first,
-// its folders at the file's folder, txtlibro the file's base name, no save name, tipoactual 0);
-// otherwise the book is left exactly as it was and erro says why. The widget half of the reset
-// (reiniciarcontroles) is not run: the caller refreshes its controls after a success.
+// its folders at the file's folder, txtlibro the file's base name); otherwise the book is left
+// exactly as it was and erro says why. The session (page shown, save name) is the document's.
 Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo);
 
 // The name Save writes: ".zube" appended when the file name has no extension.

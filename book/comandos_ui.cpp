@@ -11,15 +11,19 @@
 #include "languages/idiomas.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QPixmap>
+#include <QStyle>
 #include <QToolButton>
+#include <stdexcept>
 
 namespace quibel {
 
@@ -39,7 +43,7 @@ QStringList arquivoslocais(const QMimeData* datos) {
 } // namespace
 
 bool TForm1::preguntasubstituir() {
-    if (libro.paxinaactual == 0) return true;
+    if (documento.paxinaactual() == 0) return true;
     return preguntar(textosui[116], QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -51,10 +55,7 @@ void TForm1::activartraballo() {
 
 void TForm1::SpeedButton135Click() {
     if (!preguntasubstituir()) return;
-    libro.librocompleto = 1;
-    libro.tipoactual = 0;
-    inicializar();
-    inizrtf();
+    documento.novo();
     panelsonavega->hide();
     Panel1->show();
     sprspl->show();
@@ -70,17 +71,11 @@ void TForm1::SpeedButton137Click() {
     if (!d) return;
     const QString arquivo = d->abrirarquivo(textosui[0], libro.carpetalibro, filtroabrir);
     if (arquivo.isEmpty()) return;
-    libro.librocompleto = 1;
-    libro.paxinadesde = 1;
-    libro.paxinaata = Book::maxpaxinas;
     cargar(arquivo);
 }
 
 void TForm1::FormDropFiles(const QStringList& arquivos) {
     if (arquivos.isEmpty() || !preguntasubstituir()) return;
-    libro.librocompleto = 1;
-    libro.paxinadesde = 1;
-    libro.paxinaata = Book::maxpaxinas;
     cargar(arquivos.first());
 }
 
@@ -96,17 +91,13 @@ void TForm1::dropEvent(QDropEvent* e) {
 }
 
 bool TForm1::cargar(const QString& arquivo) {
-    const Apertura r = abrirlibro(libro, *docxml, arquivo);
+    // The controls follow the reset and the read through the document's signals.
+    const Apertura r = documento.abrir(*docxml, arquivo);
     if (!r.ok) {
         // The book that was open stays as it was.
         mensaxe(r.erro);
         return false;
     }
-    QDir::setCurrent(libro.carpetalibro);
-    for (const auto paso : {Book::PasoReinicio::selector, Book::PasoReinicio::vistas,
-                            Book::PasoReinicio::imaxes, Book::PasoReinicio::paneis})
-        reiniciarcontroles(paso);
-    aplicarinforme(r.informe);
     activartraballo();
     panelsonavega->hide();
     amosarpropiedades();
@@ -118,51 +109,141 @@ bool TForm1::cargar(const QString& arquivo) {
     return true;
 }
 
-void TForm1::reiniciarcontroles(Book::PasoReinicio paso) {
+void TForm1::crearcontroispropiedades() {
+    // The colour panels, pictures and play buttons of the book that a read fills and a reset
+    // empties; the properties sheet lays them out and binds them to the book.
+    auto* grella = new QGridLayout;
+    int columna = 0;
+    for (const auto& [clave, nomes] : paneisdecor()) {
+        for (const QString& nome : nomes) {
+            auto* p = new Panel(TabSheet1);
+            p->setObjectName(nome);
+            p->setColor(colorDe(cordefecto(clave)));
+            p->setMinimumSize(40, 20);
+            if (clave == CorLibro::fondopaxina) {
+                // Shared by the page editors that give a page its own background.
+                p->setParent(Panel113);
+                p->hide();
+                continue;
+            }
+            grella->addWidget(p, 0, columna++);
+        }
+    }
+    columna = 0;
+    for (const auto& [clave, nome] : imaxesdeclave()) {
+        auto* l = new QLabel(TabSheet1);
+        l->setObjectName(nome);
+        l->setFixedSize(64, 48);
+        l->setScaledContents(true);
+        l->setFrameShape(QFrame::Box);
+        grella->addWidget(l, 1, columna++);
+        if (clave == ImaxeLibro::fondo) {
+            auto* marco = new QFrame(l);
+            marco->setObjectName(marcofondo());
+            marco->setFrameShape(QFrame::Box);
+            marco->resize(0, 0);
+        }
+    }
+    for (const auto& [clave, nome] : botonsdeson()) {
+        auto* b = new QToolButton(TabSheet1);
+        b->setObjectName(nome);
+        b->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+        b->setEnabled(false);
+        grella->addWidget(b, 1, columna++);
+    }
+    static_cast<QBoxLayout*>(TabSheet1->layout())->addLayout(grella);
+}
+
+const std::vector<std::pair<CorLibro, QStringList>>& TForm1::paneisdecor() {
+    static const std::vector<std::pair<CorLibro, QStringList>> taboa = {
+        {CorLibro::fondo, {QStringLiteral("bcorfondo"), QStringLiteral("Panel19")}},
+        {CorLibro::banda, {QStringLiteral("bcorbanda"), QStringLiteral("Panel22")}},
+        {CorLibro::navegacion, {QStringLiteral("bcornave"), QStringLiteral("Panel58")}},
+        {CorLibro::mensaxes, {QStringLiteral("bcormensa")}},
+        {CorLibro::texto, {QStringLiteral("bcortexto")}},
+        {CorLibro::fondopaxina, {QStringLiteral("imcorfondo")}},
+    };
+    return taboa;
+}
+
+const std::vector<std::pair<ImaxeLibro, QString>>& TForm1::imaxesdeclave() {
+    static const std::vector<std::pair<ImaxeLibro, QString>> taboa = {
+        {ImaxeLibro::logo, QStringLiteral("logo")},
+        {ImaxeLibro::fondo, QStringLiteral("imaxe")},
+        {ImaxeLibro::barra, QStringLiteral("Image53")},
+    };
+    return taboa;
+}
+
+const std::vector<std::pair<SonLibro, QString>>& TForm1::botonsdeson() {
+    static const std::vector<std::pair<SonLibro, QString>> taboa = {
+        {SonLibro::continuo, QStringLiteral("btsoncontinuo")},
+        {SonLibro::correcto, QStringLiteral("bnson")},
+        {SonLibro::incorrecto, QStringLiteral("mlson")},
+    };
+    return taboa;
+}
+
+namespace {
+
+// The entry of a key in one of the tables; the tables cover every key (a test proves it).
+template <class Clave, class Valor>
+const Valor& buscarclave(const std::vector<std::pair<Clave, Valor>>& taboa, Clave clave) {
+    for (const auto& [k, v] : taboa)
+        if (k == clave) return v;
+    throw std::logic_error("a key without its controls");
+}
+
+} // namespace
+
+void TForm1::reiniciarcontroles(Documento::PasoReinicio paso) {
     switch (paso) {
-    case Book::PasoReinicio::selector:
+    case Documento::PasoReinicio::selector:
         numpaxinap->clear();
         break;
-    case Book::PasoReinicio::vistas:
+    case Documento::PasoReinicio::vistas:
         break; // the HTML views come with their editors
-    case Book::PasoReinicio::imaxes:
-        for (const char* nome : {"logo", "imaxe", "Image53"})
-            if (auto* l = findChild<QLabel*>(QString::fromLatin1(nome))) l->clear();
-        if (auto* b = findChild<QWidget*>(QStringLiteral("bimaxe"))) b->resize(0, 0);
+    case Documento::PasoReinicio::imaxes:
+        for (const auto& [clave, nome] : imaxesdeclave())
+            findChild<QLabel*>(nome)->clear();
+        findChild<QWidget*>(marcofondo())->resize(0, 0);
         break;
-    case Book::PasoReinicio::paneis: {
-        const QColor branco(Qt::white), negro(Qt::black), ventana(0x84, 0xE1, 0xFD);
-        const std::pair<const char*, QColor> cores[] = {
-            {"bcorfondo", branco}, {"bcorbanda", branco},   {"bcornave", branco},    {"bcormensa", negro},
-            {"bcortexto", negro},  {"bcarrastra", ventana}, {"imcorfondo", ventana}, {"cboton", ventana},
-            {"cbtexto", negro},    {"cttexto", negro},      {"ctfondo", branco},     {"Panel19", branco},
-            {"Panel22", branco},   {"Panel58", branco}};
-        for (const auto& [nome, cor] : cores)
-            if (auto* p = findChild<Panel*>(QString::fromLatin1(nome))) p->setColor(cor);
+    case Documento::PasoReinicio::paneis:
+        for (const auto& [clave, nomes] : paneisdecor())
+            for (const QString& nome : nomes)
+                findChild<Panel*>(nome)->setColor(colorDe(cordefecto(clave)));
+        for (const auto& editor : editores)
+            if (editor) editor->reiniciar();
         colorcape();
         break;
-    }
     }
 }
 
 void TForm1::aplicarinforme(const InformeLectura& informe) {
     for (const InformeLectura::Cor& c : informe.cores)
-        if (auto* p = findChild<Panel*>(c.panel)) p->setColor(colorDe(c.cor));
+        for (const QString& nome : buscarclave(paneisdecor(), c.clave))
+            findChild<Panel*>(nome)->setColor(colorDe(c.cor));
     for (const InformeLectura::Imaxe& i : informe.imaxes) {
-        auto* l = findChild<QLabel*>(i.control);
+        auto* l = findChild<QLabel*>(buscarclave(imaxesdeclave(), i.clave));
         QPixmap imaxe;
-        if (l && imaxe.load(i.arquivo)) l->setPixmap(imaxe); // a picture that cannot be read is skipped
+        if (imaxe.load(i.arquivo)) l->setPixmap(imaxe); // a picture that cannot be read is skipped
+        if (i.clave == ImaxeLibro::fondo && !imaxe.isNull())
+            findChild<QWidget*>(marcofondo())->resize(imaxe.width() / 2, imaxe.height() / 2);
     }
     if (informe.posicionfondo)
-        if (auto* b = findChild<QWidget*>(QStringLiteral("bimaxe")))
-            b->move(informe.posicionfondo->x, informe.posicionfondo->y);
-    for (const QString& nome : informe.botons)
-        if (auto* b = findChild<QAbstractButton*>(nome)) b->setEnabled(true);
+        findChild<QWidget*>(marcofondo())->move(informe.posicionfondo->x, informe.posicionfondo->y);
+    for (const SonLibro son : informe.sons)
+        findChild<QAbstractButton*>(buscarclave(botonsdeson(), son))->setEnabled(true);
     numpaxinap->clear();
     for (int i = 1; i <= informe.paxinas; ++i)
         numpaxinap->addItem(QString::number(i));
     numpaxinap->setCurrentIndex(-1);
     colorcape();
+}
+
+QString TForm1::nomeinicialgardar() const {
+    // Without a save name the dialog starts in the book's folder.
+    return documento.gardar.isEmpty() ? libro.carpetalibro : documento.gardar;
 }
 
 bool TForm1::gardarcomo(const QString& nome, bool preguntarantes) {
@@ -172,7 +253,7 @@ bool TForm1::gardarcomo(const QString& nome, bool preguntarantes) {
         preguntar(QStringLiteral("O arquivo xa existe, desexa substituílo?\n") + final,
                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;
-    libro.gardar = final;
+    documento.gardar = final;
     if (!gardalocal(libro, final, idiomavisor)) {
         mensaxe(textosui[123]);
         return false;
@@ -184,9 +265,9 @@ void TForm1::bgardars() {
     const int lembrada = tipaxinas->actual();
     tipaxinas->amosar(pasarfolla);
     const auto& d = servizos().dialogos;
-    const QString nome = d ? d->gardararquivo(textosui[2], libro.gardar, filtrogardar) : QString();
+    const QString nome = d ? d->gardararquivo(textosui[2], nomeinicialgardar(), filtrogardar) : QString();
     if (!nome.isEmpty()) {
-        pasar(libro.tipoactual);
+        pasar(documento.tipoactual);
         gardarcomo(nome, true);
     }
     tipaxinas->amosar(lembrada);
@@ -195,18 +276,18 @@ void TForm1::bgardars() {
 void TForm1::SpeedButton13Click() {
     const int lembrada = tipaxinas->actual();
     tipaxinas->amosar(pasarfolla);
-    pasar(libro.tipoactual);
-    if (!libro.gardar.isEmpty() && !QFileInfo(libro.gardar).suffix().isEmpty()) {
-        gardarcomo(libro.gardar, false);
+    pasar(documento.tipoactual);
+    if (!documento.gardar.isEmpty() && !QFileInfo(documento.gardar).suffix().isEmpty()) {
+        gardarcomo(documento.gardar, false);
     } else if (const auto& d = servizos().dialogos) {
-        const QString nome = d->gardararquivo(textosui[2], libro.gardar, filtrogardar);
+        const QString nome = d->gardararquivo(textosui[2], nomeinicialgardar(), filtrogardar);
         if (!nome.isEmpty()) gardarcomo(nome, true);
     }
     tipaxinas->amosar(lembrada);
 }
 
 void TForm1::bgardarcomoClick() {
-    if (libro.paxinaactual == 0) return;
+    if (documento.paxinaactual() == 0) return;
     panelsonavega->hide();
     vercomunes(0);
     tipaxinas->amosar(exporta);

@@ -17,21 +17,10 @@ int Book::checkedText(int indice) {
 }
 
 void Book::inicializar() {
-    const auto controis = [this](PasoReinicio paso) {
-        if (reiniciarcontroles) reiniciarcontroles(paso);
-    };
-
     numpaxinas = 0;
-    paxinaactual = 0;
-    if (librocompleto == 1) {
-        paxinadestino = 0;
-        gardar.clear();
-    }
-    controis(PasoReinicio::selector);
 
     chhorizontal = false;
     chdereita = false;
-    controis(PasoReinicio::vistas);
     rtliga.clear();
 
     nalmacen.clear();
@@ -94,11 +83,10 @@ void Book::inicializar() {
     bson = false;
     bmaxi = false;
 
-    // Picture slots of the logo, background and bar: the names go with them.
+    // Picture slots of the logo, background and bar: the names go with the pictures.
     txtlogo.clear();
     txtimaxe.clear();
     nomimbarra.clear();
-    controis(PasoReinicio::imaxes);
     arquivologo.clear();
 
     sihtml = true;
@@ -110,8 +98,6 @@ void Book::inicializar() {
     for (int fila = 1; fila <= filasreset; ++fila)
         for (QString& campo : taboapaxinas[fila].P)
             campo.clear();
-
-    controis(PasoReinicio::paneis);
 
     for (int i = 0; i < numligas; ++i) {
         txmenus[i].clear();

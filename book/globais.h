@@ -1,12 +1,12 @@
-// The open book: the page table, the wide page texts, the counters, the book properties and the
-// folders, gathered into one object that the main window owns and every editor, reader, writer
-// and exporter addresses by page number and field index.
+// A book: the page table, the wide page texts, the page count, the book properties and the
+// folders, gathered into one plain value that every editor, reader, writer and exporter addresses
+// by page number and field index. The open book and the session around it (the page shown, the
+// sheet shown, the save name) live in the document (documento.h).
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <functional>
 
 namespace quibel {
 
@@ -43,18 +43,7 @@ public:
     std::array<Tpaxina, numfilas + 1> taboapaxinas;
     std::array<std::array<QString, numtextos + 1>, numfilas + 1> textospaxina;
 
-    quint8 numpaxinas = 0;   // pages of the open book
-    quint8 paxinaactual = 0; // page shown, from 1; 0 while none is
-    quint8 tipoactual = 0;   // type of the editor sheet shown; 0 for the book properties
-
-    // Reading control, set by the book commands and read by the book reader.
-    quint8 librocompleto = 0;
-    int paxinadesde = 0;
-    int paxinaata = 0;
-    int paxinasleidas = 0;
-    int paxinadestino = 0;
-    int contaitems = 0;
-    int contabotons = 0;
+    quint8 numpaxinas = 0; // pages of the book
 
     // Book properties kept outside the page table: colours RRGGBB and full file paths.
     QString corbandalibro, cornavegalibro, cormensaxeslibro, corfondolibro, cortextolibro;
@@ -92,25 +81,17 @@ public:
     QString nalmacen, donde, nlibro, txtempa, txthtml, edlomes, dirax;
     bool sihtml = true, empa = false, chkencoded = false;
 
-    // File name of the Save dialog; emptied when a whole book is reset.
-    QString gardar;
-
     // Folders.
-    QString carpetaprograma, carpetacfg, carpetalibro, carpetarecursos, carpetalectura, carpetatemporal;
+    QString carpetaprograma, carpetacfg, carpetalibro, carpetarecursos, carpetatemporal;
 
     // Left by the book reader: the prefix it put before the file values of the last book read, and
     // the store name when that book named its resource folder by a plain name (the export sheet
     // proposes it).
     QString recursoslectura, nomealmacen;
 
-    // The widget half of the reset (views, picture slots, colour panels, page selector), filled in
-    // by the main window. Runs where the reset reaches those controls; its argument says which
-    // step: see inicializar().
-    enum class PasoReinicio { selector, vistas, imaxes, paneis };
-    std::function<void(PasoReinicio)> reiniciarcontroles;
-
-    // Empties the book for New or Open. Keeps the licence (an author may want it on New); Open
-    // empties it itself before reading.
+    // Empties the book for New or Open: no pages, default properties. Keeps the licence (an author
+    // may want it on New); Open empties it itself before reading. The controls follow through the
+    // document's reset signal.
     void inicializar();
     // Empties the wide texts of rows 1..100.
     void inizrtf();

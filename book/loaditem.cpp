@@ -12,11 +12,6 @@ namespace quibel {
 
 namespace {
 
-// Default colours of the panels the reader sets: what the reset gives them.
-constexpr TColor branco = 0xFFFFFF;
-constexpr TColor negro = 0x000000;
-constexpr TColor corventa = 0xFDE184; // the window colour, RGB 84E1FD
-
 bool esdelimitador(QChar c) {
     return c == u'/' || c == u'\\';
 }
@@ -60,6 +55,13 @@ std::optional<QString> textounido(const TXMLNode& e) {
     return QString::fromUtf8(texto);
 }
 
+// A folder named in a book: a relative one lies in the book's folder, wherever the program was
+// started.
+QString carpetadelibro(const QString& carpeta, const QString& base) {
+    if (carpeta.isEmpty() || base.isEmpty() || !QFileInfo(carpeta).isRelative()) return carpeta;
+    return condelimitador(base) + carpeta;
+}
+
 const TXMLAttribute* atributo(const TXMLNode& e, const char* nome) {
     if (!e.Attributes) return nullptr;
     for (int i = 0; i < e.Attributes->Count(); ++i) {
@@ -77,28 +79,34 @@ QString atributotexto(const TXMLNode& e, const char* nome) {
 
 class Lector {
 public:
-    Lector(Book& libro, const QString& carpetaimportacion)
-        : b(libro), importacion(carpetaimportacion.isEmpty() ? libro.carpetalectura : carpetaimportacion) {}
+    Lector(Book& libro, const Lectura& l)
+        : b(libro), lectura(l),
+          importacion(l.carpetaimportacion.isEmpty() ? l.carpetalectura : l.carpetaimportacion),
+          destino(l.destino) {}
 
     InformeLectura ler(const TXMLNode& raiz);
 
 private:
     Book& b;
+    const Lectura& lectura;
     InformeLectura informe;
     QString importacion;
     QString alternativa; // fallback folder of the file resolution
     mutable CarpetasLidas carpetas;
+    int destino;        // the last row filled
+    int contaitems = 0; // repeated elements of the section being read
+    int contabotons = 0;
 
-    bool completo() const { return b.librocompleto == 1; }
+    bool completo() const { return lectura.completo; }
 
     // A file value of this book as a full path; web addresses stay as they are.
     QString resolver(const QString& v) const {
         if (v.isEmpty()) return {};
         if (enderezoweb(v)) return v;
-        return rutaabsoluta(b.recursoslectura + v, b.carpetalectura, alternativa, &carpetas);
+        return rutaabsoluta(b.recursoslectura + v, lectura.carpetalectura, alternativa, &carpetas);
     }
 
-    void poncor(QString& global, const QString& valor, std::initializer_list<InformeLectura::Cor> paneis);
+    void poncor(QString& global, const QString& valor, CorLibro clave);
     void recursos(const TXMLNode& e);
     void recursosimportacion(const TXMLNode& e);
     void config(const TXMLNode& cfg);
@@ -109,27 +117,27 @@ private:
 };
 
 // The colour text is kept as it stands; a panel whose colour cannot be read takes its default.
-void Lector::poncor(QString& global, const QString& valor,
-                    std::initializer_list<InformeLectura::Cor> paneis) {
+void Lector::poncor(QString& global, const QString& valor, CorLibro clave) {
     global = valor;
     std::optional<TColor> cor;
     try {
         cor = hexacor(valor);
     } catch (const std::exception&) {
     }
-    for (const InformeLectura::Cor& p : paneis)
-        informe.cores.push_back({p.panel, cor.value_or(p.cor)});
+    informe.cores.push_back({clave, cor.value_or(cordefecto(clave))});
 }
 
 void Lector::recursos(const TXMLNode& e) {
     const QString v = descodificaentidades(valorde(e).value_or(QString()));
     if (!v.isEmpty()) {
         if (v.startsWith(u'$') || v.contains(u'/') || v.contains(u'\\')) {
-            // A folder: the files are relative to the book, with that folder as the fallback.
+            // A folder: the files are relative to the book, with that folder as the fallback. A
+            // relative folder lies in the book's folder, wherever the program was started; the
+            // edit keeps it as the book names it.
             const QString d = rutanativa(v.startsWith(u'$') ? v.mid(1) : v);
-            b.txtdirrec = !d.isEmpty() && QFileInfo(d).isDir() ? d : b.carpetalibro;
+            alternativa = carpetadelibro(d, b.carpetalibro);
+            b.txtdirrec = !d.isEmpty() && QFileInfo(alternativa).isDir() ? d : b.carpetalibro;
             b.recursoslectura.clear();
-            alternativa = d;
         } else {
             // A plain name: a folder beside the book.
             b.txtdirrec = v;
@@ -147,7 +155,7 @@ void Lector::recursosimportacion(const TXMLNode& e) {
     if (v.isEmpty()) return;
     if (v.startsWith(u'$') || v.contains(u'/') || v.contains(u'\\')) {
         b.recursoslectura.clear();
-        alternativa = rutanativa(v.startsWith(u'$') ? v.mid(1) : v);
+        alternativa = carpetadelibro(rutanativa(v.startsWith(u'$') ? v.mid(1) : v), importacion);
     } else {
         b.recursoslectura = condelimitador(b.recursoslectura) + v + separador;
     }
@@ -165,7 +173,7 @@ void Lector::config(const TXMLNode& cfg) {
 
     b.recursoslectura = b.carpetalibro;
     b.txtdirrec = b.carpetalibro;
-    b.contaitems = 0;
+    contaitems = 0;
     for (int i = 0; i < cfg.ChildCount(); ++i) {
         const TXMLNode* e = cfg.GetChild(i);
         if (!eelemento(e)) continue;
@@ -176,8 +184,8 @@ void Lector::config(const TXMLNode& cfg) {
         const std::optional<QString> v = valorde(*e);
         if (e->Name == "liga") {
             // Every link counts, also an empty one; the book has 14.
-            const int k = b.contaitems;
-            if (b.contaitems < Book::numligas) ++b.contaitems;
+            const int k = contaitems;
+            if (contaitems < Book::numligas) ++contaitems;
             if (v && k < Book::numligas) {
                 b.txmenus[k] = descodificaentidades(*v);
                 if (e->Attributes && e->Attributes->Count() > 0 && e->Attributes->Items(0)->Name == "ir")
@@ -201,7 +209,7 @@ void Lector::mensaxe(const TXMLNode& e, const QString& t) {
     if (!son.isEmpty()) {
         QString& arquivo = ben ? b.arquivocorrecto : b.arquivoincorrecto;
         arquivo = resolver(son);
-        informe.botons << (ben ? QStringLiteral("bnson") : QStringLiteral("mlson"));
+        informe.sons.push_back(ben ? SonLibro::correcto : SonLibro::incorrecto);
         (ben ? b.benson : b.malson) = nomearquivo(arquivo);
     }
     // The box is written as modo="1" when checked: without it the box is unchecked.
@@ -236,26 +244,23 @@ void Lector::propiedade(const TXMLNode& e, const QString& t) {
         for (const QString& item : t.split(u','))
             if (!item.isEmpty()) b.adxuntos << resolver(item);
     } else if (n == "corbanda") {
-        poncor(b.corbandalibro, t,
-               {{QStringLiteral("bcorbanda"), branco}, {QStringLiteral("Panel22"), branco}});
+        poncor(b.corbandalibro, t, CorLibro::banda);
         b.chbanda = true;
     } else if (n == "cornavega") {
-        poncor(b.cornavegalibro, t,
-               {{QStringLiteral("bcornave"), branco}, {QStringLiteral("Panel58"), branco}});
+        poncor(b.cornavegalibro, t, CorLibro::navegacion);
         b.chbarra = true;
     } else if (n == "cortexto")
-        poncor(b.cortextolibro, t, {{QStringLiteral("bcortexto"), negro}});
+        poncor(b.cortextolibro, t, CorLibro::texto);
     else if (n == "corfondo")
-        poncor(b.corfondolibro, t,
-               {{QStringLiteral("bcorfondo"), branco}, {QStringLiteral("Panel19"), branco}});
+        poncor(b.corfondolibro, t, CorLibro::fondo);
     else if (n == "cormensaxes")
-        poncor(b.cormensaxeslibro, t, {{QStringLiteral("bcormensa"), negro}});
+        poncor(b.cormensaxeslibro, t, CorLibro::mensaxes);
     else if (n == "logo") {
         const QString ir = atributotexto(e, "ir");
         if (!ir.isEmpty()) b.saltologo = ir;
         b.arquivologo = resolver(t);
         b.txtlogo = nomearquivo(b.arquivologo);
-        informe.imaxes.push_back({QStringLiteral("logo"), b.arquivologo});
+        informe.imaxes.push_back({ImaxeLibro::logo, b.arquivologo});
     } else if (n == "imaxefondo") {
         b.arquivofondo = resolver(t);
         b.txtimaxe = nomearquivo(b.arquivofondo);
@@ -266,7 +271,7 @@ void Lector::propiedade(const TXMLNode& e, const QString& t) {
         if (!trans.isEmpty()) b.trpf = trans;
         if (atributo(e, "posx")) b.fondox = atributotexto(e, "posx");
         if (atributo(e, "posy")) b.fondoy = atributotexto(e, "posy");
-        informe.imaxes.push_back({QStringLiteral("imaxe"), b.arquivofondo});
+        informe.imaxes.push_back({ImaxeLibro::fondo, b.arquivofondo});
         informe.posicionfondo.reset();
         try {
             informe.posicionfondo = InformeLectura::Posicion{int(std::lrint(enteiro(b.fondox) / 2.0)),
@@ -276,7 +281,7 @@ void Lector::propiedade(const TXMLNode& e, const QString& t) {
     } else if (n == "imbarra") {
         b.arquivobarra = resolver(t);
         b.nomimbarra = nomearquivo(b.arquivobarra);
-        informe.imaxes.push_back({QStringLiteral("Image53"), b.arquivobarra});
+        informe.imaxes.push_back({ImaxeLibro::barra, b.arquivobarra});
     } else if (n == "aspectosup" || n == "aspectoinf") {
         const bool sup = n == "aspectosup";
         if (esrecurso(t)) {
@@ -311,7 +316,7 @@ void Lector::propiedade(const TXMLNode& e, const QString& t) {
     else if (n == "sonido") {
         b.arquivosonido = resolver(t);
         b.soncontinuo = nomearquivo(b.arquivosonido);
-        informe.botons << QStringLiteral("btsoncontinuo");
+        informe.sons.push_back(SonLibro::continuo);
         b.sonvol = QStringLiteral("100");
         const QString nivel = atributotexto(e, "nivel");
         if (!nivel.isEmpty()) b.sonvol = nivel;
@@ -325,16 +330,16 @@ void Lector::propiedade(const TXMLNode& e, const QString& t) {
 }
 
 void Lector::libro(const TXMLNode& lib, int limite) {
-    b.paxinasleidas = 0;
+    int paxinasleidas = 0;
     for (int i = 0; i < lib.ChildCount(); ++i) {
         const TXMLNode* px = lib.GetChild(i);
         if (!eelemento(px) || px->Name != "paxina") continue;
-        ++b.paxinasleidas;
-        if (b.paxinasleidas > b.paxinaata) return;
-        if (b.paxinasleidas < b.paxinadesde) continue;
-        const int fila = b.paxinadestino + 1;
+        ++paxinasleidas;
+        if (paxinasleidas > lectura.ata) return;
+        if (paxinasleidas < lectura.desde) continue;
+        const int fila = destino + 1;
         if (fila < 1 || fila > limite) return; // the model's page limit, or the room the import made
-        b.paxinadestino = fila;
+        destino = fila;
         paxina(*px, fila);
     }
 }
@@ -345,8 +350,8 @@ void Lector::paxina(const TXMLNode& px, int fila) {
     const auto pon = [&p](int campo, const QString& valor) {
         if (Book::campovalido(campo)) p.P[campo] = valor;
     };
-    b.contaitems = 0;
-    b.contabotons = 0;
+    contaitems = 0;
+    contabotons = 0;
 
     for (int i = 0; i < px.ChildCount(); ++i) {
         const TXMLNode* e = px.GetChild(i);
@@ -357,9 +362,9 @@ void Lector::paxina(const TXMLNode& px, int fila) {
         // Counters stop at the largest number any field can use; beyond it nothing has a place.
         int n = 0;
         if (m->contador == mapa::Contador::items)
-            n = b.contaitems = qMin(b.contaitems + 1, Tpaxina::numcampos);
+            n = contaitems = qMin(contaitems + 1, Tpaxina::numcampos);
         else if (m->contador == mapa::Contador::botons)
-            n = b.contabotons = qMin(b.contabotons + 1, Tpaxina::numcampos);
+            n = contabotons = qMin(contabotons + 1, Tpaxina::numcampos);
 
         for (const mapa::Predefinido& d : m->predefinidos)
             if (d.valor) pon(d.campo, QString::fromLatin1(d.valor));
@@ -402,17 +407,17 @@ void Lector::paxina(const TXMLNode& px, int fila) {
                 cor = hexacor(v);
             } catch (const std::exception&) {
             }
-            informe.cores.push_back({QStringLiteral("imcorfondo"), cor.value_or(corventa)});
+            informe.cores.push_back({CorLibro::fondopaxina, cor.value_or(cordefecto(CorLibro::fondopaxina))});
         }
     }
 }
 
 InformeLectura Lector::ler(const TXMLNode& raiz) {
-    const int entrada = b.paxinadestino;
+    const int entrada = lectura.destino;
     // A book's pages stop at 99; an import fills at most the rows its range made room for.
     int limite = Book::maxpaxinas;
     if (!completo())
-        limite = qBound(0, entrada + qMax(0, b.paxinaata - b.paxinadesde + 1), int(Book::maxpaxinas));
+        limite = qBound(0, entrada + qMax(0, lectura.ata - lectura.desde + 1), int(Book::maxpaxinas));
 
     // The prefix is set again by `config`; a file without one resolves against its own folder.
     if (completo()) {
@@ -434,21 +439,39 @@ InformeLectura Lector::ler(const TXMLNode& raiz) {
     }
 
     if (completo()) {
-        const int cheas = qMax(0, b.paxinadestino - entrada);
+        const int cheas = qMax(0, destino - entrada);
         b.numpaxinas = quint8(qMin(int(b.numpaxinas) + cheas, int(Book::maxpaxinas)));
     } else if (b.numpaxinas > Book::maxpaxinas) {
         b.numpaxinas = Book::maxpaxinas;
     }
-    if (b.numpaxinas > 0) b.paxinaactual = 1;
     if (completo()) b.carpetarecursos = b.recursoslectura;
     informe.paxinas = b.numpaxinas;
+    informe.ultimafila = destino;
     return std::move(informe);
 }
 
 } // namespace
 
-InformeLectura LoadItem(Book& libro, const TXMLNode& raiz, const QString& carpetaimportacion) {
-    return Lector(libro, carpetaimportacion).ler(raiz);
+InformeLectura LoadItem(Book& libro, const TXMLNode& raiz, const Lectura& lectura) {
+    return Lector(libro, lectura).ler(raiz);
+}
+
+TColor cordefecto(CorLibro cor) {
+    constexpr TColor branco = 0xFFFFFF;
+    constexpr TColor negro = 0x000000;
+    constexpr TColor corventa = 0xFDE184; // the window colour, RGB 84E1FD
+    switch (cor) {
+    case CorLibro::texto:
+    case CorLibro::mensaxes:
+        return negro;
+    case CorLibro::fondopaxina:
+        return corventa;
+    case CorLibro::banda:
+    case CorLibro::navegacion:
+    case CorLibro::fondo:
+        break;
+    }
+    return branco;
 }
 
 QString descodificaentidades(const QString& texto) {

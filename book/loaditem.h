@@ -1,7 +1,7 @@
 // The book file reader: turns the parsed tree of a book file into the Book model, as a whole book
 // (Open) or as a range of pages put after a given row (Import). It touches no widget: what the
-// main window has to show afterwards (colour panels, picture previews, play buttons, the page
-// selector) comes back as a small report that the window applies.
+// window has to show afterwards (colours, pictures, sounds, the page count) comes back as a small
+// report of typed facts, which the window maps to its controls.
 #pragma once
 
 #include "book/globais.h"
@@ -18,16 +18,39 @@ namespace quibel {
 class TXMLDoc;
 class TXMLNode;
 
-// What the controls of the main window take from a book that was read. Apply in order: a later
-// entry for the same control replaces an earlier one.
+// The colour panels that a book read or a reset sets, by what they show. The window maps each to
+// its controls.
+enum class CorLibro {
+    banda,       // corbandalibro: the band
+    navegacion,  // cornavegalibro: the navigation bar
+    texto,       // cortextolibro
+    fondo,       // corfondolibro: the book's background
+    mensaxes,    // cormensaxeslibro: right and wrong messages
+    fondopaxina, // a page's own background (`cfondo`), on the page editors' shared panel
+};
+inline constexpr CorLibro coreslibro[] = {CorLibro::banda, CorLibro::navegacion, CorLibro::texto,
+                                          CorLibro::fondo, CorLibro::mensaxes,   CorLibro::fondopaxina};
+// The colour a panel shows after a reset, and when the colour a book gives it cannot be read.
+TColor cordefecto(CorLibro cor);
+
+// The book pictures that a read loads and a reset clears.
+enum class ImaxeLibro { logo, fondo, barra };
+inline constexpr ImaxeLibro imaxeslibro[] = {ImaxeLibro::logo, ImaxeLibro::fondo, ImaxeLibro::barra};
+
+// The book sounds whose play buttons a read enables.
+enum class SonLibro { continuo, correcto, incorrecto };
+inline constexpr SonLibro sonslibro[] = {SonLibro::continuo, SonLibro::correcto, SonLibro::incorrecto};
+
+// What a book read found that the controls show besides the model's fields. Apply in order: a
+// later entry for the same key replaces an earlier one.
 struct InformeLectura {
     struct Cor {
-        QString panel; // objectName of the colour panel ("bcorbanda", "Panel22", "imcorfondo", ...)
-        TColor cor;
+        CorLibro clave;
+        TColor cor; // the default of the key when the book's colour cannot be read
         bool operator==(const Cor&) const = default;
     };
     struct Imaxe {
-        QString control; // "logo", "imaxe" (the background picture) or "Image53" (the bar)
+        ImaxeLibro clave;
         QString arquivo; // file to load; a failure to load is ignored
         bool operator==(const Imaxe&) const = default;
     };
@@ -38,20 +61,32 @@ struct InformeLectura {
 
     std::vector<Cor> cores;
     std::vector<Imaxe> imaxes;
-    // When "imaxe" is loaded, the frame bimaxe gets half the picture's size and stands here (half
-    // of fondox, fondoy); no value when a position is not a whole number.
+    // When the background picture is loaded, its frame gets half the picture's size and stands
+    // here (half of fondox, fondoy); no value when a position is not a whole number.
     std::optional<Posicion> posicionfondo;
-    QStringList botons; // play buttons to enable: "btsoncontinuo", "bnson", "mlson"
-    int paxinas = 0;    // the page selector numpaxinap is refilled with "1".."paxinas", none selected
+    std::vector<SonLibro> sons; // sounds the book names
+    int paxinas = 0;            // the book's page count after the read
+    int ultimafila = 0;         // the last row a page was read into (the destination row when none)
 };
 
-// Reads the root element `zub` of a book file into the book. The caller sets librocompleto,
-// paxinadesde, paxinaata, paxinadestino, numpaxinas, carpetalectura and carpetalibro as for Open
-// or Import. On an import the file values are relative to carpetaimportacion (the folder of the
-// import file, with or without a trailing delimiter); when it is empty, carpetalectura is used.
-// Never throws for a bad book: every index is bounds-checked, and a bad colour keeps its text
-// while its panel takes the panel's default colour.
-InformeLectura LoadItem(Book& libro, const TXMLNode& raiz, const QString& carpetaimportacion = QString());
+// How a book is read: as a whole book (Open) or as a range of its pages put after a given row
+// (Import).
+struct Lectura {
+    bool completo = true;   // a whole book: its properties too, and the page count is its own
+    int desde = 1;          // first page of the file to read, from 1
+    int ata = 99;           // last page of the file to read
+    int destino = 0;        // pages go into the rows after this one
+    QString carpetalectura; // the folder that relative file names of the book resolve against
+    // On an import: the folder of the import file (with or without a trailing delimiter), which
+    // its file values are relative to; carpetalectura when empty.
+    QString carpetaimportacion;
+};
+
+// Reads the root element `zub` of a book file into the book. For a whole book the caller has
+// reset it, set its folders (carpetalibro, the folder of the file) and numpaxinas 0. Never throws
+// for a bad book: every index is bounds-checked, and a bad colour keeps its text while its panel
+// takes the default colour.
+InformeLectura LoadItem(Book& libro, const TXMLNode& raiz, const Lectura& lectura);
 
 // The text that Open and Import give the parser for the bytes of a book file: the lines joined
 // with CR LF after each one (split at LF only, a CR before the LF dropped, so a lone CR stays

@@ -1,5 +1,6 @@
 #include "book/paxinas.h"
 
+#include "book/campos.h"
 #include "book/rutinas.h"
 
 #include <vector>
@@ -9,40 +10,43 @@ namespace quibel {
 namespace {
 
 void copiarfila(Book& libro, int destino, int orixe) {
-    libro.taboapaxinas[destino] = libro.taboapaxinas[orixe];
-    libro.textospaxina[destino] = libro.textospaxina[orixe];
+    libro.paxina(destino) = libro.paxina(orixe);
+    for (int i = 1; i <= Book::numtextos; ++i)
+        libro.texto(destino, i) = libro.texto(orixe, i);
 }
 
 void baleirarfila(Book& libro, int fila) {
-    for (QString& c : libro.taboapaxinas[fila].P)
+    for (QString& c : libro.paxina(fila).P)
         c.clear();
-    for (QString& w : libro.textospaxina[fila])
-        w.clear();
+    for (int i = 1; i <= Book::numtextos; ++i)
+        libro.texto(fila, i).clear();
 }
 
 } // namespace
 
-bool paxinanova(Book& libro, int n) {
+bool paxinanova(Documento& documento, int n) {
+    Book& libro = documento.libro;
     if (n < 1 || libro.numpaxinas + n >= Book::maxpaxinas + 1) return false;
-    const int c = libro.paxinaactual;
+    const int c = documento.paxinaactual();
     for (int i = libro.numpaxinas; i >= c + 1; --i)
         copiarfila(libro, i + n, i);
-    libro.paxinaactual = quint8(c + 1);
     libro.numpaxinas = quint8(libro.numpaxinas + n);
     for (int i = c + 1; i <= c + n; ++i)
         baleirarfila(libro, i);
+    documento.porpaxinaactual(c + 1);
     return true;
 }
 
-bool duplicarpaxina(Book& libro) {
-    const int c = libro.paxinaactual;
-    if (c < 1 || c > libro.numpaxinas || !paxinanova(libro, 1)) return false;
-    copiarfila(libro, c + 1, c);
+bool duplicarpaxina(Documento& documento) {
+    const int c = documento.paxinaactual();
+    if (c < 1 || c > documento.libro.numpaxinas || !paxinanova(documento, 1)) return false;
+    copiarfila(documento.libro, c + 1, c);
     return true;
 }
 
-bool borrarpaxina(Book& libro) {
-    const int c = libro.paxinaactual;
+bool borrarpaxina(Documento& documento) {
+    Book& libro = documento.libro;
+    const int c = documento.paxinaactual();
     const int n = libro.numpaxinas;
     if (c < 1 || c > n) return false;
     // Row n + 1 still lies inside the table (105 rows for at most 99 pages).
@@ -50,14 +54,16 @@ bool borrarpaxina(Book& libro) {
         copiarfila(libro, i, i + 1);
     baleirarfila(libro, n);
     libro.numpaxinas = quint8(n - 1);
-    if (!(c == 1 && libro.numpaxinas > 0)) libro.paxinaactual = quint8(c - 1);
+    if (!(c == 1 && libro.numpaxinas > 0)) documento.porpaxinaactual(c - 1);
     return true;
 }
 
 QStringList linasorde(const Book& libro) {
     QStringList linas;
     for (int i = 1; i <= libro.numpaxinas; ++i)
-        linas << QStringLiteral("%1 >%2").arg(i, 2, 10, QLatin1Char('0')).arg(libro.taboapaxinas[i][35]);
+        linas << QStringLiteral("%1 >%2")
+                     .arg(i, 2, 10, QLatin1Char('0'))
+                     .arg(libro.paxina(i)[campo::cabeceira]);
     return linas;
 }
 
@@ -74,20 +80,22 @@ void aplicarorde(Book& libro, const QStringList& linas) {
         // A line that is missing or names no page of the book keeps the page at its position.
         int s = i <= linas.size() ? paxinadalina(linas[i - 1]) : i;
         if (s < 1 || s > n) s = i;
-        campos[i] = libro.taboapaxinas[s];
-        textos[i] = libro.textospaxina[s];
+        campos[i] = libro.paxina(s);
+        for (int k = 1; k <= Book::numtextos; ++k)
+            textos[i][k] = libro.texto(s, k);
     }
     for (int i = 1; i <= n; ++i) {
-        libro.taboapaxinas[i] = campos[i];
-        libro.textospaxina[i] = textos[i];
+        libro.paxina(i) = campos[i];
+        for (int k = 1; k <= Book::numtextos; ++k)
+            libro.texto(i, k) = textos[i][k];
     }
 }
 
 int tipoparamostrar(Tpaxina& paxina) {
-    const int t = enteiro(paxina[0], 0);
+    const int t = enteiro(paxina[campo::tipo], 0);
     if (t < 1) return 0;
     if (t > 51) {
-        paxina[0] = QStringLiteral("51");
+        paxina[campo::tipo] = QStringLiteral("51");
         return 51;
     }
     return t;

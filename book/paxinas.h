@@ -4,24 +4,25 @@
 // changes that commit and reload the editor.
 #pragma once
 
+#include "book/documento.h"
 #include "book/globais.h"
 
 #include <QStringList>
 
 namespace quibel {
 
-// Inserts n blank pages after paxinaactual (0: at the start) and makes the first of them current.
+// Inserts n blank pages after the page shown (0: at the start) and makes the first of them current.
 // Refused (false, nothing changed) when the book would reach 100 pages.
-bool paxinanova(Book& libro, int n);
+bool paxinanova(Documento& documento, int n);
 
 // Inserts a copy of the current page right after it and makes the copy current. False when no
 // page is shown or the book is full.
-bool duplicarpaxina(Book& libro);
+bool duplicarpaxina(Documento& documento);
 
 // Deletes the current page; the pages after it move up and the vacated row is emptied, wide texts
 // included. The page before becomes current (page 1 stays current when it was deleted and pages
 // remain; 0 when the book became empty). False when no page is shown.
-bool borrarpaxina(Book& libro);
+bool borrarpaxina(Documento& documento);
 
 // The lines of the page-order list: the page number with two digits, " >", the header text.
 QStringList linasorde(const Book& libro);

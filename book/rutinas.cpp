@@ -37,20 +37,21 @@ EConvertError errorconversion(const QString& texto, const char* que) {
 }
 
 // A path as drive ("C:" or empty) and its components, "." and ".." resolved. A relative path is
-// taken from the current directory first.
+// taken from base (a folder), never from the process's current folder.
 struct Partes {
     QString unidade;
     QStringList componentes;
 };
 
-Partes partir(const QString& ruta) {
+Partes partir(const QString& ruta, const QString& base) {
     Partes p;
     QString r = rutanativa(ruta);
     if (tenunidade(r)) {
         p.unidade = r.left(2).toUpper();
         r = QStringLiteral("/") + r.mid(2);
     } else if (!r.startsWith(u'/')) {
-        r = QDir::current().absoluteFilePath(r);
+        r = condelimitador(rutanativa(base)) + r;
+        if (!r.startsWith(u'/')) r.prepend(u'/');
     }
     p.componentes = QDir::cleanPath(r).split(u'/', Qt::SkipEmptyParts);
     return p;
@@ -177,8 +178,10 @@ bool esrecurso(const QString& nome) {
 
 QString rutarelativa(const QString& arquivolibro, const QString& recurso) {
     if (recurso.isEmpty()) return {};
-    const Partes libro = partir(arquivolibro);
-    const Partes rec = partir(recurso);
+    // A relative resource lies beside the book; a relative book name has nothing to stand on and
+    // counts from the root.
+    const Partes libro = partir(arquivolibro, QString());
+    const Partes rec = partir(recurso, cartafol(rutanativa(arquivolibro)));
     if (rec.componentes.isEmpty()) return recurso;
     const QString nome = rec.componentes.last();
     const QStringList f = rec.componentes.mid(0, rec.componentes.size() - 1);
@@ -270,6 +273,10 @@ QString nomearquivo(const QString& ruta) {
     return ruta.mid(ultimodelimitador(ruta) + 1);
 }
 
+QString nomeparaver(const QString& ruta) {
+    return ruta.mid(std::max<qsizetype>(ultimodelimitador(ruta), ruta.lastIndexOf(u':')) + 1);
+}
+
 QString cartafol(const QString& ruta) {
     const int d = ultimodelimitador(ruta);
     return d < 0 ? QString() : ruta.left(d);
@@ -344,6 +351,8 @@ bool lerlinas(const QString& ruta, QList<QByteArray>& linas) {
     return true;
 }
 
+bool (*permitirgardado)(const QString& ruta) = nullptr;
+
 bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas) {
     QByteArray datos;
     qsizetype tamano = 0;
@@ -356,7 +365,7 @@ bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas) {
     }
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(datos) != datos.size()) {
+    if (f.write(datos) != datos.size() || (permitirgardado && !permitirgardado(ruta))) {
         f.cancelWriting();
         f.commit();
         return false;

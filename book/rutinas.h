@@ -51,7 +51,9 @@ bool esrecurso(const QString& nome);
 
 // Resource path relative to the book file's folder, in the form book files hold ("res\pic.jpg",
 // "..\book\pic.jpg"). Folder names are compared case-sensitively. A resource in the file-system
-// root has no folder to be relative to: its absolute path is written ("\pic.jpg").
+// root has no folder to be relative to: its absolute path is written ("\pic.jpg"). A relative
+// resource name is taken from the book's folder, a relative book name from the root: the
+// process's current folder never counts.
 QString rutarelativa(const QString& arquivolibro, const QString& recurso);
 // Folder listings kept through a run of look-ups (one book read), so that the letter-case second
 // try of rutaabsoluta lists each folder once, not once for every file that is missing.
@@ -78,8 +80,10 @@ void borrararquivo(const QString& ruta);
 QString encher(const QString& texto, QChar caracter, int conta);
 
 // --- paths ---------------------------------------------------------------------------------
-// The part after the last "\" or "/".
+// The part after the last "\" or "/" (how the book reader names a file).
 QString nomearquivo(const QString& ruta);
+// The part after the last "\", "/" or ":" (what a name edit shows of a stored path).
+QString nomeparaver(const QString& ruta);
 // Everything before the last "\" or "/" (without it); empty when there is none.
 QString cartafol(const QString& ruta);
 // "\" turned into "/", for paths read from files.
@@ -106,5 +110,8 @@ bool lerlinas(const QString& ruta, QList<QByteArray>& linas);
 // (the previous file then stays as it was).
 bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas);
 bool gardarlinas(const QString& ruta, const QStringList& linas); // lines as UTF-8
+// For tests only: asked just before a save is committed; when it answers false the write is
+// cancelled, as a folder the user cannot write would refuse it. Null in the program.
+extern bool (*permitirgardado)(const QString& ruta);
 
 } // namespace quibel

@@ -1,4 +1,5 @@
-// The image window, shown modally from the page editors. Its content comes with its own part.
+// The image window, shown modally from the page editors: an empty shell until the image window
+// itself (loading, resampling and saving a picture) fills it in.
 #pragma once
 
 #include <QDialog>

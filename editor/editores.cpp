@@ -73,13 +73,37 @@ QString titulotipo(int tipo) {
 
 namespace {
 
+// Types whose sheets have no controls of their own yet but whose pages already behave in their
+// own way. Their editors take these quirks over.
+
+// Find a word: its own auto-play box writes P37 when clicked, so storing the sheet leaves it.
+class QuirkSopa : public PageEditor {
+public:
+    void crear(EditorContext&, QWidget*) override {}
+    void cargar(Book&, int) override {}
+    void gardar(Book&, int) override {}
+    bool gardaautoson() const override { return false; }
+};
+
+// Pairs 2: a new page starts in picture mode.
+class QuirkParellas2 : public PageEditor {
+public:
+    void crear(EditorContext&, QWidget*) override {}
+    void cargar(Book&, int) override {}
+    void gardar(Book&, int) override {}
+    void novapaxina(Tpaxina& p) override { p[26] = QStringLiteral("1"); }
+};
+
 // The editors that exist so far, one line per page type: {type, factory}.
 struct Entrada {
     int tipo;
     FabricaEditor fabrica;
 };
 std::vector<Entrada> editorespordefecto() {
-    return {};
+    return {
+        {4, [] { return std::make_unique<QuirkSopa>(); }},
+        {39, [] { return std::make_unique<QuirkParellas2>(); }},
+    };
 }
 
 std::array<FabricaEditor, numtipos + 1>& rexistro() {

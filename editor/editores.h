@@ -1,12 +1,14 @@
 // The page types and their editors. Every page type t has an editor sheet (sheet t + 6 of the
 // page control) whose own controls come from a PageEditor registered for t; the main window's
 // editor cycle loads and stores the fields common to every page around it. A type without a
-// registered editor shows and stores only the common fields.
+// registered editor shows and stores only the common fields. An editor sees the document, the
+// services and the shared pieces through an EditorContext, never the main window.
 #pragma once
 
 #include "book/globais.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
@@ -15,7 +17,9 @@ class QWidget;
 
 namespace quibel {
 
-class TForm1;
+class Documento;
+class LabelledEdit;
+struct Servizos;
 
 inline constexpr int numtipos = 51;         // page types 1..51; 0 is the book properties
 inline constexpr int primeirafollatipo = 6; // the sheet of type t is t + primeirafollatipo
@@ -37,18 +41,46 @@ extern const std::array<Tipopaxina, numtipos + 1> tipospaxina;
 // The title line of type t in the language in force; empty outside 0..51.
 QString titulotipo(int tipo);
 
-// The type-specific half of an editor sheet.
+// The pieces of the main window that several editors share. The window offers what it has; the
+// resource panel, the colour panels, the HTML views, the picture slots and the drag binding add
+// theirs here as they come.
+struct PezasCompartidas {
+    LabelledEdit* editoculto = nullptr; // a spare name edit that is never shown
+};
+
+// What an editor may reach: the open document (book, page shown), the outside services (dialogs
+// and messages, the default application, the screen), sound playback and the shared pieces.
+struct EditorContext {
+    Documento& documento;
+    Servizos& servizos;
+    std::function<void(const QString& arquivo)> sonar; // plays a sound file
+    PezasCompartidas pezas;
+};
+
+// The type-specific half of an editor sheet, with the quirks of its type.
 class PageEditor {
 public:
     virtual ~PageEditor() = default;
     // Builds the type's controls on its (empty) sheet; called once while the window is built.
-    virtual void crear(TForm1& form, QWidget* folla) = 0;
+    // The context outlives the editor.
+    virtual void crear(EditorContext& contexto, QWidget* folla) = 0;
     // Copies page `paxina` into the controls. Must not throw: numbers and colours are read
     // leniently with the field's default (enteiro(texto, defecto)), so that a half-loaded sheet
     // never holds values of another page. May write defaults into the page.
     virtual void cargar(Book& libro, int paxina) = 0;
     // Copies the controls into page `paxina` (the common fields are stored by the window).
     virtual void gardar(Book& libro, int paxina) = 0;
+
+    // A page of this type was just inserted (its type code is set): the fields it starts with.
+    virtual void novapaxina(Tpaxina& paxina) { (void)paxina; }
+    // Captions and hints of the sheet's fixed controls in the language in force.
+    virtual void rotular() {}
+    // The book was reset (New, Open): controls that show book-wide values, such as colour panels
+    // of the sheet, go back to their defaults.
+    virtual void reiniciar() {}
+    // Whether storing the sheet also stores the page-sound auto-play box (P37). A type whose own
+    // control writes that field when clicked keeps it out of the common store.
+    virtual bool gardaautoson() const { return true; }
 };
 
 using FabricaEditor = std::function<std::unique_ptr<PageEditor>()>;

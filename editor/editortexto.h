@@ -1,4 +1,5 @@
-// The HTML text editor window, shown modally from the page editors. Its content comes with its own part.
+// The HTML text editor window, shown modally from the page editors: an empty shell until the text
+// editor and its conversions fill it in.
 #pragma once
 
 #include <QDialog>

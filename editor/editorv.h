@@ -1,4 +1,5 @@
-// The rich-text editor window, shown modally from the page editors. Its content comes with its own part.
+// The rich-text editor window, shown modally from the page editors: an empty shell until the rich
+// text control and its conversions fill it in.
 #pragma once
 
 #include <QDialog>

@@ -9,10 +9,6 @@
 
 namespace quibel {
 
-std::array<QPointer<Tpanelboton>, numbotonestipos> botonestipos;
-std::array<QPointer<Tpanelboton>, numbotonescategorias> botonescategorias;
-int ultimobotontipo = 0;
-
 namespace {
 
 // Page types of categories 1..5: information, words, images, numbers, games.
@@ -55,8 +51,7 @@ std::span<const int> tiposdecategoria(int k) {
     }
 }
 
-std::vector<Botonpaleta> disposiciontipos(const std::array<QString, numtextosui>& textos,
-                                          const QLocale& locale) {
+std::vector<Botonpaleta> disposiciontipos(const Textosui& textos, const QLocale& locale) {
     std::vector<Botonpaleta> botons(numbotonestipos);
     for (int t = 1; t <= numbotonestipos; ++t) {
         botons[t - 1].tipo = t;
@@ -95,8 +90,8 @@ QLocale localeidioma(int n) {
     return QLocale();
 }
 
-void crearbotonestipos(QWidget* paneltipos, const QLocale& locale, Picartipo alpicartipo) {
-    if (!paneltipos) return;
+void SelectorTipos::crearbotonestipos(const QLocale& locale) {
+    QWidget* paneltipos = paneltipos_;
     // Shown again however the build ends.
     struct Amosar {
         QWidget* w;
@@ -104,7 +99,7 @@ void crearbotonestipos(QWidget* paneltipos, const QLocale& locale, Picartipo alp
     } amosar{paneltipos};
     paneltipos->hide();
 
-    // The new set is built in full before the old one goes, so the globals never hold a freed
+    // The new set is built in full before the old one goes, so the arrays never hold a freed
     // button and a failure leaves the old palette working.
     std::array<Tpanelboton*, numbotonescategorias> categorias{};
     std::array<Tpanelboton*, numbotonestipos> tipos{};
@@ -124,7 +119,8 @@ void crearbotonestipos(QWidget* paneltipos, const QLocale& locale, Picartipo alp
             cores(b, cornormalcategoria);
             b->setFont(fontecategoria);
             b->Tag = k;
-            QObject::connect(b, &Tpanelboton::clicked, b, [b] { guarded([b] { picaseleccion(b); }); });
+            QObject::connect(b, &Tpanelboton::clicked, b,
+                             [this, b] { guarded([this, b] { picaseleccion(b); }); });
         }
         QFont fontetipo(QStringLiteral("verdana"), 10, QFont::Bold);
         for (const Botonpaleta& p : disposiciontipos(textosui, locale)) {
@@ -137,9 +133,9 @@ void crearbotonestipos(QWidget* paneltipos, const QLocale& locale, Picartipo alp
             b->Tag = p.tipo - 1;
             cores(b, cornormaltipo);
             const int tipo = p.tipo;
-            QObject::connect(b, &Tpanelboton::clicked, b, [tipo, alpicartipo] {
+            QObject::connect(b, &Tpanelboton::clicked, b, [this, tipo] {
                 guarded([&] {
-                    if (alpicartipo) alpicartipo(tipo);
+                    if (iniciatipo) iniciatipo(tipo);
                 });
             });
         }
@@ -163,7 +159,7 @@ void crearbotonestipos(QWidget* paneltipos, const QLocale& locale, Picartipo alp
     ultimobotontipo = numbotonestipos - 1;
 }
 
-void borrarbotonestipos() {
+void SelectorTipos::borrarbotonestipos() {
     for (auto& b : botonescategorias) {
         delete b.data();
         b = nullptr;
@@ -174,19 +170,19 @@ void borrarbotonestipos() {
     }
 }
 
-void desmarcartipos() {
+void SelectorTipos::desmarcartipos() {
     for (auto& b : botonestipos)
         if (b) b->setactivo(false);
 }
 
-void marcarcategoria(int k) {
+void SelectorTipos::marcarcategoria(int k) {
     if (k < 0 || k >= numbotonescategorias) return;
     desmarcartipos();
     for (int t : tiposdecategoria(k))
         if (auto& b = botonestipos[t - 1]) b->setactivo(true);
 }
 
-void picaseleccion(const Tpanelboton* sender) {
+void SelectorTipos::picaseleccion(const Tpanelboton* sender) {
     if (sender) marcarcategoria(sender->Tag);
 }
 
@@ -200,14 +196,7 @@ SelectorTipos::SelectorTipos(QWidget* parent) : QWidget(parent), paneltipos_(new
 }
 
 SelectorTipos::~SelectorTipos() {
-    // The buttons go with the panel anyway; this keeps the globals from outliving them.
-    if (botonescategorias[0] && botonescategorias[0]->parent() == paneltipos_) borrarbotonestipos();
-}
-
-void SelectorTipos::crearbotonestipos(const QLocale& locale) {
-    quibel::crearbotonestipos(paneltipos_, locale, [this](int tipo) {
-        if (iniciatipo) iniciatipo(tipo);
-    });
+    borrarbotonestipos();
 }
 
 void SelectorTipos::TabSheet22Show() {

@@ -1,7 +1,8 @@
 // The type palette of the chooser sheet: one button per page type, captioned with the type's name
 // in the interface language and laid out in the collation order of those names, and six category
 // buttons that highlight the types of a category or clear the highlight. The layout is a pure
-// function; the buttons are rebuilt on every language change.
+// function; the buttons belong to the chooser sheet that shows them and are rebuilt on every
+// language change.
 #pragma once
 
 #include "editor/panelboton.h"
@@ -46,36 +47,12 @@ struct Botonpaleta {
 // The 51 page-type buttons in the order of their names under the locale's collation, ignoring
 // case; equal names keep the order of their type numbers. Names are never parsed: any text,
 // "=" or duplicates included, gives each type exactly one button.
-std::vector<Botonpaleta> disposiciontipos(const std::array<QString, numtextosui>& textos,
-                                          const QLocale& locale);
+std::vector<Botonpaleta> disposiciontipos(const Textosui& textos, const QLocale& locale);
 // Position and size of category button k.
 QRect xeometriacategoria(int k);
 // The locale whose collation orders the palette for interface language n (language order of
 // codidiomas); the default locale for any other n (a user's language file).
 QLocale localeidioma(int n);
-
-// The buttons on screen. botonestipos[t] is the button of type t + 1, botonescategorias[k] the
-// button of category k + 1. Guarded pointers: a button freed with its parent reads as null.
-extern std::array<QPointer<Tpanelboton>, numbotonestipos> botonestipos;
-extern std::array<QPointer<Tpanelboton>, numbotonescategorias> botonescategorias;
-// Index of the last page-type button built: 50 after a build, 0 before the first.
-extern int ultimobotontipo;
-
-// Receives the page type (1..51) of a clicked type button.
-using Picartipo = std::function<void(int tipo)>;
-
-// (Re)builds the palette in paneltipos from the current textosui. The new buttons are complete
-// before the old ones are freed; no button is highlighted afterwards.
-void crearbotonestipos(QWidget* paneltipos, const QLocale& locale, Picartipo alpicartipo);
-// Frees the category and page-type buttons.
-void borrarbotonestipos();
-// Highlights the types of category k + 1 (k = 0..4) after clearing the highlight; k = 5 only
-// clears; other k do nothing. The category buttons themselves never change.
-void marcarcategoria(int k);
-// Clears the highlight of every page-type button.
-void desmarcartipos();
-// Click of a category button: highlights the category of its Tag.
-void picaseleccion(const Tpanelboton* sender);
 
 // The chooser sheet (sheet 1 of the main window's page control): the panel paneltipos that
 // fills it and holds the palette, and the sheet's show and hide handlers. The main window sets
@@ -94,8 +71,28 @@ public:
     QPointer<QWidget> panelsonavega;                // bottom bar of the editor
     QPointer<QWidget> navega;                       // navigation panel
 
-    // Rebuilds the palette with this locale's collation; clicks go to iniciatipo.
+    // The buttons of this palette. botonestipos[t] is the button of type t + 1,
+    // botonescategorias[k] the button of category k + 1. Guarded pointers: a button freed with
+    // its panel reads as null.
+    std::array<QPointer<Tpanelboton>, numbotonestipos> botonestipos;
+    std::array<QPointer<Tpanelboton>, numbotonescategorias> botonescategorias;
+    // Index of the last page-type button built: 50 after a build, 0 before the first.
+    int ultimobotontipo = 0;
+
+    // (Re)builds the palette from the current textosui with this locale's collation; clicks go to
+    // iniciatipo. The new buttons are complete before the old ones are freed; no button is
+    // highlighted afterwards.
     void crearbotonestipos(const QLocale& locale);
+    // Frees the category and page-type buttons.
+    void borrarbotonestipos();
+    // Highlights the types of category k + 1 (k = 0..4) after clearing the highlight; k = 5 only
+    // clears; other k do nothing. The category buttons themselves never change.
+    void marcarcategoria(int k);
+    // Clears the highlight of every page-type button.
+    void desmarcartipos();
+    // Click of a category button: highlights the category of its Tag.
+    void picaseleccion(const Tpanelboton* sender);
+
     void TabSheet22Show();
     void TabSheet22Hide();
 

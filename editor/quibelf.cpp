@@ -71,13 +71,6 @@ template <class W> W* nomear(W* w, const char* nome) {
     return w;
 }
 
-// The available screen; the offscreen platform's own is never asked for in tests.
-QSize areadisponible() {
-    if (const auto& p = servizos().pantalla) return p->tamano();
-    if (const QScreen* s = QGuiApplication::primaryScreen()) return s->availableSize();
-    return {1024, 768};
-}
-
 } // namespace
 
 TForm1::TForm1(const QStringList& argumentos, QWidget* parent) : QMainWindow(parent) {
@@ -357,10 +350,11 @@ void TForm1::crearfollas() {
     orde->addWidget(SpeedButton168, 0, Qt::AlignLeft);
     connect(SpeedButton168, &QPushButton::clicked, this, en(this, &TForm1::SpeedButton168Click));
 
-    // Book properties: the controls that this window needs so far.
+    // Book properties: the book's name, then the controls that a read or a reset reaches.
     auto* propiedades = new QVBoxLayout(TabSheet1);
     txtlibro = nomear(new LabelledEdit(TabSheet1), "txtlibro");
     propiedades->addWidget(txtlibro);
+    crearcontroispropiedades();
     propiedades->addStretch(1);
     connect(txtlibro->edit(), &QLineEdit::textChanged, this, en(this, &TForm1::txtlibroChange));
 
@@ -375,12 +369,18 @@ void TForm1::crearfollas() {
         TabSheet1, [this] { TabSheet1Show(); }, [this] { TabSheet1Hide(); });
     tipaxinas->engadir(tabExportar);
     tipaxinas->engadir(TabInserir);
+    // What the editors see of the window.
+    editoculto = std::make_unique<LabelledEdit>();
+    editoculto->setObjectName(QStringLiteral("editoculto"));
+    contexto = std::make_unique<EditorContext>(
+        EditorContext{documento, servizos(), [this](const QString& arquivo) { sonar(arquivo); }, {}});
+    contexto->pezas.editoculto = editoculto.get();
     for (int t = 1; t <= numtipos; ++t) {
         const Tipopaxina& tipo = tipospaxina[t];
         QWidget* f = nova(t + primeirafollatipo, tipo.folla, tipo.nome);
         if (const FabricaEditor fabrica = fabricaeditor(t)) {
             editores[t] = fabrica();
-            if (editores[t]) editores[t]->crear(*this, f);
+            if (editores[t]) editores[t]->crear(*contexto, f);
         }
         tipaxinas->engadir(
             f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
@@ -388,6 +388,14 @@ void TForm1::crearfollas() {
 }
 
 void TForm1::FormCreate(const QStringList& argumentos) {
+    // The window follows its document: every reset and every book read reach the controls by
+    // these two paths alone.
+    connect(&documento, &Documento::reiniciado, this,
+            [this](Documento::PasoReinicio paso) { guarded([this, paso] { reiniciarcontroles(paso); }); });
+    connect(&documento, &Documento::lido, this, [this](const InformeLectura& informe) {
+        guarded([this, &informe] { aplicarinforme(informe); });
+    });
+
     // Application activation refreshes the resource lists.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive) guarded([this] { FormActivate(); });
@@ -397,13 +405,13 @@ void TForm1::FormCreate(const QStringList& argumentos) {
 
     // The window fits the screen: the minimum never exceeds what is available and the content
     // scrolls inside a smaller window.
-    const QSize area = areadisponible();
+    const QSize area = areapantalla();
     setMinimumSize(qMin(790, area.width()), qMin(560, area.height()));
     resize(qMin(889, area.width()), qMin(640, area.height()));
+    // Centred on the screen, as the splash window is.
+    move(qMax(0, (area.width() - width()) / 2), qMax(0, (area.height() - height()) / 2));
 
     libro.carpetaprograma = condelimitador(QCoreApplication::applicationDirPath());
-    editoculto = std::make_unique<LabelledEdit>();
-    editoculto->setObjectName(QStringLiteral("editoculto"));
     libro.carpetacfg = escollercarpetacfg(libro.carpetaprograma);
 
     crearvistas();
@@ -439,7 +447,6 @@ void TForm1::FormCreate(const QStringList& argumentos) {
     anchoeditor = 420;
     marxe = 10;
     docxml = std::make_unique<TXMLDoc>();
-    libro.reiniciarcontroles = [this](Book::PasoReinicio paso) { reiniciarcontroles(paso); };
 
     for (QWidget* b :
          std::initializer_list<QWidget*>{bgardar, btinserir, bgardarcomo, bconf, bpaxinas, SpeedButton11})
@@ -452,7 +459,7 @@ void TForm1::FormCreate(const QStringList& argumentos) {
     tipaxinas->amosar(inicio);
     vercomunes(0);
     panelsonavega->hide();
-    libro.paxinaactual = 0;
+    documento.porpaxinaactual(0);
     libro.numpaxinas = 1;
 
     // A work folder of this process alone, in the system's temporary folder.
@@ -468,12 +475,7 @@ void TForm1::FormCreate(const QStringList& argumentos) {
 
     if (!argumentos.isEmpty() && !argumentos.first().isEmpty()) {
         const QString arquivo = rutaargumento(argumentos.first(), libro.carpetalibro);
-        guarded([this, &arquivo] {
-            libro.librocompleto = 1;
-            libro.paxinadesde = 1;
-            libro.paxinaata = Book::maxpaxinas;
-            cargar(arquivo);
-        });
+        guarded([this, &arquivo] { cargar(arquivo); });
     }
 }
 
@@ -490,8 +492,6 @@ void TForm1::FormDestroy() {
         QDir(cartafoltemporal->path()).removeRecursively();
         cartafoltemporal.reset();
     }
-    libro.reiniciarcontroles = nullptr;
-    soltarcontroisidioma();
 }
 
 bool TForm1::FormCloseQuery() {
@@ -534,7 +534,7 @@ void TForm1::SpeedButton169Click() {
 }
 
 void TForm1::Quibelv270Click() {
-    pasar(libro.tipoactual);
+    pasar(documento.tipoactual);
     tipaxinas->amosar(inicio);
     panelsonavega->hide();
     vercomunes(0);

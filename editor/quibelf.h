@@ -2,12 +2,15 @@
 // export and import sheets and one editor sheet per page type; the toolbars; the header, footer,
 // page-sound and navigation bars shared by every page editor; the editor cycle that moves a page
 // between the book and the controls; the page list; and the book commands New, Open and Save.
+// The window shows and edits the open document (book/documento.h) and follows its signals.
 // The class is split over several files: quibelf.cpp (building and life cycle),
 // quibelf_ciclo.cpp (editor cycle), quibelf_paxinas.cpp (page list and keys),
-// quibelf_costuras.cpp (the steps that later parts fill in), book/comandos_ui.cpp (book
-// commands) and languages/idiomas_ui.cpp (interface language).
+// quibelf_costuras.cpp (the steps whose subsystems are still small: resource panel, sound,
+// preview, views, export objects), book/comandos_ui.cpp (book commands) and
+// languages/idiomas_ui.cpp (interface language).
 #pragma once
 
+#include "book/documento.h"
 #include "book/globais.h"
 #include "editor/editores.h"
 
@@ -15,6 +18,8 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -50,11 +55,8 @@ public:
     explicit TForm1(const QStringList& argumentos = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Book libro; // the open book
-
-    // Resets the book for New or Open: the model, then the controls through the book's hook.
-    void inicializar() { libro.inicializar(); }
-    void inizrtf() { libro.inizrtf(); }
+    Documento documento;           // the open book and its session
+    Book& libro = documento.libro; // the open book
 
     // --- sheets of the page control ---------------------------------------------------------
     enum Folla {
@@ -113,6 +115,7 @@ public:
     QLabel *labelmensa = nullptr, *labelliga = nullptr;
     QAction* Quibelv270 = nullptr;                                  // version item of popm
     std::unique_ptr<LabelledEdit> editoculto;                       // a spare name edit that is never shown
+    std::unique_ptr<EditorContext> contexto;                        // what the editors see
     std::array<std::unique_ptr<PageEditor>, numtipos + 1> editores; // by type; empty: none yet
 
     // --- state -------------------------------------------------------------------------------
@@ -131,7 +134,9 @@ public:
     void rotularventa();
 
     // --- editor cycle (quibelf_ciclo.cpp) -----------------------------------------------------
-    bool paxinavalida() const { return libro.paxinaactual >= 1 && libro.paxinaactual <= libro.numpaxinas; }
+    bool paxinavalida() const {
+        return documento.paxinaactual() >= 1 && documento.paxinaactual() <= libro.numpaxinas;
+    }
     void entrapaxina(int modo, int tipo);
     void pasar(int tipo);
     void vercomunes(int modo);
@@ -188,10 +193,17 @@ public:
     void bgardarcomoClick();   // export sheet
     // The replace question before New and Open; true to go on.
     bool preguntasubstituir();
-    // Applies what the reader left for the controls that exist.
+    // Applies what the reader found to the controls, through the key table below.
     void aplicarinforme(const InformeLectura& informe);
+    // The controls of each key of a read report or a reset: the one place where those keys meet
+    // widget names. Every entry names controls that exist on the built window.
+    static const std::vector<std::pair<CorLibro, QStringList>>& paneisdecor();
+    static const std::vector<std::pair<ImaxeLibro, QString>>& imaxesdeclave();
+    static const std::vector<std::pair<SonLibro, QString>>& botonsdeson();
+    // The background-picture frame, sized and placed with the background picture.
+    static QString marcofondo() { return QStringLiteral("bimaxe"); }
 
-    // --- steps filled in by later parts (quibelf_costuras.cpp) ---------------------------------
+    // --- steps of the subsystems still to be filled in (quibelf_costuras.cpp) -----------------
     void ponrecursos();   // resource panel at the book's resource folder
     void refresca();      // refresh the resource lists
     void ALIMAXESClick(); // open the picture list
@@ -246,14 +258,16 @@ private:
     void FormCreate(const QStringList& argumentos);
     void FormDestroy();
     bool FormCloseQuery();
-    void reiniciarcontroles(Book::PasoReinicio paso);
+    void reiniciarcontroles(Documento::PasoReinicio paso);
+    void crearcontroispropiedades(); // the book-property controls that a read or reset reaches
     // Enables the commands that need a book (after New and a successful Open).
     void activartraballo();
     // Saves under the final name (".zube" rule), asking before replacing another file when
     // preguntar is set; tells the author when the write fails.
     bool gardarcomo(const QString& nome, bool preguntar);
+    QString nomeinicialgardar() const; // what the Save dialog is given to start from
     void crearcontroisidioma();
-    void soltarcontroisidioma();
+    void idiomacambiado(int n); // the language in force changed
 
     std::unique_ptr<QTemporaryDir> cartafoltemporal; // the work folder of this process
 };

@@ -1,6 +1,7 @@
 // The editor cycle: showing a page's sheet loads the page into the controls (entrapaxina), hiding
 // it stores them back (pasar); the fields every page has; the header, footer and page-sound
 // controls; the sheets that carry no page.
+#include "book/campos.h"
 #include "book/rutinas.h"
 #include "editor/controis.h"
 #include "editor/follas.h"
@@ -18,14 +19,6 @@ namespace quibel {
 
 namespace {
 
-// The file-name part of a stored path: the text after the last "\", "/" or ":".
-QString nomeparaver(const QString& ruta) {
-    qsizetype corte = -1;
-    for (QChar c : {QChar(u'\\'), QChar(u'/'), QChar(u':')})
-        corte = qMax(corte, ruta.lastIndexOf(c));
-    return ruta.mid(corte + 1);
-}
-
 QString bandeira(bool marcada) {
     return marcada ? QStringLiteral("1") : QStringLiteral("0");
 }
@@ -35,34 +28,34 @@ QString bandeira(bool marcada) {
 void TForm1::follatipoShow(int tipo) {
     // Without a page the sheet is only a view: nothing may be stored from it.
     if (!paxinavalida()) {
-        libro.tipoactual = 0;
+        documento.tipoactual = 0;
         return;
     }
-    libro.tipoactual = quint8(tipo);
+    documento.tipoactual = quint8(tipo);
     entrapaxina(1, tipo);
 }
 
 void TForm1::entrapaxina(int modo, int tipo) {
     if (modo == 1) {
         if (!paxinavalida()) {
-            libro.tipoactual = 0;
+            documento.tipoactual = 0;
             return;
         }
-        const Tpaxina& p = libro.paxina(libro.paxinaactual);
+        const Tpaxina& p = libro.paxina(documento.paxinaactual());
         vercomunes(1);
         grson->show();
         panelsonavega->show();
-        txtcabe->setText(p[35]);
-        txtpe->setText(p[34]);
-        proppaxltxt->setText(p[38]);
-        proppaxld->setText(p[39]);
-        benpax->setText(p[40]);
-        malpax->setText(p[41]);
-        txtson->setText(nomeparaver(p[36]));
-        porcheck(autoson, p[37] == QLatin1String("1"));
+        txtcabe->setText(p[campo::cabeceira]);
+        txtpe->setText(p[campo::pe]);
+        proppaxltxt->setText(p[campo::textoliga]);
+        proppaxld->setText(p[campo::destinoliga]);
+        benpax->setText(p[campo::mensaxeben]);
+        malpax->setText(p[campo::mensaxemal]);
+        txtson->setText(nomeparaver(p[campo::son]));
+        porcheck(autoson, p[campo::autoson] == QLatin1String("1"));
         plson->setEnabled(!txtson->text().isEmpty());
-        porcheck(chpasa, p[31] != QLatin1String("1"));
-        porcheck(chpasam, p[32] != QLatin1String("1"));
+        porcheck(chpasa, p[campo::bloqueavanzar] != QLatin1String("1"));
+        porcheck(chpasam, p[campo::bloquearecuar] != QLatin1String("1"));
     } else if (modo == 3) {
         vercomunes(0);
         grson->hide();
@@ -73,44 +66,44 @@ void TForm1::entrapaxina(int modo, int tipo) {
 
     if (tipo != 0 && paxinavalida()) {
         // Showing a sheet retypes the page to that sheet's type.
-        libro.paxina(libro.paxinaactual)[0] = QString::number(tipo);
-        numpaxinap->setCurrentIndex(libro.paxinaactual - 1);
+        libro.paxina(documento.paxinaactual())[campo::tipo] = QString::number(tipo);
+        numpaxinap->setCurrentIndex(documento.paxinaactual() - 1);
     }
     titular->clear();
     titular->setText(titulotipo(tipo));
     if (modo == 1 && tipo >= 1 && tipo <= numtipos && editores[tipo]) {
         try {
-            editores[tipo]->cargar(libro, libro.paxinaactual);
+            editores[tipo]->cargar(libro, documento.paxinaactual());
         } catch (...) {
             // A sheet that could not be loaded holds values of another page: never store it.
-            libro.tipoactual = 0;
+            documento.tipoactual = 0;
             throw;
         }
     }
 }
 
 void TForm1::pasar(int tipo) {
-    if (libro.tipoactual == 0 || !paxinavalida() || tipo < 1 || tipo > numtipos) return;
-    Tpaxina& p = libro.paxina(libro.paxinaactual);
-    p[0] = QString::number(tipo);
-    p[31] = chpasa->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-    p[32] = chpasam->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-    p[35] = txtcabe->text();
-    p[34] = txtpe->text();
-    p[38] = proppaxltxt->text();
-    p[39] = proppaxld->text();
-    p[40] = benpax->text();
-    p[41] = malpax->text();
-    // The find-a-word page keeps what its auto-play box stored on click.
-    if (tipo != 4) p[37] = bandeira(autoson->isChecked());
-    if (editores[tipo]) editores[tipo]->gardar(libro, libro.paxinaactual);
+    if (documento.tipoactual == 0 || !paxinavalida() || tipo < 1 || tipo > numtipos) return;
+    Tpaxina& p = libro.paxina(documento.paxinaactual());
+    p[campo::tipo] = QString::number(tipo);
+    p[campo::bloqueavanzar] = chpasa->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    p[campo::bloquearecuar] = chpasam->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    p[campo::cabeceira] = txtcabe->text();
+    p[campo::pe] = txtpe->text();
+    p[campo::textoliga] = proppaxltxt->text();
+    p[campo::destinoliga] = proppaxld->text();
+    p[campo::mensaxeben] = benpax->text();
+    p[campo::mensaxemal] = malpax->text();
+    PageEditor* editor = editores[tipo].get();
+    if (!editor || editor->gardaautoson()) p[campo::autoson] = bandeira(autoson->isChecked());
+    if (editor) editor->gardar(libro, documento.paxinaactual());
 }
 
 void TForm1::pestanHide() {
-    pasar(libro.tipoactual);
+    pasar(documento.tipoactual);
     // The sheet is stored: until a page sheet is shown again nothing may be stored, whatever
     // happens to paxinaactual and the rows meanwhile.
-    libro.tipoactual = 0;
+    documento.tipoactual = 0;
 }
 
 void TForm1::vercomunes(int modo) {
@@ -131,7 +124,7 @@ void TForm1::vercomunes(int modo) {
 }
 
 void TForm1::TabSheet1Show() {
-    libro.tipoactual = 0;
+    documento.tipoactual = 0;
     entrapaxina(3, 0);
 }
 
@@ -149,12 +142,12 @@ void TForm1::TabSheet22Hide() {
 
 void TForm1::autosonClick() {
     if (!paxinavalida()) return;
-    libro.paxina(libro.paxinaactual)[37] = bandeira(autoson->isChecked());
+    libro.paxina(documento.paxinaactual())[campo::autoson] = bandeira(autoson->isChecked());
 }
 
 void TForm1::SpeedButton21Click() {
     if (!paxinavalida()) return;
-    libro.paxina(libro.paxinaactual)[36].clear();
+    libro.paxina(documento.paxinaactual())[campo::son].clear();
     txtson->clear();
     plson->setEnabled(false);
     porcheck(autoson, false);
@@ -163,7 +156,7 @@ void TForm1::SpeedButton21Click() {
 
 void TForm1::plsonClick() {
     if (!paxinavalida()) return;
-    sonar(libro.paxina(libro.paxinaactual)[36]);
+    sonar(libro.paxina(documento.paxinaactual())[campo::son]);
 }
 
 void TForm1::Image68Click() {

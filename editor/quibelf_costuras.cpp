@@ -1,6 +1,6 @@
-// Steps of the main window that belong to other parts: the palette and help are wired here; the
-// others are not built yet and keep what the window needs meanwhile (mostly nothing) until the
-// part that owns them fills the body in.
+// Steps of the main window that reach other subsystems: the palette and help are wired here; the
+// resource panel, sound playback, the preview, the HTML views and the export objects keep what
+// the window needs meanwhile (mostly nothing) until those subsystems fill the bodies in.
 #include "editor/axuda.h"
 #include "editor/paletatipos.h"
 #include "editor/quibelf.h"
@@ -44,7 +44,7 @@ void TForm1::crearpaleta() {
         selectortipos->crearbotonestipos(localeidioma(comboidiomas->currentIndex()));
 }
 void TForm1::borrarpaleta() {
-    borrarbotonestipos();
+    if (selectortipos) selectortipos->borrarbotonestipos();
 }
 
 // The HTML views of the text, menu and template editors.

@@ -1,6 +1,7 @@
 // The page list: insert, duplicate, delete, reorder, move between pages, and the keyboard
 // commands of the main window. Every move goes through the neutral sheet, so the editor of the
 // old page is stored before paxinaactual changes.
+#include "book/campos.h"
 #include "book/paxinas.h"
 #include "editor/avisos.h"
 #include "editor/follas.h"
@@ -25,7 +26,7 @@
 namespace quibel {
 
 bool TForm1::paxinanova(int n) {
-    if (!quibel::paxinanova(libro, n)) return false;
+    if (!quibel::paxinanova(documento, n)) return false;
     for (int i = numpaxinap->count() + 1; i <= libro.numpaxinas; ++i)
         numpaxinap->addItem(QString::number(i));
     return true;
@@ -35,7 +36,7 @@ void TForm1::amosarpaxina(int n) {
     if (libro.numpaxinas == 0) return;
     n = std::clamp(n, 1, int(libro.numpaxinas));
     tipaxinas->amosar(pasarfolla);
-    libro.paxinaactual = quint8(n);
+    documento.porpaxinaactual(quint8(n));
     numpaxinap->setCurrentIndex(n - 1);
     const int tipo = tipoparamostrar(libro.paxina(n));
     if (tipo == 0) {
@@ -52,18 +53,18 @@ void TForm1::amosarpaxina(int n) {
 
 void TForm1::iniciatipo(int tipo) {
     if (tipo < 1 || tipo > numtipos) return;
-    const int c = libro.paxinaactual;
+    const int c = documento.paxinaactual();
     // An open editor is stored before the rows move under it.
-    const bool saiu = libro.tipoactual != 0;
+    const bool saiu = documento.tipoactual != 0;
     if (saiu) tipaxinas->amosar(pasarfolla);
     if (!paxinanova(1)) {
         if (saiu) amosarpaxina(c);
         return;
     }
-    Tpaxina& p = libro.paxina(libro.paxinaactual);
-    p[0] = QString::number(tipo);
-    if (tipo == 39) p[26] = QStringLiteral("1");
-    amosarpaxina(libro.paxinaactual);
+    Tpaxina& p = libro.paxina(documento.paxinaactual());
+    p[campo::tipo] = QString::number(tipo);
+    if (editores[tipo]) editores[tipo]->novapaxina(p);
+    amosarpaxina(documento.paxinaactual());
 }
 
 void TForm1::SpeedButton11Click() {
@@ -72,29 +73,29 @@ void TForm1::SpeedButton11Click() {
 
 void TForm1::btclonaClick() {
     if (!paxinavalida()) return;
-    const int c = libro.paxinaactual;
+    const int c = documento.paxinaactual();
     tipaxinas->amosar(pasarfolla);
-    if (!duplicarpaxina(libro)) {
+    if (!duplicarpaxina(documento)) {
         // The book is full: back to the page, not to an empty sheet.
         amosarpaxina(c);
         return;
     }
     numpaxinap->addItem(QString::number(libro.numpaxinas));
-    amosarpaxina(libro.paxinaactual);
+    amosarpaxina(documento.paxinaactual());
 }
 
 void TForm1::SpeedButton7Click() {
     if (!paxinavalida()) return;
-    const QString texto = textosui[115] + QString::number(libro.paxinaactual) + QStringLiteral("?");
+    const QString texto = textosui[115] + QString::number(documento.paxinaactual()) + QStringLiteral("?");
     if (preguntar(texto, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) return;
-    borrarpaxina(libro);
-    numpaxinap->setCurrentIndex(libro.paxinaactual - 1);
+    borrarpaxina(documento);
+    numpaxinap->setCurrentIndex(documento.paxinaactual() - 1);
     if (numpaxinap->count() > 0) numpaxinap->removeItem(numpaxinap->count() - 1);
     // The editor on screen belongs to the deleted page: it is not stored anywhere.
-    libro.tipoactual = 0;
+    documento.tipoactual = 0;
     tipaxinas->amosar(pasarfolla);
     if (paxinavalida())
-        amosarpaxina(libro.paxinaactual);
+        amosarpaxina(documento.paxinaactual());
     else
         SpeedButton11Click();
 }
@@ -117,12 +118,12 @@ void TForm1::SpeedButton168Click() {
     }
     // paxinaactual now names whatever page stands at its position: nothing may be stored into
     // it until a page sheet is shown again.
-    libro.tipoactual = 0;
+    documento.tipoactual = 0;
     SpeedButton167Click();
 }
 
 void TForm1::saltaapaxina(int n) {
-    if (n == libro.paxinaactual || libro.numpaxinas == 0) return;
+    if (n == documento.paxinaactual() || libro.numpaxinas == 0) return;
     amosarpaxina(std::clamp(n, 1, int(libro.numpaxinas)));
 }
 
@@ -131,30 +132,30 @@ void TForm1::numpaxinapSelect(int indice) {
 }
 
 void TForm1::SpeedButton10Click() {
-    if (libro.numpaxinas > 0 && libro.paxinaactual < libro.numpaxinas && libro.paxinaactual < 100)
-        amosarpaxina(libro.paxinaactual + 1);
+    if (libro.numpaxinas > 0 && documento.paxinaactual() < libro.numpaxinas && documento.paxinaactual() < 100)
+        amosarpaxina(documento.paxinaactual() + 1);
 }
 
 void TForm1::SpeedButton9Click() {
-    if (libro.paxinaactual > 1) amosarpaxina(libro.paxinaactual - 1);
+    if (documento.paxinaactual() > 1) amosarpaxina(documento.paxinaactual() - 1);
 }
 
 void TForm1::SpeedButton8Click() {
-    if (libro.paxinaactual > 1) amosarpaxina(1);
+    if (documento.paxinaactual() > 1) amosarpaxina(1);
 }
 
 void TForm1::SpeedButton12Click() {
-    if (libro.paxinaactual > 0 && libro.paxinaactual < 100) amosarpaxina(libro.numpaxinas);
+    if (documento.paxinaactual() > 0 && documento.paxinaactual() < 100) amosarpaxina(libro.numpaxinas);
 }
 
 void TForm1::bpaxinasClick() {
     Panel1->show();
     sprspl->show();
     if (paxinavalida()) {
-        numpaxinap->setCurrentIndex(libro.paxinaactual - 1);
-        if (!libro.paxina(libro.paxinaactual)[0].isEmpty()) {
+        numpaxinap->setCurrentIndex(documento.paxinaactual() - 1);
+        if (!libro.paxina(documento.paxinaactual())[campo::tipo].isEmpty()) {
             panelsonavega->show();
-            amosarpaxina(libro.paxinaactual);
+            amosarpaxina(documento.paxinaactual());
         } else {
             tipaxinas->amosar(escoller);
         }
@@ -166,7 +167,7 @@ void TForm1::bpaxinasClick() {
 void TForm1::bconfClick() {
     panelsonavega->hide();
     vercomunes(0);
-    pasar(libro.tipoactual);
+    pasar(documento.tipoactual);
     tipaxinas->amosar(identif);
 }
 

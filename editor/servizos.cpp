@@ -48,15 +48,22 @@ public:
     bool abrir(const QUrl& enderezo) override { return QDesktopServices::openUrl(enderezo); }
 };
 
+QSize pantallaprincipal() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableSize() : QSize(1024, 768);
+}
+
 class PantallaReal : public Pantalla {
 public:
-    QSize tamano() const override {
-        const QScreen* s = QGuiApplication::primaryScreen();
-        return s ? s->availableSize() : QSize(1024, 768);
-    }
+    QSize tamano() const override { return pantallaprincipal(); }
 };
 
 } // namespace
+
+QSize areapantalla() {
+    if (const auto& p = servizos().pantalla) return p->tamano();
+    return pantallaprincipal();
+}
 
 Servizos& servizos() {
     static Servizos s;

@@ -50,5 +50,7 @@ struct Servizos {
 };
 Servizos& servizos();
 void instalarservizosreais(QWidget* pai);
+// The available screen area through the screen service in force (the primary screen without one).
+QSize areapantalla();
 
 } // namespace quibel

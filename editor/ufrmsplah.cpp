@@ -41,11 +41,7 @@ Tfrmsplash::Tfrmsplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt:
     dentro->addWidget(splashident);
 
     // Centred on the desktop.
-    QSize area(1024, 768);
-    if (const auto& s = servizos().pantalla)
-        area = s->tamano();
-    else if (const QScreen* s = QGuiApplication::primaryScreen())
-        area = s->availableSize();
+    const QSize area = areapantalla();
     move((area.width() - width()) / 2, (area.height() - height()) / 2);
 }
 

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // Reused, as the main window reuses its one book; its folder does not exist, so file
         // values resolve quickly to their fallbacks.
         auto* b = new Book;
-        b->carpetalibro = b->carpetalectura = QStringLiteral("/nonexistent-quibel-fuzz/");
+        b->carpetalibro = QStringLiteral("/nonexistent-quibel-fuzz/");
         return b;
     }();
     TXMLDoc doc;
@@ -26,14 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (doc.Nodes.Count() == 0 || doc.Nodes.Items(0)->Name != "zub") return 0;
 
-    libro->librocompleto = 1;
-    libro->paxinadesde = 1;
-    libro->paxinaata = 99;
     libro->inicializar();
     libro->inizrtf();
-    const InformeLectura informe = LoadItem(*libro, *doc.Nodes.Items(0));
+    Lectura lectura;
+    lectura.carpetalectura = libro->carpetalibro;
+    const InformeLectura informe = LoadItem(*libro, *doc.Nodes.Items(0), lectura);
     if (libro->numpaxinas > Book::maxpaxinas || informe.paxinas != libro->numpaxinas ||
-        libro->paxinadestino > Book::maxpaxinas)
+        informe.ultimafila > Book::maxpaxinas)
         std::abort();
     return 0;
 }

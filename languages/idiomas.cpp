@@ -8,7 +8,7 @@
 
 namespace quibel {
 
-std::array<QString, numtextosui> textosui;
+Textosui textosui;
 int idiomavisor = 0;
 
 const std::array<QString, numidiomas> codidiomas = {
@@ -29,7 +29,10 @@ const std::array<void (*)(), numidiomas> taboasidiomas = {
     textosFRA, textosITA, textosAST, textosDEU, textosBRA, textosVAL,
 };
 
-Ventaidioma ventaidioma;
+AvisosIdioma& avisosidioma() {
+    static AvisosIdioma avisos;
+    return avisos;
+}
 
 QString codigolingua(const QLocale& locale) {
     const QLocale::Language lingua = locale.language();
@@ -43,10 +46,14 @@ QString carpetausuariocfg() {
     return condelimitador(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
+std::function<bool(const QString&)> carpetaescribible = [](const QString& carpeta) {
+    return QFileInfo(carpeta).isWritable();
+};
+
 QString escollercarpetacfg(const QString& carpetaprograma, const QString& carpetausuario) {
     const QString programa = condelimitador(carpetaprograma);
     // An installed program's folder is read-only: a choice saved there would never persist.
-    if (QFileInfo::exists(programa + arquivocfg) || QFileInfo(programa).isWritable()) return programa;
+    if (QFileInfo::exists(programa + arquivocfg) || carpetaescribible(programa)) return programa;
     return condelimitador(carpetausuario);
 }
 
@@ -118,12 +125,11 @@ void escolleridioma(int n, const QString& carpetacfg) {
 }
 
 void aplicaridioma(int n) {
-    if (ventaidioma.cambiacomboidiomas) ventaidioma.cambiacomboidiomas(n);
     if (n >= 0 && n < numidiomas) taboasidiomas[n]();
     // Round trip through UTF-8: what cannot be encoded (a lone surrogate) is replaced.
     for (QString& texto : textosui)
         texto = QString::fromUtf8(texto.toUtf8());
-    if (ventaidioma.cambiartextos) ventaidioma.cambiartextos();
+    emit avisosidioma().aplicado(n);
 }
 
 } // namespace quibel

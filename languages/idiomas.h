@@ -1,9 +1,10 @@
 // The interface languages: the catalogue of the 221 interface texts, the twelve built-in tables
 // that fill it, the user's language file lingua.lng, and the choice of language, kept in the
-// one-line file quibel.cfg. The main window takes part through two hooks (ventaidioma).
+// one-line file quibel.cfg. Applying a language is announced by a signal (avisosidioma).
 #pragma once
 
 #include <QLocale>
+#include <QObject>
 #include <QString>
 #include <array>
 #include <functional>
@@ -11,13 +12,18 @@
 namespace quibel {
 
 inline constexpr int numtextosui = 221;
+// The program's own texts, kept after the catalogue so that its numbering (and lingua.lng's) stays
+// as it is; every table gives them, a language file does not.
+inline constexpr int numtextosprograma = 1;
+inline constexpr int textosubstituir = numtextosui; // 221: replace an existing file?
 inline constexpr int numidiomas = 12;
 // The language number that start-up passes to aplicaridioma when lingua.lng is in force: it runs
 // no table and keeps what the catalogue holds.
 inline constexpr int idiomalingua = 30;
 
 // The texts of the language in force, by index. Empty until the first language is applied.
-extern std::array<QString, numtextosui> textosui;
+using Textosui = std::array<QString, numtextosui + numtextosprograma>;
+extern Textosui textosui;
 // Language codes and list names, in language order: Spanish, Galician, Catalan, Basque,
 // Portuguese, English, French, Italian, Asturian, German, Brazilian Portuguese, Valencian.
 extern const std::array<QString, numidiomas> codidiomas;
@@ -44,13 +50,15 @@ extern const std::array<void (*)(), numidiomas> taboasidiomas;
 inline const QString arquivocfg = QStringLiteral("quibel.cfg");
 inline const QString arquivolingua = QStringLiteral("lingua.lng");
 
-// What applying a language needs from the main window. A hook left empty is skipped.
-struct Ventaidioma {
-    std::function<void(int)> cambiacomboidiomas; // show language n in the language list
-    std::function<void()> cambiartextos;         // re-caption the window and rebuild the palette
-    const void* dono = nullptr;                  // the window that set the hooks
+// Tells who listens (every open document, and through it its window) that a language was
+// applied: the window then shows it in its language list, re-captions itself and rebuilds its
+// palette.
+class AvisosIdioma : public QObject {
+    Q_OBJECT
+signals:
+    void aplicado(int idioma);
 };
-extern Ventaidioma ventaidioma;
+AvisosIdioma& avisosidioma();
 
 // Two-letter code of the user's locale language, lower case, empty when there is none.
 // Reads QLocale::system(); tests replace it.
@@ -60,6 +68,9 @@ QString codigolingua(const QLocale& locale);
 
 // The user's configuration folder (AppConfigLocation) with a trailing "/".
 QString carpetausuariocfg();
+// Whether a new file can be written in a folder: QFileInfo::isWritable. Tests replace it, since
+// permissions do not stop root.
+extern std::function<bool(const QString&)> carpetaescribible;
 // Where quibel.cfg is read and written: the program folder when the file is already there or the
 // folder is writable (portable use), else the user's configuration folder. Ends in "/".
 QString escollercarpetacfg(const QString& carpetaprograma,
@@ -79,8 +90,8 @@ int idiomasistema();
 // The user picked language n: store its code in carpetacfg's quibel.cfg (a failed save is
 // ignored), then apply it. Numbers outside 0..11 do nothing.
 void escolleridioma(int n, const QString& carpetacfg);
-// Applies language n: selects it in the list, runs its table when 0 <= n <= 11, brings every
-// entry to UTF-8 and has the window re-captioned.
+// Applies language n: runs its table when 0 <= n <= 11, brings every entry to UTF-8 and announces
+// it, so that every window shows it in its list and re-captions itself.
 void aplicaridioma(int n);
 
 } // namespace quibel

@@ -1,5 +1,5 @@
 // The main window's side of the interface language: the language list, the language menu and
-// their handlers, and the hooks through which applying a language reaches the window.
+// their handlers, and the window's answer when a language is applied.
 #include "editor/garda.h"
 #include "editor/quibelf.h"
 #include "languages/idiomas.h"
@@ -49,13 +49,14 @@ void TForm1::crearcontroisidioma() {
                 [this, click] { guarded([this, click] { (this->*click)(); }); });
     }
 
-    ventaidioma.cambiacomboidiomas = [this](int n) { cambiacomboidiomas(n); };
-    ventaidioma.cambiartextos = [this] { cambiartextos(); };
-    ventaidioma.dono = this;
+    // Applying a language, here or in another window, reaches this one through its document.
+    connect(&documento, &Documento::idiomacambiado, this,
+            [this](int n) { guarded([this, n] { idiomacambiado(n); }); });
 }
 
-void TForm1::soltarcontroisidioma() {
-    if (ventaidioma.dono == this) ventaidioma = {};
+void TForm1::idiomacambiado(int n) {
+    cambiacomboidiomas(n);
+    cambiartextos();
 }
 
 void TForm1::crearbotonesmenu() {
@@ -115,9 +116,10 @@ void TForm1::Valenci1Click() {
 }
 
 void TForm1::cambiartextos() {
-    // The palette and the captions of the sheets come with their controls; the language list and
-    // menu keep their own names in every language.
+    // The language list and menu keep their own names in every language.
     rotularventa();
+    for (const auto& editor : editores)
+        if (editor) editor->rotular();
 }
 
 } // namespace quibel

@@ -224,6 +224,7 @@ void textosAST() {
     textosui[218] = QStringLiteral("Ficheros axuntos");
     textosui[219] = QStringLiteral("Licencia");
     textosui[220] = QStringLiteral("quibel_as");
+    textosui[textosubstituir] = QStringLiteral("El ficheru yá esiste. ¿Quies sustituilu?");
     idiomavisor = 6;
 }
 

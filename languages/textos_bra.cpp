@@ -224,6 +224,7 @@ void textosBRA() {
     textosui[218] = QStringLiteral("Arquivos anexos");
     textosui[219] = QStringLiteral("Licença");
     textosui[220] = QStringLiteral("quibel_pt");
+    textosui[textosubstituir] = QStringLiteral("O arquivo já existe. Deseja substituí-lo?");
     idiomavisor = 4;
 }
 

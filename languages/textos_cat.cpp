@@ -224,6 +224,7 @@ void textosCAT() {
     textosui[218] = QStringLiteral("Fitxers adjunts");
     textosui[219] = QStringLiteral("Llicència");
     textosui[220] = QStringLiteral("quibel_cat");
+    textosui[textosubstituir] = QStringLiteral("El fitxer ja existeix. Voleu substituir-lo?");
     idiomavisor = 2;
 }
 

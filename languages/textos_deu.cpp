@@ -162,7 +162,8 @@ void textosDEU() {
     textosui[156] = QStringLiteral("Uhr stellen");
     textosui[157] = QStringLiteral("Bilder");
     textosui[158] = QStringLiteral("Schreiben");
-    textosui[159] = QStringLiteral("Es wurde keine Hilfedatei gefunden. Möchten Sie die Website von Quibel öffnen?");
+    textosui[159] =
+        QStringLiteral("Es wurde keine Hilfedatei gefunden. Möchten Sie die Website von Quibel öffnen?");
     textosui[160] = QStringLiteral("Um das Buch anzusehen, müssen Sie es zuerst im HTML-Format exportieren");
     textosui[161] = QStringLiteral("Das Buch kann nicht angezeigt werden");
     textosui[162] = QStringLiteral("Deutsche Übersetzung: das Quibel-Team");
@@ -224,6 +225,7 @@ void textosDEU() {
     textosui[218] = QStringLiteral("Anhänge");
     textosui[219] = QStringLiteral("Lizenz");
     textosui[220] = QStringLiteral("quibel_de");
+    textosui[textosubstituir] = QStringLiteral("Die Datei existiert bereits. Möchten Sie sie ersetzen?");
     idiomavisor = 5;
 }
 

@@ -226,6 +226,7 @@ void textosENG() {
     textosui[218] = QStringLiteral("Attachments");
     textosui[219] = QStringLiteral("License");
     textosui[220] = QStringLiteral("quibel_en");
+    textosui[textosubstituir] = QStringLiteral("The file already exists, do you want to replace it?");
     idiomavisor = 5;
 }
 // clang-format on

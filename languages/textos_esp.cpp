@@ -226,6 +226,7 @@ void textosESP() {
     textosui[218] = QStringLiteral("Archivos adjuntos");
     textosui[219] = QStringLiteral("Licencia");
     textosui[220] = QStringLiteral("quibel_es");
+    textosui[textosubstituir] = QStringLiteral("El archivo ya existe, ¿desea reemplazarlo?");
     idiomavisor = 0;
 }
 // clang-format on

@@ -225,6 +225,7 @@ void textosEUS() {
     textosui[218] = QStringLiteral("Eranskinak");
     textosui[219] = QStringLiteral("Lizentzia");
     textosui[220] = QStringLiteral("quibel_ek");
+    textosui[textosubstituir] = QStringLiteral("Fitxategia badago lehendik. Ordeztu nahi duzu?");
     idiomavisor = 3;
 }
 

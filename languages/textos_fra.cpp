@@ -224,6 +224,7 @@ void textosFRA() {
     textosui[218] = QStringLiteral("Pièces jointes");
     textosui[219] = QStringLiteral("Licence");
     textosui[220] = QStringLiteral("quibel_fr");
+    textosui[textosubstituir] = QStringLiteral("Le fichier existe déjà. Voulez-vous le remplacer?");
     idiomavisor = 5;
 }
 

@@ -224,6 +224,7 @@ void textosGAL() {
     textosui[218] = QStringLiteral("Ficheiros anexos");
     textosui[219] = QStringLiteral("Licenza");
     textosui[220] = QStringLiteral("quibel_gz");
+    textosui[textosubstituir] = QStringLiteral("O arquivo xa existe, desexa substituílo?");
     idiomavisor = 1;
 }
 

@@ -224,6 +224,7 @@ void textosITA() {
     textosui[218] = QStringLiteral("Allegati");
     textosui[219] = QStringLiteral("Licenza");
     textosui[220] = QStringLiteral("quibel_it");
+    textosui[textosubstituir] = QStringLiteral("Il file esiste già. Sostituirlo?");
     idiomavisor = 5;
 }
 

@@ -224,6 +224,7 @@ void textosPOR() {
     textosui[218] = QStringLiteral("Ficheiros anexos");
     textosui[219] = QStringLiteral("Licença");
     textosui[220] = QStringLiteral("quibel_pt");
+    textosui[textosubstituir] = QStringLiteral("O ficheiro já existe. Deseja substituí-lo?");
     idiomavisor = 4;
 }
 

@@ -224,6 +224,7 @@ void textosVAL() {
     textosui[218] = QStringLiteral("Arxius adjunts");
     textosui[219] = QStringLiteral("Llicència");
     textosui[220] = QStringLiteral("quibel_va");
+    textosui[textosubstituir] = QStringLiteral("L'arxiu ja existix. Voleu substituir-lo?");
     idiomavisor = 7;
 }
 

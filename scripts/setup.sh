@@ -30,8 +30,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # sudo clears the environment, so the variable goes through env on its side.
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 build="$top/build"
@@ -42,6 +43,11 @@ if [ "$mode" = test ]; then
   export QT_QPA_PLATFORM=offscreen
   ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 300
 else
+  # Without a display Qt stops with a raw platform error; say plainly what is missing.
+  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "Quibel needs a graphical session: set DISPLAY or WAYLAND_DISPLAY (or QT_QPA_PLATFORM) and run again." >&2
+    exit 1
+  fi
   sample=$(ls "$top"/examples/*.zube 2>/dev/null | head -n 1 || true)
   exec "$build/quibel" ${sample:+"$sample"}
 fi

@@ -9,12 +9,7 @@ namespace {
 // A book with something in every part of the state the reset touches or keeps.
 Book filledBook() {
     Book b;
-    b.librocompleto = 1;
     b.numpaxinas = 3;
-    b.paxinaactual = 2;
-    b.tipoactual = 7;
-    b.paxinadestino = 5;
-    b.gardar = "old.zube";
     for (int fila = 1; fila <= Book::numfilas; ++fila) {
         for (int c = 0; c < Tpaxina::numcampos; ++c)
             b.paxina(fila)[c] = QString("r%1c%2").arg(fila).arg(c);
@@ -49,10 +44,6 @@ TEST(Book, ResetEmptiesTheBookAndSetsDefaults) {
     Book b = filledBook();
     b.inicializar();
     EXPECT_EQ(b.numpaxinas, 0);
-    EXPECT_EQ(b.paxinaactual, 0);
-    EXPECT_EQ(b.tipoactual, 7) << "the reset does not touch the sheet type";
-    EXPECT_EQ(b.paxinadestino, 0);
-    EXPECT_TRUE(b.gardar.isEmpty());
     EXPECT_TRUE(b.txttitulo.isEmpty());
     EXPECT_TRUE(b.arquivoaxuda.isEmpty());
     EXPECT_TRUE(b.axuda.isEmpty());
@@ -95,30 +86,6 @@ TEST(Book, ResetDropsWhatWouldLeakIntoTheNextBookButKeepsTheLicence) {
     EXPECT_TRUE(b.chskin1);
     EXPECT_FALSE(b.chskin2);
     EXPECT_EQ(b.txtlicencia, "CC BY");
-}
-
-TEST(Book, ImportResetKeepsTheSaveNameAndTarget) {
-    Book b = filledBook();
-    b.librocompleto = 0;
-    b.inicializar();
-    EXPECT_EQ(b.gardar, "old.zube");
-    EXPECT_EQ(b.paxinadestino, 5);
-}
-
-TEST(Book, ControlHookRunsAtItsStepsInOrder) {
-    Book b = filledBook();
-    std::vector<Book::PasoReinicio> pasos;
-    b.reiniciarcontroles = [&](Book::PasoReinicio p) {
-        pasos.push_back(p);
-        if (p == Book::PasoReinicio::paneis) {
-            // The colour panels follow the colour defaults and the page rows.
-            EXPECT_EQ(b.corfondolibro, "ffffff");
-            EXPECT_TRUE(b.paxina(1)[1].isEmpty());
-        }
-    };
-    b.inicializar();
-    using P = Book::PasoReinicio;
-    EXPECT_EQ(pasos, (std::vector<P>{P::selector, P::vistas, P::imaxes, P::paneis}));
 }
 
 TEST(Book, AccessOutsideTheTablesThrows) {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace quibel::proba {
 
@@ -36,26 +37,29 @@ public:
 // A Book prepared as Open prepares it, in the folder given.
 inline std::unique_ptr<Book> librobaleiro(const QString& carpeta) {
     auto b = std::make_unique<Book>();
-    b->librocompleto = 1;
-    b->paxinadesde = 1;
-    b->paxinaata = 99;
     b->carpetalibro = carpeta;
     b->carpetarecursos = carpeta;
-    b->carpetalectura = carpeta;
     b->inicializar();
     b->inizrtf();
     return b;
 }
 
+// A whole-book read, as Open does it, from the book's folder.
+inline Lectura lecturacompleta(const Book& b) {
+    Lectura l;
+    l.carpetalectura = b.carpetalibro;
+    return l;
+}
+
 // Parses the text and reads its first top-level node into the book.
-inline InformeLectura ler(Book& b, const QByteArray& xml, const QString& importacion = QString()) {
+inline InformeLectura ler(Book& b, const QByteArray& xml, std::optional<Lectura> lectura = std::nullopt) {
     TXMLDoc doc;
     analizarlibro(doc, xml);
     if (doc.Nodes.Count() == 0 || doc.Nodes.Items(0)->Name != "zub") {
         ADD_FAILURE() << "no zub root";
         return {};
     }
-    return LoadItem(b, *doc.Nodes.Items(0), importacion);
+    return LoadItem(b, *doc.Nodes.Items(0), lectura.value_or(lecturacompleta(b)));
 }
 
 // A book text with the given config and libro contents.

@@ -268,8 +268,8 @@ TEST_F(LerLibro, PageColourPanelTakesTheColourOrItsDefault) {
     const InformeLectura inf = lerlibro({}, xmlpaxina(1, "<tipo>7</tipo><cfondo>0000FF</cfondo>") +
                                                 xmlpaxina(2, "<tipo>7</tipo><cfondo>zz</cfondo>"));
     ASSERT_EQ(inf.cores.size(), 2u);
-    EXPECT_EQ(inf.cores[0], (InformeLectura::Cor{"imcorfondo", hexacor("0000FF")}));
-    EXPECT_EQ(inf.cores[1], (InformeLectura::Cor{"imcorfondo", hexacor("84E1FD")}));
+    EXPECT_EQ(inf.cores[0], (InformeLectura::Cor{CorLibro::fondopaxina, hexacor("0000FF")}));
+    EXPECT_EQ(inf.cores[1], (InformeLectura::Cor{CorLibro::fondopaxina, hexacor("84E1FD")}));
     EXPECT_EQ(b->numpaxinas, 2) << "a bad colour does not end the load";
 }
 
@@ -322,9 +322,8 @@ TEST_F(LerLibro, AtMost99PagesAndNumpaxinasCountsTheRowsFilled) {
         texto += "</zub>";
         const InformeLectura inf = ler(*b, texto);
         EXPECT_EQ(b->numpaxinas, 99);
-        EXPECT_EQ(b->paxinadestino, 99);
+        EXPECT_EQ(inf.ultimafila, 99);
         EXPECT_EQ(inf.paxinas, 99);
-        EXPECT_EQ(b->paxinaactual, 1);
         EXPECT_EQ(b->paxina(99)[34], c.seccions == 2 ? "1/39" : "0/99");
         EXPECT_TRUE(b->paxina(100)[0].isEmpty());
         for (int fila = 101; fila <= Book::numfilas; ++fila)
@@ -339,7 +338,6 @@ TEST_F(LerLibro, RootWithoutAttributesOrChildrenReadsNothing) {
         b = librobaleiro(d.carpeta());
         const InformeLectura inf = ler(*b, texto);
         EXPECT_EQ(b->numpaxinas, 0);
-        EXPECT_EQ(b->paxinaactual, 0);
         EXPECT_TRUE(b->txttitulo.isEmpty());
         EXPECT_EQ(inf.paxinas, 0);
         EXPECT_EQ(b->carpetarecursos, d.carpeta());
@@ -452,7 +450,7 @@ TEST_F(LerLibro, HostileFixtures) {
             EXPECT_EQ(nome, "not_zub.xml");
             continue;
         }
-        const InformeLectura inf = LoadItem(*b, *doc.Nodes.Items(0));
+        const InformeLectura inf = LoadItem(*b, *doc.Nodes.Items(0), lecturacompleta(*b));
         EXPECT_LE(b->numpaxinas, 99);
         EXPECT_EQ(inf.paxinas, b->numpaxinas);
         const auto caso = casos.find(nome);
@@ -509,10 +507,11 @@ TEST_F(LerLibro, ColoursSetTheirPanelsAndABadOneKeepsItsTextAndTheDefault) {
     EXPECT_EQ(b->cortextolibro, "xyz");
     EXPECT_EQ(b->txttitulo, "after") << "the load goes on";
     const std::vector<InformeLectura::Cor> esperado = {
-        {"bcorfondo", hexacor("112233")}, {"Panel19", hexacor("112233")},
-        {"bcorbanda", 0xFFFFFF},          {"Panel22", 0xFFFFFF},
-        {"bcornave", hexacor("445566")},  {"Panel58", hexacor("445566")},
-        {"bcormensa", hexacor("778899")}, {"bcortexto", 0x000000},
+        {CorLibro::fondo, hexacor("112233")},
+        {CorLibro::banda, 0xFFFFFF},
+        {CorLibro::navegacion, hexacor("445566")},
+        {CorLibro::mensaxes, hexacor("778899")},
+        {CorLibro::texto, 0x000000},
     };
     EXPECT_EQ(inf.cores, esperado);
 }
@@ -558,12 +557,13 @@ TEST_F(LerLibro, FilesPicturesSoundsAndButtons) {
     EXPECT_EQ(b->txtmal, "Bad");
     EXPECT_TRUE(b->arquivoincorrecto.isEmpty());
 
-    const std::vector<InformeLectura::Imaxe> imaxes = {
-        {"logo", d.ruta("res/a.png")}, {"imaxe", d.ruta("res/c.png")}, {"Image53", d.ruta("res/a.png")}};
+    const std::vector<InformeLectura::Imaxe> imaxes = {{ImaxeLibro::logo, d.ruta("res/a.png")},
+                                                       {ImaxeLibro::fondo, d.ruta("res/c.png")},
+                                                       {ImaxeLibro::barra, d.ruta("res/a.png")}};
     EXPECT_EQ(inf.imaxes, imaxes);
     ASSERT_TRUE(inf.posicionfondo);
     EXPECT_EQ(*inf.posicionfondo, (InformeLectura::Posicion{8, -4})) << "halves rounded to even";
-    EXPECT_EQ(inf.botons, QStringList({"btsoncontinuo", "bnson"}));
+    EXPECT_EQ(inf.sons, (std::vector<SonLibro>{SonLibro::continuo, SonLibro::correcto}));
 }
 
 TEST_F(LerLibro, BackgroundPositionThatIsNoNumberPlacesNoFrame) {
@@ -707,17 +707,18 @@ TEST_F(LerLibro, ImportFillsTheRangeAfterTheCurrentPageOnly) {
         b->paxina(fila)[0] = fila >= 3 && fila <= 5 ? QString() : QString("own%1").arg(fila);
     b->txttitulo = "Mine";
     b->carpetarecursos = "/mine/";
-    b->librocompleto = 0;
-    b->paxinadestino = 2;
-    b->paxinadesde = 3;
-    b->paxinaata = 5;
-    b->carpetalectura = fonte.carpeta();
+    Lectura importacion;
+    importacion.completo = false;
+    importacion.destino = 2;
+    importacion.desde = 3;
+    importacion.ata = 5;
+    importacion.carpetalectura = fonte.carpeta();
+    importacion.carpetaimportacion = fonte.carpeta();
 
-    const InformeLectura inf = ler(*b, librodedez(), fonte.carpeta());
+    const InformeLectura inf = ler(*b, librodedez(), importacion);
     EXPECT_EQ(b->numpaxinas, 8);
     EXPECT_EQ(inf.paxinas, 8);
-    EXPECT_EQ(b->paxinaactual, 1);
-    EXPECT_EQ(b->paxinadestino, 5);
+    EXPECT_EQ(inf.ultimafila, 5);
     for (int fila = 1; fila <= 8; ++fila) {
         if (fila >= 3 && fila <= 5) {
             EXPECT_EQ(b->paxina(fila)[35], QString("src%1").arg(fila));
@@ -737,13 +738,14 @@ TEST_F(LerLibro, ImportFromASecondLibroSectionStaysInTheRoomMade) {
         b->paxina(fila)[0] = QString("own%1").arg(fila);
     b->paxina(3)[0].clear();
     b->paxina(4)[0].clear();
-    b->librocompleto = 0;
-    b->paxinadestino = 2;
-    b->paxinadesde = 1;
-    b->paxinaata = 2;
+    Lectura importacion = lecturacompleta(*b);
+    importacion.completo = false;
+    importacion.destino = 2;
+    importacion.desde = 1;
+    importacion.ata = 2;
     QByteArray seccion =
         "<libro>" + xmlpaxina(1, "<tipo>1</tipo>") + xmlpaxina(2, "<tipo>2</tipo>") + "</libro>";
-    ler(*b, "<zub version=\"1\">" + seccion + seccion + "</zub>");
+    ler(*b, "<zub version=\"1\">" + seccion + seccion + "</zub>", importacion);
     EXPECT_EQ(b->paxina(3)[0], "1");
     EXPECT_EQ(b->paxina(4)[0], "2");
     EXPECT_EQ(b->paxina(5)[0], "own5");
@@ -787,7 +789,7 @@ TEST(TextoLibro, EncodedFormAndEncodings) {
         TXMLDoc doc;
         analizarlibro(doc, datos);
         auto b = librobaleiro(QString());
-        LoadItem(*b, *doc.Nodes.Items(0));
+        LoadItem(*b, *doc.Nodes.Items(0), lecturacompleta(*b));
         return b->txttitulo;
     };
     EXPECT_EQ(titulo(libro), QString::fromUtf8("\xc3\xa1"));
@@ -807,7 +809,7 @@ TEST(TextoLibro, Type42TextKeepsItsLinesThroughTheFile) {
     TXMLDoc doc;
     analizarlibro(doc, ficheiro);
     auto b = librobaleiro(QString());
-    LoadItem(*b, *doc.Nodes.Items(0));
+    LoadItem(*b, *doc.Nodes.Items(0), lecturacompleta(*b));
     EXPECT_EQ(b->texto(1, 1), "one\r|two\r|three");
 }
 

@@ -1,22 +1,24 @@
 #include "book/paxinas.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace quibel;
 
 namespace {
 
 // A book of n pages: page i has type "i", header "h<i>" and a wide text "w<i>" in index 6.
-Book bookOf(int n, int actual) {
-    Book b;
+std::unique_ptr<Documento> bookOf(int n, int actual) {
+    auto d = std::make_unique<Documento>();
+    Book& b = d->libro;
     b.numpaxinas = quint8(n);
-    b.paxinaactual = quint8(actual);
+    d->porpaxinaactual(actual);
     for (int i = 1; i <= n; ++i) {
         b.paxina(i)[0] = QString::number(i);
         b.paxina(i)[35] = QString("h%1").arg(i);
         b.texto(i, 6) = QString("w%1").arg(i);
     }
-    return b;
+    return d;
 }
 
 // The header of each page, "-" for a blank one: the page order at a glance.
@@ -50,19 +52,21 @@ TEST(PageList, InsertTable) {
         {97, 1, 3, false, nullptr, 1},
     };
     for (const Row& r : rows) {
-        Book b = bookOf(r.pages, r.actual);
-        EXPECT_EQ(paxinanova(b, r.n), r.ok) << r.pages << "+" << r.n;
-        EXPECT_EQ(b.paxinaactual, r.actualAfter);
+        auto db = bookOf(r.pages, r.actual);
+        Book& b = db->libro;
+        EXPECT_EQ(paxinanova(*db, r.n), r.ok) << r.pages << "+" << r.n;
+        EXPECT_EQ(db->paxinaactual(), r.actualAfter);
         EXPECT_EQ(b.numpaxinas, r.ok ? r.pages + r.n : r.pages);
         if (r.after) EXPECT_EQ(order(b), r.after);
     }
 }
 
 TEST(PageList, InsertAfterAMenuPageKeepsItsSixthButton) {
-    Book b = bookOf(2, 1);
+    auto db = bookOf(2, 1);
+    Book& b = db->libro;
     b.texto(1, 6) = "w1";
     b.texto(2, 1) = "first button of page 2";
-    paxinanova(b, 1);
+    paxinanova(*db, 1);
     EXPECT_EQ(b.texto(1, 6), "w1");
     EXPECT_TRUE(b.texto(2, 1).isEmpty());
     EXPECT_EQ(b.texto(3, 1), "first button of page 2");
@@ -70,20 +74,23 @@ TEST(PageList, InsertAfterAMenuPageKeepsItsSixthButton) {
 }
 
 TEST(PageList, DuplicateCopiesFieldsAndWideTexts) {
-    Book b = bookOf(3, 2);
+    auto db = bookOf(3, 2);
+    Book& b = db->libro;
     b.texto(2, 1) = "rich";
-    ASSERT_TRUE(duplicarpaxina(b));
+    ASSERT_TRUE(duplicarpaxina(*db));
     EXPECT_EQ(order(b), "h1 h2 h2 h3");
-    EXPECT_EQ(b.paxinaactual, 3);
+    EXPECT_EQ(db->paxinaactual(), 3);
     EXPECT_EQ(b.texto(3, 1), "rich");
     EXPECT_EQ(b.paxina(3)[0], "2");
 
-    Book none = bookOf(3, 0);
-    EXPECT_FALSE(duplicarpaxina(none));
-    Book full = bookOf(99, 4);
-    EXPECT_FALSE(duplicarpaxina(full));
+    auto dnone = bookOf(3, 0);
+    Book& none = dnone->libro;
+    EXPECT_FALSE(duplicarpaxina(*dnone));
+    auto dfull = bookOf(99, 4);
+    Book& full = dfull->libro;
+    EXPECT_FALSE(duplicarpaxina(*dfull));
     EXPECT_EQ(full.numpaxinas, 99);
-    EXPECT_EQ(full.paxinaactual, 4);
+    EXPECT_EQ(dfull->paxinaactual(), 4);
 }
 
 TEST(PageList, DeleteTable) {
@@ -99,32 +106,36 @@ TEST(PageList, DeleteTable) {
         {1, 1, "", 0},
     };
     for (const Row& r : rows) {
-        Book b = bookOf(r.pages, r.actual);
-        ASSERT_TRUE(borrarpaxina(b));
+        auto db = bookOf(r.pages, r.actual);
+        Book& b = db->libro;
+        ASSERT_TRUE(borrarpaxina(*db));
         EXPECT_EQ(order(b), r.after);
-        EXPECT_EQ(b.paxinaactual, r.actualAfter);
+        EXPECT_EQ(db->paxinaactual(), r.actualAfter);
         // The vacated row is empty, wide texts included.
         EXPECT_TRUE(b.paxina(r.pages)[0].isEmpty());
         EXPECT_TRUE(b.texto(r.pages, 6).isEmpty());
     }
-    Book none = bookOf(2, 0);
-    EXPECT_FALSE(borrarpaxina(none));
+    auto dnone = bookOf(2, 0);
+    Book& none = dnone->libro;
+    EXPECT_FALSE(borrarpaxina(*dnone));
     EXPECT_EQ(none.numpaxinas, 2);
 }
 
 TEST(PageList, OrderListAndApply) {
-    Book b = bookOf(3, 2);
+    auto db = bookOf(3, 2);
+    Book& b = db->libro;
     b.paxina(2)[35] = "h2";
     QStringList linas = linasorde(b);
     EXPECT_EQ(linas, (QStringList{"01 >h1", "02 >h2", "03 >h3"}));
     linas.move(2, 0);
     aplicarorde(b, linas);
     EXPECT_EQ(order(b), "h3 h1 h2");
-    EXPECT_EQ(b.paxinaactual, 2) << "the current number stays";
-    EXPECT_EQ(linasorde(bookOf(12, 0))[9], "10 >h10");
+    EXPECT_EQ(db->paxinaactual(), 2) << "the current number stays";
+    EXPECT_EQ(linasorde(bookOf(12, 0)->libro)[9], "10 >h10");
 
     EXPECT_EQ(paxinadalina("xx >y"), 1);
-    Book one = bookOf(1, 1);
+    auto done = bookOf(1, 1);
+    Book& one = done->libro;
     aplicarorde(one, {"05 >nothing"});
     EXPECT_EQ(order(one), "h1");
 }

@@ -18,7 +18,7 @@ void crear(const QString& ruta) {
 }
 
 struct Axuda : ::testing::Test {
-    std::array<QString, numtextosui> antes = textosui;
+    Textosui antes = textosui;
     proba::ServizosFalsos servizos;
     QTemporaryDir programa, datos;
     QString p = programa.path() + "/", d = datos.path() + "/";

@@ -47,7 +47,7 @@ TEST_F(Ciclo, TwoPagesOfOneTypeInARowStoreTheFirstAndLoadTheSecond) {
     form->libro.paxina(2)[1] = "two";
     form->bpaxinasClick();
     ASSERT_EQ(folla(), 13);
-    EXPECT_EQ(form->libro.tipoactual, 7);
+    EXPECT_EQ(form->documento.tipoactual, 7);
     EXPECT_EQ(form->titular->text(), textosui[21]);
     EXPECT_EQ(form->txtcabe->text(), "h1");
     EXPECT_EQ(editor(7).campo->text(), "one");
@@ -56,7 +56,7 @@ TEST_F(Ciclo, TwoPagesOfOneTypeInARowStoreTheFirstAndLoadTheSecond) {
     editor(7).campo->setText("ONE");
     form->SpeedButton10Click();
     EXPECT_EQ(folla(), 13);
-    EXPECT_EQ(form->libro.paxinaactual, 2);
+    EXPECT_EQ(form->documento.paxinaactual(), 2);
     EXPECT_EQ(form->libro.paxina(1)[35], "changed");
     EXPECT_EQ(form->libro.paxina(1)[1], "ONE");
     EXPECT_EQ(form->txtcabe->text(), "h2");
@@ -134,9 +134,9 @@ TEST_F(Ciclo, ThePropertiesSheetLeavesThePagesByteIdentical) {
     form->bconfClick();
     form->tipaxinas->amosar(TForm1::pasarfolla);
     form->tipaxinas->amosar(TForm1::identif);
-    form->pasar(form->libro.tipoactual);
+    form->pasar(form->documento.tipoactual);
     EXPECT_EQ(folla(), TForm1::identif);
-    EXPECT_EQ(form->libro.tipoactual, 0);
+    EXPECT_EQ(form->documento.tipoactual, 0);
     EXPECT_EQ(form->titular->text(), textosui[4]);
     EXPECT_TRUE(form->grson->isHidden());
     EXPECT_TRUE(form->txtson->text().isEmpty());
@@ -152,7 +152,7 @@ TEST_F(Ciclo, AHiddenSheetIsNeverStoredOverAnotherPage) {
 
     // Reorder: the list, then page 2 goes first.
     form->SpeedButton167Click();
-    EXPECT_EQ(form->libro.tipoactual, 0);
+    EXPECT_EQ(form->documento.tipoactual, 0);
     EXPECT_EQ(form->libro.paxina(1)[35], "page 1 edited");
     form->ListBox1->insertItem(0, form->ListBox1->takeItem(1));
     form->SpeedButton168Click();
@@ -170,7 +170,7 @@ TEST_F(Ciclo, AHiddenSheetIsNeverStoredOverAnotherPage) {
     form->saltaapaxina(3);
     EXPECT_EQ(folla(), TForm1::pasarfolla);
     EXPECT_FALSE(form->panelsonavega->isHidden()) << "the author can move on";
-    EXPECT_EQ(form->libro.tipoactual, 0);
+    EXPECT_EQ(form->documento.tipoactual, 0);
     form->bconfClick();
     form->Quibelv270->trigger();
     EXPECT_TRUE(form->libro.paxina(3)[0].isEmpty());
@@ -184,14 +184,14 @@ TEST_F(Ciclo, ASheetThatFailsToLoadIsNotStored) {
     editor(7).campo->setText("from page 1");
     form->SpeedButton10->click(); // page 2: its editor fails; the guard reports it
     EXPECT_EQ(fakes.dialogos->mensaxes, QStringList{"load failed"});
-    EXPECT_EQ(form->libro.paxinaactual, 2);
-    EXPECT_EQ(form->libro.tipoactual, 0);
+    EXPECT_EQ(form->documento.paxinaactual(), 2);
+    EXPECT_EQ(form->documento.tipoactual, 0);
     EXPECT_EQ(form->txtcabe->text(), "h2") << "the common fields are loaded before the type's";
     form->txtcabe->setText("typed on a broken sheet");
     form->bconf->click();
     form->bpaxinas->click(); // fails again, stores nothing
     form->SpeedButton10->click();
-    EXPECT_EQ(form->libro.paxinaactual, 3);
+    EXPECT_EQ(form->documento.paxinaactual(), 3);
     EXPECT_EQ(form->libro.paxina(2)[1], pagina2[1]);
     EXPECT_EQ(form->libro.paxina(2)[35], pagina2[35]);
     EXPECT_EQ(form->libro.paxina(1)[1], "from page 1");
@@ -202,13 +202,13 @@ TEST_F(Ciclo, NoPageMeansNoLoadAndNoStore) {
     libro({"7"});
     const auto antes = taboa(*form);
     for (int actual : {0, 2}) {
-        form->libro.paxinaactual = quint8(actual);
-        form->libro.tipoactual = 7;
+        form->documento.porpaxinaactual(quint8(actual));
+        form->documento.tipoactual = 7;
         form->pasar(7);
         form->entrapaxina(1, 7);
-        EXPECT_EQ(form->libro.tipoactual, 0) << actual;
+        EXPECT_EQ(form->documento.tipoactual, 0) << actual;
         form->follatipoShow(7);
-        EXPECT_EQ(form->libro.tipoactual, 0);
+        EXPECT_EQ(form->documento.tipoactual, 0);
     }
     EXPECT_EQ(taboa(*form), antes);
     EXPECT_TRUE(log.isEmpty());
@@ -233,7 +233,7 @@ TEST_F(Ciclo, ShowingAPageFixesItsType) {
         form->SpeedButton10Click();
         EXPECT_EQ(folla(), c.folla) << c.tipo;
         EXPECT_EQ(form->libro.paxina(2)[0], c.despois) << c.tipo;
-        EXPECT_EQ(form->libro.paxinaactual, 2);
+        EXPECT_EQ(form->documento.paxinaactual(), 2);
         EXPECT_FALSE(form->panelsonavega->isHidden()) << c.tipo;
     }
 }

@@ -56,7 +56,7 @@ TEST_F(Comandos, NewAsksOnlyWhileAPageIsShown) {
     fakes.dialogos->respostas = {QMessageBox::Yes};
     form->SpeedButton135->click();
     EXPECT_EQ(form->libro.numpaxinas, 0);
-    EXPECT_EQ(form->libro.paxinaactual, 0);
+    EXPECT_EQ(form->documento.paxinaactual(), 0);
     EXPECT_EQ(form->numpaxinap->count(), 0);
     EXPECT_EQ(folla(), TForm1::identif);
     EXPECT_TRUE(form->libro.paxina(1)[35].isEmpty()) << "the editor was not stored into the new book";
@@ -68,19 +68,21 @@ TEST_F(Comandos, OpenReadsTheBookAndShowsItsProperties) {
     form->txtcabe->setText("old book's editor");
     fakes.dialogos->respostas = {QMessageBox::Yes};
     fakes.dialogos->arquivos = {fixture("utf8.zube")};
+    const QString antes = QDir::currentPath();
     form->SpeedButton137->click();
 
     EXPECT_TRUE(fakes.dialogos->mensaxes.isEmpty());
     EXPECT_EQ(form->libro.numpaxinas, 2);
-    EXPECT_EQ(form->libro.paxinaactual, 1);
+    EXPECT_EQ(form->documento.paxinaactual(), 1);
     EXPECT_EQ(form->libro.paxina(1)[35], QString::fromUtf8("Páxina ñ")) << "the open editor was not stored";
     EXPECT_EQ(folla(), TForm1::identif);
-    EXPECT_EQ(form->libro.tipoactual, 0);
+    EXPECT_EQ(form->documento.tipoactual, 0);
     EXPECT_EQ(form->numpaxinap->count(), 2);
     EXPECT_EQ(form->numpaxinap->currentIndex(), -1);
     EXPECT_EQ(form->txtlibro->text(), "utf8");
     EXPECT_EQ(form->windowTitle(), "Quibel  v5.6.4      [ utf8 ]");
-    EXPECT_EQ(QDir::currentPath() + "/", form->libro.carpetalibro);
+    EXPECT_EQ(form->libro.carpetalibro, QStringLiteral(QUIBEL_FIXTURES "/comandos/"));
+    EXPECT_EQ(QDir::currentPath(), antes) << "the current folder is the program's, not the book's";
     EXPECT_TRUE(form->panelsonavega->isHidden());
 
     // Pages shows page 1 of the book read.
@@ -106,7 +108,7 @@ TEST_F(Comandos, AFailedOpenSaysWhyAndKeepsTheOpenBook) {
         form->SpeedButton137->click();
         EXPECT_EQ(fakes.dialogos->mensaxes, QStringList{c.mensaxe}) << c.arquivo;
         EXPECT_EQ(folla(), 13);
-        EXPECT_EQ(form->libro.tipoactual, 7);
+        EXPECT_EQ(form->documento.tipoactual, 7);
         EXPECT_EQ(form->libro.numpaxinas, 2);
         EXPECT_EQ(form->numpaxinap->count(), 2);
         EXPECT_EQ(form->txtcabe->text(), "still editing");
@@ -156,8 +158,8 @@ TEST_F(Comandos, SaveAddsZubeAsksBeforeReplacingAndQuickSaveReusesTheName) {
     EXPECT_TRUE(fakes.dialogos->preguntas.isEmpty());
     EXPECT_TRUE(ler(final).contains("saved header")) << "the open editor was committed";
     EXPECT_EQ(folla(), 13) << "back on the sheet that was showing";
-    EXPECT_EQ(form->libro.tipoactual, 7);
-    EXPECT_EQ(form->libro.gardar, final);
+    EXPECT_EQ(form->documento.tipoactual, 7);
+    EXPECT_EQ(form->documento.gardar, final);
 
     // The quick save now writes there without a dialog.
     QFile::remove(final);
@@ -214,5 +216,5 @@ TEST_F(Comandos, ASavedBookOpensAgainAsItWas) {
         for (int campo : {0, 34, 35}) // "0" flags are not written: they read back empty, the same meaning
             EXPECT_EQ(form->libro.paxina(i)[campo], gardado[i][campo]) << i << " P" << campo;
     EXPECT_EQ(form->libro.paxina(2)[31], "1");
-    EXPECT_TRUE(form->libro.gardar.isEmpty());
+    EXPECT_TRUE(form->documento.gardar.isEmpty());
 }

@@ -116,8 +116,8 @@ const QStringList nomesEN = {"Multiple answer",
                              "Lyrics",
                              "Memory"};
 
-std::array<QString, numtextosui> textoscon(const QStringList& nomes) {
-    std::array<QString, numtextosui> t;
+Textosui textoscon(const QStringList& nomes) {
+    Textosui t;
     for (int i = 0; i < numbotonestipos; ++i)
         t[entradasnomestipos[i]] = nomes[i];
     return t;
@@ -132,16 +132,13 @@ std::vector<int> ordedetipos(const std::vector<Botonpaleta>& botons) {
 
 // Keeps the interface texts and the palette of one test away from the next.
 struct Paleta : ::testing::Test {
-    std::array<QString, numtextosui> antes = textosui;
+    Textosui antes = textosui;
     proba::ServizosFalsos servizos;
-    ~Paleta() override {
-        borrarbotonestipos();
-        textosui = antes;
-    }
-    static std::set<int> activos() {
+    ~Paleta() override { textosui = antes; }
+    static std::set<int> activos(const SelectorTipos& selector) {
         std::set<int> r;
         for (int t = 0; t < numbotonestipos; ++t)
-            if (botonestipos[t] && botonestipos[t]->activo()) r.insert(t + 1);
+            if (selector.botonestipos[t] && selector.botonestipos[t]->activo()) r.insert(t + 1);
         return r;
     }
 };
@@ -246,26 +243,26 @@ TEST_F(Paleta, HighlightsOneCategoryAtATimeAndAllClears) {
     selector.resize(800, 600);
     selector.show();
     selector.crearbotonestipos(localeidioma(0));
-    EXPECT_EQ(botonescategorias[5]->text(), "Todas");
+    EXPECT_EQ(selector.botonescategorias[5]->text(), "Todas");
 
-    QTest::mouseClick(botonescategorias[4], Qt::LeftButton); // Juegos
-    EXPECT_EQ(activos(), (std::set<int>{3, 4, 17, 19, 36, 39, 51}));
-    QTest::mouseClick(botonescategorias[1], Qt::LeftButton); // Palabras
+    QTest::mouseClick(selector.botonescategorias[4], Qt::LeftButton); // Juegos
+    EXPECT_EQ(activos(selector), (std::set<int>{3, 4, 17, 19, 36, 39, 51}));
+    QTest::mouseClick(selector.botonescategorias[1], Qt::LeftButton); // Palabras
     const auto s = tiposdecategoria(1);
-    EXPECT_EQ(activos(), std::set<int>(s.begin(), s.end()));
-    EXPECT_FALSE(botonestipos[2]->activo());
-    marcarcategoria(1); // twice: the same
-    EXPECT_EQ(activos(), std::set<int>(s.begin(), s.end()));
-    marcarcategoria(6); // out of range: nothing
-    marcarcategoria(-1);
-    EXPECT_EQ(activos(), std::set<int>(s.begin(), s.end()));
+    EXPECT_EQ(activos(selector), std::set<int>(s.begin(), s.end()));
+    EXPECT_FALSE(selector.botonestipos[2]->activo());
+    selector.marcarcategoria(1); // twice: the same
+    EXPECT_EQ(activos(selector), std::set<int>(s.begin(), s.end()));
+    selector.marcarcategoria(6); // out of range: nothing
+    selector.marcarcategoria(-1);
+    EXPECT_EQ(activos(selector), std::set<int>(s.begin(), s.end()));
     for (int k = 0; k < 5; ++k) {
-        marcarcategoria(k);
-        EXPECT_FALSE(botonestipos[10]->activo()) << k; // Identificar imágenes is in none
+        selector.marcarcategoria(k);
+        EXPECT_FALSE(selector.botonestipos[10]->activo()) << k; // Identificar imágenes is in none
     }
-    QTest::mouseClick(botonescategorias[5], Qt::LeftButton); // Todas
-    EXPECT_TRUE(activos().empty());
-    for (const auto& b : botonescategorias)
+    QTest::mouseClick(selector.botonescategorias[5], Qt::LeftButton); // Todas
+    EXPECT_TRUE(activos(selector).empty());
+    for (const auto& b : selector.botonescategorias)
         EXPECT_FALSE(b->activo());
     EXPECT_TRUE(servizos.dialogos->mensaxes.isEmpty());
 }
@@ -282,7 +279,7 @@ TEST_F(Paleta, ClickOnATypeButtonGivesItsType) {
     ASSERT_TRUE(b);
     EXPECT_EQ(b->text(), "Actividad externa");
     QTest::mouseClick(b, Qt::LeftButton);
-    QTest::mouseClick(botonestipos[38], Qt::LeftButton);
+    QTest::mouseClick(selector.botonestipos[38], Qt::LeftButton);
     EXPECT_EQ(picados, (std::vector<int>{16, 39}));
 
     // A failing handler shows its message and the palette goes on working.
@@ -295,20 +292,20 @@ TEST_F(Paleta, RebuildAfterALanguageChangeKeepsEachTypeAndDropsTheHighlight) {
     textosESP();
     SelectorTipos selector;
     selector.crearbotonestipos(localeidioma(0));
-    marcarcategoria(2);
-    const QPointer<Tpanelboton> antigo = botonestipos[0];
-    const QString posicionES = botonestipos[0]->objectName();
+    selector.marcarcategoria(2);
+    const QPointer<Tpanelboton> antigo = selector.botonestipos[0];
+    const QString posicionES = selector.botonestipos[0]->objectName();
 
     textosENG();
     selector.crearbotonestipos(localeidioma(5));
     EXPECT_TRUE(antigo.isNull());
     EXPECT_EQ(selector.paneltipos()->findChildren<Tpanelboton*>().size(), 57);
     EXPECT_FALSE(selector.paneltipos()->isHidden());
-    EXPECT_TRUE(activos().empty());
+    EXPECT_TRUE(activos(selector).empty());
     const auto orde = disposiciontipos(textosui, localeidioma(5));
     for (int i = 0; i < 51; ++i) {
         const int t = orde[i].tipo;
-        Tpanelboton* b = botonestipos[t - 1];
+        Tpanelboton* b = selector.botonestipos[t - 1];
         ASSERT_TRUE(b);
         EXPECT_EQ(b->Tag, t - 1);
         EXPECT_EQ(b->text(), textosui[entradasnomestipos[t - 1]]);
@@ -317,14 +314,14 @@ TEST_F(Paleta, RebuildAfterALanguageChangeKeepsEachTypeAndDropsTheHighlight) {
         EXPECT_EQ(b->textFormat(), Qt::PlainText);
         EXPECT_EQ(selector.paneltipos()->findChildren<Tpanelboton*>(b->objectName()).size(), 1);
     }
-    EXPECT_NE(botonestipos[0]->objectName(), posicionES); // "Multiple answer" moved
-    EXPECT_EQ(botonescategorias[0]->text(), "Information");
-    EXPECT_EQ(botonescategorias[0]->geometry(), xeometriacategoria(0));
-    EXPECT_EQ(botonescategorias[0]->font().pointSize(), 9);
-    EXPECT_TRUE(botonestipos[0]->font().bold());
-    EXPECT_EQ(botonestipos[0]->font().pointSize(), 10);
-    EXPECT_EQ(botonestipos[0]->corfondo(), QColor(129, 225, 254));
-    EXPECT_EQ(botonescategorias[0]->corfondo(), QColor(0, 242, 255));
+    EXPECT_NE(selector.botonestipos[0]->objectName(), posicionES); // "Multiple answer" moved
+    EXPECT_EQ(selector.botonescategorias[0]->text(), "Information");
+    EXPECT_EQ(selector.botonescategorias[0]->geometry(), xeometriacategoria(0));
+    EXPECT_EQ(selector.botonescategorias[0]->font().pointSize(), 9);
+    EXPECT_TRUE(selector.botonestipos[0]->font().bold());
+    EXPECT_EQ(selector.botonestipos[0]->font().pointSize(), 10);
+    EXPECT_EQ(selector.botonestipos[0]->corfondo(), QColor(129, 225, 254));
+    EXPECT_EQ(selector.botonescategorias[0]->corfondo(), QColor(0, 242, 255));
 }
 
 TEST_F(Paleta, HostileNamesStillGiveAWorkingPalette) {
@@ -343,18 +340,19 @@ TEST_F(Paleta, HostileNamesStillGiveAWorkingPalette) {
     EXPECT_FALSE(selector.paneltipos()->isHidden());
     EXPECT_EQ(selector.paneltipos()->findChildren<Tpanelboton*>().size(), 57);
     for (int t = 0; t < 51; ++t) {
-        ASSERT_TRUE(botonestipos[t]) << t;
-        EXPECT_EQ(botonestipos[t]->Tag, t);
+        ASSERT_TRUE(selector.botonestipos[t]) << t;
+        EXPECT_EQ(selector.botonestipos[t]->Tag, t);
     }
-    EXPECT_EQ(botonestipos[0]->text(), "x=1");
-    EXPECT_EQ(botonestipos[2]->text(), "<b>Enlaces</b>");
+    EXPECT_EQ(selector.botonestipos[0]->text(), "x=1");
+    EXPECT_EQ(selector.botonestipos[2]->text(), "<b>Enlaces</b>");
     // Enlaces (type 4 here) before Enlaces (type 9): ties by type.
-    EXPECT_LT(botonestipos[3]->objectName().mid(5).toInt(), botonestipos[8]->objectName().mid(5).toInt());
-    QTest::mouseClick(botonestipos[0], Qt::LeftButton);
-    QTest::mouseClick(botonestipos[1], Qt::LeftButton);
+    EXPECT_LT(selector.botonestipos[3]->objectName().mid(5).toInt(),
+              selector.botonestipos[8]->objectName().mid(5).toInt());
+    QTest::mouseClick(selector.botonestipos[0], Qt::LeftButton);
+    QTest::mouseClick(selector.botonestipos[1], Qt::LeftButton);
     EXPECT_EQ(picados, (std::vector<int>{1, 2}));
-    marcarcategoria(4);
-    EXPECT_EQ(activos(), (std::set<int>{3, 4, 17, 19, 36, 39, 51}));
+    selector.marcarcategoria(4);
+    EXPECT_EQ(activos(selector), (std::set<int>{3, 4, 17, 19, 36, 39, 51}));
 }
 
 // A caption is centred and clipped, never elided or wrapped: a name wider than its fixed-size
@@ -365,8 +363,8 @@ TEST_F(Paleta, EveryNameFitsItsButtonInEveryLanguage) {
     for (int n = 0; n < numidiomas; ++n) {
         taboasidiomas[n]();
         selector.crearbotonestipos(localeidioma(n));
-        std::vector<Tpanelboton*> botons(botonestipos.begin(), botonestipos.end());
-        botons.insert(botons.end(), botonescategorias.begin(), botonescategorias.end());
+        std::vector<Tpanelboton*> botons(selector.botonestipos.begin(), selector.botonestipos.end());
+        botons.insert(botons.end(), selector.botonescategorias.begin(), selector.botonescategorias.end());
         for (Tpanelboton* b : botons) {
             ASSERT_TRUE(b);
             const int ancho = QFontMetrics(b->font()).horizontalAdvance(b->text());
@@ -381,15 +379,19 @@ TEST_F(Paleta, EveryNameFitsItsButtonInEveryLanguage) {
 
 TEST_F(Paleta, ButtonsFreedWithTheirPanelLeaveNoDanglingPointers) {
     textosESP();
-    {
-        SelectorTipos selector;
-        selector.crearbotonestipos(localeidioma(0));
-    }
-    for (const auto& b : botonestipos)
+    SelectorTipos selector;
+    selector.crearbotonestipos(localeidioma(0));
+    // Freed behind the palette's back, as a parent that goes takes its children.
+    delete selector.botonestipos[2].data();
+    delete selector.botonescategorias[1].data();
+    EXPECT_TRUE(selector.botonestipos[2].isNull());
+    selector.marcarcategoria(4); // type 3 is in it
+    selector.desmarcartipos();
+    selector.crearbotonestipos(localeidioma(0));
+    EXPECT_EQ(selector.paneltipos()->findChildren<Tpanelboton*>().size(), 57);
+    selector.borrarbotonestipos();
+    for (const auto& b : selector.botonestipos)
         EXPECT_TRUE(b.isNull());
-    marcarcategoria(0);
-    desmarcartipos();
-    borrarbotonestipos();
 }
 
 TEST(Selector, ShowAndHideHandlers) {

@@ -43,7 +43,7 @@ TEST_F(Venta, ChoosingATypeInsertsAPageAfterTheCurrentOne) {
     EXPECT_EQ(form->libro.paxina(1)[35], "kept") << "leaving the editor stored it";
     form->iniciatipo(39);
     EXPECT_EQ(cabeceiras(), "kept - h2");
-    EXPECT_EQ(form->libro.paxinaactual, 2);
+    EXPECT_EQ(form->documento.paxinaactual(), 2);
     EXPECT_EQ(form->libro.paxina(2)[0], "39");
     EXPECT_EQ(form->libro.paxina(2)[26], "1");
     EXPECT_EQ(folla(), 39 + 6);
@@ -52,7 +52,7 @@ TEST_F(Venta, ChoosingATypeInsertsAPageAfterTheCurrentOne) {
 
     // At the limit: 98 pages become 99, then the chooser still opens and changes nothing.
     libro(98, "5");
-    form->libro.paxinaactual = 98;
+    form->documento.porpaxinaactual(98);
     form->SpeedButton11Click();
     form->iniciatipo(7);
     EXPECT_EQ(form->libro.numpaxinas, 99);
@@ -61,7 +61,7 @@ TEST_F(Venta, ChoosingATypeInsertsAPageAfterTheCurrentOne) {
     EXPECT_EQ(folla(), TForm1::escoller);
     form->iniciatipo(7);
     EXPECT_EQ(form->libro.numpaxinas, 99);
-    EXPECT_EQ(form->libro.paxinaactual, 99);
+    EXPECT_EQ(form->documento.paxinaactual(), 99);
     EXPECT_EQ(folla(), TForm1::escoller);
     for (int t : {0, 52})
         form->iniciatipo(t);
@@ -75,7 +75,7 @@ TEST_F(Venta, DuplicateCopiesThePageAndAFullBookShowsThePageAgain) {
     form->btclonaClick();
     EXPECT_EQ(cabeceiras(), "edited edited h2");
     EXPECT_EQ(form->libro.texto(2, 1), "w1");
-    EXPECT_EQ(form->libro.paxinaactual, 2);
+    EXPECT_EQ(form->documento.paxinaactual(), 2);
     EXPECT_EQ(folla(), 11);
     EXPECT_EQ(form->numpaxinap->count(), 3);
 
@@ -84,9 +84,9 @@ TEST_F(Venta, DuplicateCopiesThePageAndAFullBookShowsThePageAgain) {
     form->SpeedButton12Click();
     form->btclonaClick();
     EXPECT_EQ(form->libro.numpaxinas, 99);
-    EXPECT_EQ(form->libro.paxinaactual, 99);
+    EXPECT_EQ(form->documento.paxinaactual(), 99);
     EXPECT_EQ(folla(), 11) << "not left on the empty neutral sheet";
-    EXPECT_EQ(form->libro.tipoactual, 5);
+    EXPECT_EQ(form->documento.tipoactual, 5);
 }
 
 TEST_F(Venta, DeleteTable) {
@@ -111,7 +111,7 @@ TEST_F(Venta, DeleteTable) {
         form->SpeedButton7Click();
         EXPECT_EQ(fakes.dialogos->preguntas, QStringList{QString("Borrar página %1?").arg(c.actual)});
         EXPECT_EQ(cabeceiras(), c.despois);
-        EXPECT_EQ(form->libro.paxinaactual, c.actualdespois);
+        EXPECT_EQ(form->documento.paxinaactual(), c.actualdespois);
         EXPECT_EQ(folla(), c.folladespois);
         EXPECT_EQ(form->numpaxinap->count(), c.paxinas - 1);
         EXPECT_EQ(form->numpaxinap->currentIndex(), c.actualdespois - 1);
@@ -131,7 +131,7 @@ TEST_F(Venta, CancellingTheDeleteQuestionChangesNothing) {
     EXPECT_EQ(cabeceiras(), "h1 h2 h3");
     EXPECT_EQ(form->txtcabe->text(), "unsaved");
     EXPECT_EQ(form->numpaxinap->count(), 3);
-    EXPECT_EQ(form->libro.tipoactual, 5);
+    EXPECT_EQ(form->documento.tipoactual, 5);
     form->SpeedButton10Click();
     EXPECT_EQ(form->libro.paxina(2)[35], "unsaved");
 }
@@ -151,7 +151,7 @@ TEST_F(Venta, ReorderMovesPagesWithTheirTexts) {
     EXPECT_EQ(form->libro.texto(1, 1), "w3");
     EXPECT_EQ(form->libro.paxina(1)[0], "10");
     EXPECT_EQ(form->ListBox1->item(0)->text(), "01 >h3") << "the list is rebuilt";
-    EXPECT_EQ(form->libro.paxinaactual, 1) << "the number stays; it names the page now there";
+    EXPECT_EQ(form->documento.paxinaactual(), 1) << "the number stays; it names the page now there";
     form->bpaxinasClick();
     EXPECT_EQ(folla(), 16);
     EXPECT_EQ(form->txtcabe->text(), "h3");
@@ -171,7 +171,7 @@ TEST_F(Venta, Navigation) {
     };
     for (const Paso& p : pasos) {
         (form.get()->*p.orde)();
-        EXPECT_EQ(form->libro.paxinaactual, p.actual);
+        EXPECT_EQ(form->documento.paxinaactual(), p.actual);
         EXPECT_EQ(form->numpaxinap->currentIndex(), p.actual - 1);
         EXPECT_EQ(form->txtcabe->text(), QString("h%1").arg(p.actual));
     }
@@ -181,10 +181,10 @@ TEST_F(Venta, Navigation) {
     emit form->numpaxinap->activated(0);
     EXPECT_EQ(form->txtcabe->text(), "not stored yet");
     emit form->numpaxinap->activated(2);
-    EXPECT_EQ(form->libro.paxinaactual, 3);
+    EXPECT_EQ(form->documento.paxinaactual(), 3);
     EXPECT_EQ(form->libro.paxina(1)[35], "not stored yet");
     form->numpaxinap->setCurrentIndex(1); // by program: no jump
-    EXPECT_EQ(form->libro.paxinaactual, 3);
+    EXPECT_EQ(form->documento.paxinaactual(), 3);
 }
 
 TEST_F(Venta, PagesWithoutAPageOffersTheChooser) {
@@ -204,7 +204,7 @@ TEST_F(Venta, FKeysActOnlyWhileTheirCommandsCould) {
         form->FormKeyDown(k, nullptr);
     EXPECT_EQ(folla(), TForm1::inicio);
     EXPECT_EQ(form->libro.numpaxinas, 1);
-    EXPECT_EQ(form->libro.paxinaactual, 0);
+    EXPECT_EQ(form->documento.paxinaactual(), 0);
     EXPECT_TRUE(fakes.dialogos->preguntas.isEmpty());
 
     form->FormKeyDown(Qt::Key_F2, nullptr);
@@ -230,7 +230,7 @@ TEST_F(Venta, PageKeysGoOnToTheControlAndLeaveTextEditingAlone) {
     libro(4, "5");
     form->bpaxinasClick();
     form->SpeedButton10Click();
-    ASSERT_EQ(form->libro.paxinaactual, 2);
+    ASSERT_EQ(form->documento.paxinaactual(), 2);
 
     Contador contador;
     form->chpasa->installEventFilter(&contador);
@@ -243,7 +243,7 @@ TEST_F(Venta, PageKeysGoOnToTheControlAndLeaveTextEditingAlone) {
     for (const Caso& c :
          {Caso{Qt::Key_PageUp, 3}, Caso{Qt::Key_PageDown, 2}, Caso{Qt::Key_End, 4}, Caso{Qt::Key_Home, 1}}) {
         tecla(c.tecla);
-        EXPECT_EQ(form->libro.paxinaactual, c.actual) << c.tecla;
+        EXPECT_EQ(form->documento.paxinaactual(), c.actual) << c.tecla;
     }
     EXPECT_EQ(contador.teclas, 4) << "every key reached the focused control";
 
@@ -252,10 +252,10 @@ TEST_F(Venta, PageKeysGoOnToTheControlAndLeaveTextEditingAlone) {
     form->txtpe->setText("footer");
     form->txtpe->setCursorPosition(0);
     tecla(Qt::Key_End);
-    EXPECT_EQ(form->libro.paxinaactual, 1);
+    EXPECT_EQ(form->documento.paxinaactual(), 1);
     EXPECT_EQ(form->txtpe->cursorPosition(), 6);
     tecla(Qt::Key_PageUp);
-    EXPECT_EQ(form->libro.paxinaactual, 1);
+    EXPECT_EQ(form->documento.paxinaactual(), 1);
     // F keys work from there.
     tecla(Qt::Key_F9);
     EXPECT_EQ(form->libro.numpaxinas, 5);
@@ -264,7 +264,7 @@ TEST_F(Venta, PageKeysGoOnToTheControlAndLeaveTextEditingAlone) {
     form->bconfClick();
     foco(form->bconf);
     tecla(Qt::Key_PageUp);
-    EXPECT_EQ(form->libro.paxinaactual, 2);
+    EXPECT_EQ(form->documento.paxinaactual(), 2);
     EXPECT_EQ(folla(), TForm1::identif);
 }
 
@@ -278,17 +278,17 @@ TEST_F(Venta, ThePaletteOnTheChooserMakesAPageOfItsType) {
     ASSERT_EQ(folla(), TForm1::escoller);
     EXPECT_TRUE(form->panelsonavega->isHidden());
     EXPECT_TRUE(form->titular->text().isEmpty());
-    ASSERT_TRUE(botonestipos[6]); // type 7
-    QTest::mouseClick(botonestipos[6], Qt::LeftButton);
+    ASSERT_TRUE(form->selectortipos->botonestipos[6]); // type 7
+    QTest::mouseClick(form->selectortipos->botonestipos[6], Qt::LeftButton);
     EXPECT_EQ(form->libro.numpaxinas, 2);
-    EXPECT_EQ(form->libro.paxinaactual, 2);
+    EXPECT_EQ(form->documento.paxinaactual(), 2);
     EXPECT_EQ(form->libro.paxina(2)[0], "7");
     EXPECT_EQ(folla(), 13);
 
     // A language change rebuilds it in the new order, each button keeping its type.
     form->English1->trigger();
-    ASSERT_TRUE(botonestipos[6]);
-    EXPECT_EQ(botonestipos[6]->text(), textosui[21]);
+    ASSERT_TRUE(form->selectortipos->botonestipos[6]);
+    EXPECT_EQ(form->selectortipos->botonestipos[6]->text(), textosui[21]);
     form->Espaol1->trigger();
 }
 

@@ -1,6 +1,7 @@
 // The main window's start, close and shutdown, and the main block.
 #include "editor/controis.h"
 #include "editor/principal.h"
+#include "salvagarda.h"
 #include "ventaproba.h"
 
 #include <QCheckBox>
@@ -26,9 +27,9 @@ bool oculto(const TForm1& f, const char* nome) {
 
 TEST_F(Venta, StartState) {
     EXPECT_EQ(folla(), TForm1::inicio);
-    EXPECT_EQ(form->libro.paxinaactual, 0);
+    EXPECT_EQ(form->documento.paxinaactual(), 0);
     EXPECT_EQ(form->libro.numpaxinas, 1);
-    EXPECT_EQ(form->libro.tipoactual, 0);
+    EXPECT_EQ(form->documento.tipoactual, 0);
     EXPECT_EQ(form->windowTitle(), "Quibel  v5.6.4");
     for (const char* b :
          {"bgardar", "btinserir", "bgardarcomo", "bconf", "bpaxinas", "plson", "SpeedButton11"})
@@ -143,7 +144,7 @@ TEST_F(Venta, VersionItemCommitsAndGoesBackToTheStartSheet) {
     form->Quibelv270->trigger();
     EXPECT_EQ(form->libro.paxina(1)[35], "edited");
     EXPECT_EQ(folla(), TForm1::inicio);
-    EXPECT_EQ(form->libro.tipoactual, 0);
+    EXPECT_EQ(form->documento.tipoactual, 0);
     EXPECT_TRUE(form->panelsonavega->isHidden());
     EXPECT_TRUE(form->pcab->isHidden());
     EXPECT_TRUE(form->titular->text().isEmpty());
@@ -167,6 +168,7 @@ TEST(MainBlock, StartsIntoTheMainWindowAndQuitsCleanly) {
             f->close();
         }
     });
+    const proba::Salvagarda salvagarda;
     const int r = bloqueprincipal(*qApp, {});
     EXPECT_EQ(r, 0);
     EXPECT_TRUE(visible);
@@ -192,6 +194,7 @@ TEST(MainBlock, OpensTheBookNamedOnTheCommandLine) {
                 f->close();
             }
     });
+    const proba::Salvagarda salvagarda;
     bloqueprincipal(*qApp, {"comandos/utf8.zube"}); // relative to the start folder
     QDir::setCurrent(antes);
     EXPECT_EQ(paxinas, 2);

@@ -23,7 +23,7 @@ namespace quibel::proba {
 class EditorProba : public PageEditor {
 public:
     explicit EditorProba(QStringList* log, bool falla = false) : log_(log), falla_(falla) {}
-    void crear(TForm1&, QWidget* folla) override {
+    void crear(EditorContext&, QWidget* folla) override {
         campo = new QLineEdit(folla);
         campo->setObjectName(QStringLiteral("campoproba"));
     }
@@ -43,13 +43,14 @@ private:
     bool falla_;
 };
 
-// Registers a test editor for a type while it lives.
+// Registers a test editor for a type while it lives; the type's own editor comes back after it.
 struct EditorRexistrado {
     int tipo;
-    EditorRexistrado(int t, QStringList* log, bool falla = false) : tipo(t) {
+    FabricaEditor antes;
+    EditorRexistrado(int t, QStringList* log, bool falla = false) : tipo(t), antes(fabricaeditor(t)) {
         rexistrareditor(t, [log, falla] { return std::make_unique<EditorProba>(log, falla); });
     }
-    ~EditorRexistrado() { rexistrareditor(tipo, {}); }
+    ~EditorRexistrado() { rexistrareditor(tipo, antes); }
 };
 
 class Venta : public ::testing::Test {
@@ -69,7 +70,7 @@ protected:
     // A new book with pages of these types (as text), shown on the properties sheet as after
     // Open: page i has the header "h<i>" and the wide text "w<i>".
     void libro(std::initializer_list<const char*> tipos) {
-        form->libro.paxinaactual = 0; // New without the replace question
+        form->documento.porpaxinaactual(0); // New without the replace question
         form->SpeedButton135Click();
         Book& b = form->libro;
         int i = 0;
@@ -80,7 +81,7 @@ protected:
             b.texto(i, 1) = QStringLiteral("w%1").arg(i);
         }
         b.numpaxinas = quint8(i);
-        b.paxinaactual = i ? 1 : 0;
+        form->documento.porpaxinaactual(i ? 1 : 0);
         InformeLectura informe;
         informe.paxinas = i;
         form->aplicarinforme(informe);
@@ -94,7 +95,7 @@ protected:
             b.texto(i, 1) = QStringLiteral("w%1").arg(i);
         }
         b.numpaxinas = quint8(n);
-        b.paxinaactual = 1;
+        form->documento.porpaxinaactual(1);
         InformeLectura informe;
         informe.paxinas = n;
         form->aplicarinforme(informe);

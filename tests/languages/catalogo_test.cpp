@@ -11,7 +11,7 @@ using namespace quibel;
 
 namespace {
 
-using Textos = std::array<QString, numtextosui>;
+using Textos = Textosui;
 
 enum Lingua { ESP, GAL, CAT, EUS, POR, ENG, FRA, ITA, AST, DEU, BRA, VAL };
 const char* const siglas[numidiomas] = {"ESP", "GAL", "CAT", "EUS", "POR", "ENG",
@@ -69,7 +69,7 @@ constexpr int nomestipos[51] = {12,  7,   8,   9,   22,  20,  21,  13,  149, 11,
 TEST(Catalogo, EveryTableFillsAllEntriesFromItsOwnTexts) {
     for (int n = 0; n < numidiomas; ++n) {
         const Textos t = taboa(n);
-        for (int i = 0; i < numtextosui; ++i)
+        for (int i = 0; i < int(t.size()); ++i)
             EXPECT_FALSE(t[i].contains(sentinela)) << siglas[n] << " entry " << i;
         EXPECT_GE(idiomavisor, 0) << siglas[n];
     }
@@ -169,7 +169,7 @@ TEST(Catalogo, PageTypeNamesAreDistinctAndFreeOfEquals) {
 TEST(Catalogo, BlanksAtEitherEndAreKept) {
     const auto conbrancos = [](const Textos& t) {
         std::set<int> r;
-        for (int i = 0; i < numtextosui; ++i)
+        for (int i = 0; i < int(t.size()); ++i)
             if (!t[i].isEmpty() && (t[i].front() == u' ' || t[i].back() == u' ')) r.insert(i);
         return r;
     };
@@ -224,6 +224,12 @@ TEST(Catalogo, EnglishEntriesSayWhatTheyLabel) {
     EXPECT_EQ(en[148], "button image");
 }
 
+TEST(Catalogo, ProgramTextsFollowTheCatalogueInEveryTable) {
+    for (int n = 0; n < numidiomas; ++n)
+        EXPECT_FALSE(taboa(n)[textosubstituir].trimmed().isEmpty()) << siglas[n];
+    EXPECT_EQ(taboa(GAL)[textosubstituir], "O arquivo xa existe, desexa substituílo?");
+}
+
 TEST(Catalogo, SwitchingToSpanishEmptiesTheCreditLine) {
     textosENG();
     ASSERT_FALSE(textosui[162].isEmpty());
@@ -264,7 +270,7 @@ TEST(Catalogo, NoTableKeepsSpanishPlaceholders) {
     const Textos es = taboa(ESP);
     for (const auto& [n, lista] : iguais) {
         const Textos t = taboa(n);
-        for (int i = 0; i < numtextosui; ++i)
+        for (int i = 0; i < int(t.size()); ++i)
             if (!composta(n, t, i) && t[i] == es[i] && !es[i].isEmpty()) {
                 EXPECT_TRUE(lista.count(i))
                     << siglas[n] << " entry " << i << " still holds the Spanish text \""
