@@ -1,5 +1,7 @@
 #include "book/gardalocal.h"
 
+#include "book/campos.h"
+
 #include "book/bloquespaxina.h"
 #include "book/rutinas.h"
 
@@ -214,21 +216,24 @@ void config(Escrita& e, int idiomavisor) {
 
 void partecomun(EscritaPaxina& x) {
     const QLatin1String un("1");
-    x.sempre(14, QLatin1String("tipo"), 0);
-    if (x.e_(31, un) || x.e_(32, un))
-        x.elemento(12, QLatin1String("nonpasar"), x.e_(32, un) ? QStringLiteral(" atras=\"1\" ") : QString(),
-                   x.e_(31, un) ? QStringLiteral("1") : QStringLiteral("0"));
-    x.candoten(14, QLatin1String("cabeceira"), 35);
-    x.candoten(14, QLatin1String("pe"), 34);
-    if (x.ten(38)) x.elemento(14, QLatin1String("mais"), atributo(QLatin1String("ir"), x.E(39)), x.E(38));
-    if (x.ten(40) || x.ten(41)) {
+    x.sempre(14, QLatin1String("tipo"), campo::tipo);
+    if (x.e_(campo::bloqueavanzar, un) || x.e_(campo::bloquearecuar, un))
+        x.elemento(12, QLatin1String("nonpasar"),
+                   x.e_(campo::bloquearecuar, un) ? QStringLiteral(" atras=\"1\" ") : QString(),
+                   x.e_(campo::bloqueavanzar, un) ? QStringLiteral("1") : QStringLiteral("0"));
+    x.candoten(14, QLatin1String("cabeceira"), campo::cabeceira);
+    x.candoten(14, QLatin1String("pe"), campo::pe);
+    if (x.ten(campo::textoliga))
+        x.elemento(14, QLatin1String("mais"), atributo(QLatin1String("ir"), x.E(campo::destinoliga)),
+                   x.E(campo::textoliga));
+    if (x.ten(campo::mensaxeben) || x.ten(campo::mensaxemal)) {
         QString atributos = QStringLiteral(" ");
-        if (x.ten(40)) atributos += atributo(QLatin1String("crt"), x.E(40));
-        if (x.ten(41)) atributos += atributo(QLatin1String("icrt"), x.E(41));
+        if (x.ten(campo::mensaxeben)) atributos += atributo(QLatin1String("crt"), x.E(campo::mensaxeben));
+        if (x.ten(campo::mensaxemal)) atributos += atributo(QLatin1String("icrt"), x.E(campo::mensaxemal));
         x.elemento(14, QLatin1String("evalua"), atributos, QStringLiteral("1"));
     }
     // In types 12 and 21 P14 is an item's sound, not the page picture.
-    if (x.ten(14) && x.tipo != 12 && x.tipo != 21) {
+    if (x.ten(campo::imaxe) && x.tipo != 12 && x.tipo != 21) {
         QString atributos;
         if (x.tipo == 2 || x.tipo == 30) {
             if (x.e_(15, un)) atributos += QLatin1String(" auto=\"1\" ");
@@ -237,11 +242,11 @@ void partecomun(EscritaPaxina& x) {
         }
         if ((x.tipo == 2 || x.tipo == 30 || x.tipo == 1 || x.tipo == 19 || x.tipo == 38) && x.ten(33))
             atributos += atributo(QLatin1String("alt"), x.E(33));
-        x.elemento(14, QLatin1String("imaxe"), atributos, x.F(14));
+        x.elemento(14, QLatin1String("imaxe"), atributos, x.F(campo::imaxe));
     }
-    if (x.ten(36))
-        x.elemento(14, QLatin1String("son"), x.e_(37, un) ? QStringLiteral(" auto=\"1\"") : QString(),
-                   x.F(36));
+    if (x.ten(campo::son))
+        x.elemento(14, QLatin1String("son"),
+                   x.e_(campo::autoson, un) ? QStringLiteral(" auto=\"1\"") : QString(), x.F(campo::son));
 }
 
 void paxinas(Escrita& e) {
@@ -250,9 +255,9 @@ void paxinas(Escrita& e) {
     const int ultima = std::min<int>(b.numpaxinas, Book::maxpaxinas);
     for (int fila = 1; fila <= ultima; ++fila) {
         const Tpaxina& p = b.taboapaxinas[fila];
-        if (p[0].isEmpty()) continue;
+        if (p[campo::tipo].isEmpty()) continue;
         // A type code that is not a number writes the common part only.
-        EscritaPaxina x{e, p, b.textospaxina[fila], enteiro(p[0], 0)};
+        EscritaPaxina x{e, p, b.textospaxina[fila], enteiro(p[campo::tipo], 0)};
         e.lina(8, QLatin1String("<paxina id=\"") + QString::number(fila) + QLatin1String("\" >"));
         partecomun(x);
         bloquepaxina(x);

@@ -1,5 +1,7 @@
 #include "book/mapaelementos.h"
 
+#include "book/campos.h"
+
 #include "book/gardalocal.h"
 
 #include <QByteArray>
@@ -14,23 +16,24 @@ bool sempre(const Tpaxina&) {
 }
 // Type 9 keeps its shape picture in `forma`.
 bool tipo9(const Tpaxina& p) {
-    return p[0] == QLatin1String("9");
+    return p[campo::tipo] == QLatin1String("9");
 }
 // Items written as files: the movable pictures (23), the panel (27) and the picture series (32)...
 bool etiquetaarquivo(const Tpaxina& p) {
-    return p[0] == QLatin1String("23") || p[0] == QLatin1String("27") || p[0] == QLatin1String("32");
+    return p[campo::tipo] == QLatin1String("23") || p[campo::tipo] == QLatin1String("27") ||
+           p[campo::tipo] == QLatin1String("32");
 }
 // ...the pictures to sort (35)...
 bool completaarquivo(const Tpaxina& p) {
-    return p[0] == QLatin1String("35");
+    return p[campo::tipo] == QLatin1String("35");
 }
 // ...the dragged pictures (14)...
 bool pezaarquivo(const Tpaxina& p) {
-    return p[0] == QLatin1String("14");
+    return p[campo::tipo] == QLatin1String("14");
 }
 // ...and the clues of a word search in picture mode (`modo` 2 comes before the words).
 bool sopaimaxe(const Tpaxina& p) {
-    return p[0] == QLatin1String("4") && p[26] == QLatin1String("2");
+    return p[campo::tipo] == QLatin1String("4") && p[26] == QLatin1String("2");
 }
 
 constexpr Atributo at(const char* nome, int campo, Xeito xeito = Xeito::texto) {
@@ -44,20 +47,20 @@ using C = Contador;
 
 const Elemento taboa[] = {
     // Common part of every page.
-    {.nome = "tipo", .campo = 0},
-    {.nome = "nonpasar", .campo = 31, .atributos = {at("atras", 32)}},
-    {.nome = "cabeceira", .campo = 35},
-    {.nome = "pe", .campo = 34},
-    {.nome = "mais", .campo = 38, .atributos = {at("ir", 39)}},
-    {.nome = "evalua", .atributos = {at("crt", 40), at("icrt", 41)}},
+    {.nome = "tipo", .campo = campo::tipo},
+    {.nome = "nonpasar", .campo = campo::bloqueavanzar, .atributos = {at("atras", campo::bloquearecuar)}},
+    {.nome = "cabeceira", .campo = campo::cabeceira},
+    {.nome = "pe", .campo = campo::pe},
+    {.nome = "mais", .campo = campo::textoliga, .atributos = {at("ir", campo::destinoliga)}},
+    {.nome = "evalua", .atributos = {at("crt", campo::mensaxeben), at("icrt", campo::mensaxemal)}},
     {.nome = "cfondo", .campo = 18, .especial = Especial::cfondo},
     {.nome = "imaxe",
-     .campo = 14,
+     .campo = campo::imaxe,
      .arquivo = sempre,
      .atributos = {at("trans", 27, Xeito::cen), at("posx", 28), at("posy", 29), at("auto", 15),
                    at("alt", 33)},
      .predefinidos = {{{27, "100"}, {28, "0"}, {29, "0"}}}},
-    {.nome = "son", .campo = 36, .arquivo = sempre, .atributos = {at("auto", 37)}},
+    {.nome = "son", .campo = campo::son, .arquivo = sempre, .atributos = {at("auto", campo::autoson)}},
 
     // Texts: the wide text, never a page field.
     {.nome = "texto",

@@ -132,6 +132,9 @@ TEST(VentaPantalla, OnASmallScreenTheMinimumFitsAndTheContentScrolls) {
         EXPECT_LE(f.width(), c.area.width());
         EXPECT_LE(f.height(), c.area.height());
         EXPECT_GE(f.width(), f.minimumWidth());
+        // Centred on the screen, or at its corner when it does not fit.
+        EXPECT_EQ(f.x(), qMax(0, (c.area.width() - f.width()) / 2));
+        EXPECT_EQ(f.y(), qMax(0, (c.area.height() - f.height()) / 2));
         EXPECT_TRUE(f.Panel113->minimumHeight() > f.height() || c.area.height() >= 640)
             << "the main panel keeps its size and scrolls";
     }
