@@ -111,7 +111,8 @@ bool TForm1::cargar(const QString& arquivo) {
 
 void TForm1::crearcontroispropiedades() {
     // The colour panels, pictures and play buttons of the book that a read fills and a reset
-    // empties; the properties sheet lays them out and binds them to the book.
+    // empties. They stay hidden until the properties sheet lays them out with their captions and
+    // binds them to the book.
     auto* grella = new QGridLayout;
     int columna = 0;
     for (const auto& [clave, nomes] : paneisdecor()) {
@@ -151,6 +152,8 @@ void TForm1::crearcontroispropiedades() {
         b->setEnabled(false);
         grella->addWidget(b, 1, columna++);
     }
+    for (int i = 0; i < grella->count(); ++i)
+        grella->itemAt(i)->widget()->hide();
     static_cast<QBoxLayout*>(TabSheet1->layout())->addLayout(grella);
 }
 
