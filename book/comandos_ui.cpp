@@ -253,8 +253,8 @@ bool TForm1::gardarcomo(const QString& nome, bool preguntarantes) {
     const QString final = nomegardar(nome);
     // The dialog could not know the name with ".zube" added: ask here about any file replaced.
     if (preguntarantes && QFileInfo::exists(final) &&
-        preguntar(QStringLiteral("O arquivo xa existe, desexa substituílo?\n") + final,
-                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        preguntar(textosui[textosubstituir] + u'\n' + final, QMessageBox::Yes | QMessageBox::No) !=
+            QMessageBox::Yes)
         return false;
     documento.gardar = final;
     if (!gardalocal(libro, final, idiomavisor)) {

@@ -31,7 +31,8 @@ extern const std::array<QString, numidiomas> nomesidiomas;
 // Player-language number 0..7 of the language in force, written into book files.
 extern int idiomavisor;
 
-// The twelve tables. Each assigns all 221 entries in index order and sets idiomavisor.
+// The twelve tables. Each assigns all 221 catalogue entries in index order, then the program's
+// own entries, and sets idiomavisor.
 void textosESP();
 void textosGAL();
 void textosCAT();

@@ -172,7 +172,8 @@ TEST_F(Comandos, SaveAddsZubeAsksBeforeReplacingAndQuickSaveReusesTheName) {
     fakes.dialogos->arquivos = {nome};
     form->bgardar->click(); // No
     ASSERT_EQ(fakes.dialogos->preguntas.size(), 1);
-    EXPECT_TRUE(fakes.dialogos->preguntas[0].contains(final));
+    EXPECT_EQ(fakes.dialogos->preguntas[0], textosui[textosubstituir] + "\n" + final);
+    EXPECT_TRUE(textosui[textosubstituir].startsWith("El archivo ya existe")) << "in the language in force";
     EXPECT_EQ(ler(final), antes);
     fakes.dialogos->arquivos = {nome};
     fakes.dialogos->respostas = {QMessageBox::Yes};
