@@ -57,7 +57,9 @@ TEST(PageList, InsertTable) {
         EXPECT_EQ(paxinanova(*db, r.n), r.ok) << r.pages << "+" << r.n;
         EXPECT_EQ(db->paxinaactual(), r.actualAfter);
         EXPECT_EQ(b.numpaxinas, r.ok ? r.pages + r.n : r.pages);
-        if (r.after) EXPECT_EQ(order(b), r.after);
+        if (r.after) {
+            EXPECT_EQ(order(b), r.after);
+        }
     }
 }
 
@@ -84,7 +86,6 @@ TEST(PageList, DuplicateCopiesFieldsAndWideTexts) {
     EXPECT_EQ(b.paxina(3)[0], "2");
 
     auto dnone = bookOf(3, 0);
-    Book& none = dnone->libro;
     EXPECT_FALSE(duplicarpaxina(*dnone));
     auto dfull = bookOf(99, 4);
     Book& full = dfull->libro;

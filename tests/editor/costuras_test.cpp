@@ -42,15 +42,18 @@ TEST_F(Venta, EveryReadReportKeyFindsItsControls) {
     for (const ImaxeLibro clave : imaxeslibro) {
         int n = 0;
         for (const auto& [k, nome] : TForm1::imaxesdeclave())
-            if (k == clave && ++n) EXPECT_NE(form->findChild<QLabel*>(nome), nullptr) << nome.toStdString();
+            if (k == clave && ++n) {
+                EXPECT_NE(form->findChild<QLabel*>(nome), nullptr) << nome.toStdString();
+            }
         EXPECT_EQ(n, 1) << "picture key " << int(clave);
         informe.imaxes.push_back({clave, fixture("non_existe.png")});
     }
     for (const SonLibro clave : sonslibro) {
         int n = 0;
         for (const auto& [k, nome] : TForm1::botonsdeson())
-            if (k == clave && ++n)
+            if (k == clave && ++n) {
                 EXPECT_NE(form->findChild<QAbstractButton*>(nome), nullptr) << nome.toStdString();
+            }
         EXPECT_EQ(n, 1) << "sound key " << int(clave);
         informe.sons.push_back(clave);
     }
