@@ -144,6 +144,14 @@ inline const char* find(const char* b, const char* e, std::string_view pattern) 
     return at == std::string_view::npos ? nullptr : b + at;
 }
 
+// First c in [b, e), or null. Most values and texts of a book are short, where a plain loop
+// beats the call to memchr.
+inline const char* findByte(const char* b, const char* e, char c) {
+    for (const char* stop = std::min(e, b + 16); b < stop; ++b)
+        if (*b == c) return b;
+    return b < e ? static_cast<const char*>(std::memchr(b, c, size_t(e - b))) : nullptr;
+}
+
 inline bool isXmlAnyCase(const char* b, size_t n) {
     return n == 3 && (b[0] | 0x20) == 'x' && (b[1] | 0x20) == 'm' && (b[2] | 0x20) == 'l';
 }
@@ -246,7 +254,7 @@ void decodeReferences(const char* s, const char* e, std::string& out) {
 // decoded, trimmed again. Empty when the name is the raw text itself (no reference, or only
 // unknown entity names, which come through unchanged); else the decoded bytes in scratch.
 std::optional<std::string_view> decodedName(const char* b, const char* e, std::string& scratch) {
-    if (!std::memchr(b, '&', size_t(e - b))) return std::nullopt;
+    if (!findByte(b, e, '&')) return std::nullopt;
     scratch.clear();
     decodeReferences(b, e, scratch);
     const char* db = trimLeft(scratch.data(), scratch.data() + scratch.size());
@@ -263,20 +271,33 @@ std::optional<std::string_view> decodedName(const char* b, const char* e, std::s
 
 namespace detail {
 
-class Arena {
+// Memory handed out in order from chunks that are freed together. A pool of objects of one size
+// can go over them in the order they were made.
+class Pool {
 public:
-    Arena() = default;
-    Arena(const Arena&) = delete;
-    Arena& operator=(const Arena&) = delete;
-    ~Arena() { release(); }
+    Pool() = default;
+    Pool(const Pool&) = delete;
+    Pool& operator=(const Pool&) = delete;
+    ~Pool() { release(); }
 
-    void* allocate(size_t n) {
-        const size_t rounded = (n + alignment - 1) & ~(alignment - 1);
+    [[gnu::always_inline]] void* allocate(size_t n) {
+        const size_t rounded = aligned(n);
         if (size_t(end_ - next_) < rounded) refill(rounded);
         void* p = next_;
         next_ += rounded;
         QUIBEL_UNPOISON(p, n);
         return p;
+    }
+
+    // Calls f on every T made here since the last release, oldest first.
+    template <class T, class F> void forEach(F f) {
+        constexpr size_t stride = aligned(sizeof(T));
+        for (size_t k = 0; k < chunks_.size(); ++k) {
+            char* p = chunks_[k].data;
+            char* const end = k + 1 == chunks_.size() ? next_ : p + chunks_[k].used;
+            for (; p < end; p += stride)
+                f(*std::launder(reinterpret_cast<T*>(p)));
+        }
     }
 
     void release() {
@@ -295,19 +316,23 @@ private:
     // Below the allocator's mmap threshold, so chunks are reused from parse to parse.
     static constexpr size_t lastChunk = 64 * 1024 - 64;
 
+    static constexpr size_t aligned(size_t n) { return (n + alignment - 1) & ~(alignment - 1); }
+
     struct Chunk {
         char* data;
         size_t size;
+        size_t used;
     };
 
-    void refill(size_t n) {
+    [[gnu::noinline]] void refill(size_t n) {
         const size_t size = std::max(n, chunkSize_);
         chunkSize_ = std::min(chunkSize_ * 2, lastChunk);
         roomForOne(chunks_);
         char* chunk = static_cast<char*>(std::malloc(size));
         if (!chunk) throw std::bad_alloc();
         QUIBEL_POISON(chunk, size);
-        chunks_.push_back({chunk, size});
+        if (!chunks_.empty()) chunks_.back().used = size_t(next_ - chunks_.back().data);
+        chunks_.push_back({chunk, size, 0});
         next_ = chunk;
         end_ = chunk + size;
     }
@@ -316,6 +341,23 @@ private:
     char* end_ = nullptr;
     size_t chunkSize_ = firstChunk;
     std::vector<Chunk> chunks_;
+};
+
+// A pool for each node type, which the document goes over in order when it frees a tree, and
+// one for the lists' arrays and the decoded names.
+class Arena {
+public:
+    Pool nodes, nodeLists, attributeLists, attributes, bytes;
+
+    Pool& of(const TXMLNode*) { return nodes; }
+    Pool& of(const TXMLNodes*) { return nodeLists; }
+    Pool& of(const TXMLAttributes*) { return attributeLists; }
+    Pool& of(const TXMLAttribute*) { return attributes; }
+
+    void release() {
+        for (Pool* pool : {&nodes, &nodeLists, &attributeLists, &attributes, &bytes})
+            pool->release();
+    }
 };
 
 template <class T> OwnedList<T>::~OwnedList() {
@@ -338,7 +380,7 @@ template <class T> void OwnedList<T>::grow() {
 }
 
 template <class T> T* OwnedList<T>::push(std::unique_ptr<T> item) {
-    if (size_ == capacity_) grow();
+    if (size_ >= capacity_) grow(); // an arena's array (capacity 0) has no room to spare
     data_[size_++] = item.get();
     return item.release();
 }
@@ -358,15 +400,11 @@ template <class T> void OwnedList<T>::erase(int i) {
 }
 
 template <class T> void OwnedList<T>::clear() {
-    while (size_ > 0) {
-        T* item = data_[--size_];
-        delete item;
-    }
+    for (std::uint32_t i = 0; i < size_; ++i)
+        delete data_[i];
+    size_ = 0;
     if (!capacity_) data_ = nullptr; // an arena's array goes with its arena
 }
-
-template class OwnedList<TXMLNode>;
-template class OwnedList<TXMLAttribute>;
 
 } // namespace detail
 
@@ -472,8 +510,14 @@ void TXMLNode::SetName(const QByteArray& text) {
 void TXMLNode::SetValue(const QByteArray& text) {
     if (text == Value) return;
     if (NodeType == TXMLNodeType::ntText) {
+        // Both trimmed; the name has the references decoded. A refused text changes nothing.
+        const char* b = trimLeft(text.constData(), text.constData() + text.size());
+        const char* e = trimRight(b, text.constData() + text.size());
         std::string scratch;
-        setText(*this, text.constData(), text.constData() + text.size(), text, scratch);
+        const std::optional<std::string_view> name = decodedName(b, e, scratch);
+        QByteArray value = e - b == text.size() ? text : QByteArray(b, e - b);
+        Name = name ? QByteArray(name->data(), qsizetype(name->size())) : value;
+        Value = std::move(value);
     } else if (NodeType == TXMLNodeType::ntPI) {
         Value = text;
     }
@@ -489,26 +533,51 @@ public:
     XMLDocParser(const XMLDocParser&) = delete;
     XMLDocParser& operator=(const XMLDocParser&) = delete;
 
-    // Nodes not yet handed to a list belong to the parser until the parse ends.
-    ~XMLDocParser() {
-        for (auto it = pendingAttributes_.rbegin(); it != pendingAttributes_.rend(); ++it)
-            delete *it;
-        for (auto it = pending_.rbegin(); it != pending_.rend(); ++it)
-            delete *it;
-    }
-
+    // Nodes not yet handed to a list are in the arena: a failed parse leaves them to the
+    // document's Clear.
     void run();
 
-    // The delete of every node type: a node in the arena is only destroyed.
+    // The delete of every node type. A node in the arena stays there, emptied, until the arena
+    // goes: so freeing a parsed tree need not walk it.
     template <class T> static void destroy(T* p) {
-        const bool inArena = p->inArena_;
-        p->~T();
-        if (!inArena) ::operator delete(p);
+        if (p->inArena_) {
+            empty(*p);
+        } else {
+            p->~T();
+            ::operator delete(p);
+        }
+    }
+    static void empty(TXMLNode& n) {
+        n.Attributes.reset();
+        n.Nodes.reset();
+        n.Name = QByteArray();
+        n.Value = QByteArray();
+    }
+    template <class List> static void empty(List& list) {
+        list.items_.clear();
+        list.items_.leaveToArena();
+    }
+    static void empty(TXMLAttribute& a) {
+        a.Name = QByteArray();
+        a.Value = QByteArray();
     }
 
+    // Frees the document's tree: what the API put into parsed nodes lies outside the arena and is
+    // freed here, in one pass over each pool; the rest goes with the arena's chunks.
+    static void release(TXMLDoc& doc);
+    template <class T> static bool inArena(const T* p) { return p->inArena_; }
+
 private:
+    // A range of the text: names and values are views on it.
+    struct Range {
+        const char* b;
+        const char* e;
+        QByteArray view() const { return QByteArray::fromRawData(b, e - b); }
+    };
+
     void declaration();
-    QByteArray declarationValue();
+    char openValue();
+    Range quotedValue();
     void element(int depth);
     void attributes(TXMLNode& owner);
     void content(TXMLNode& parent, int depth);
@@ -529,13 +598,10 @@ private:
 
     template <class T, class... Args> T* make(Args&&... args) {
         static_assert(alignof(T) <= 8);
-#if QUIBEL_XML_ARENA
-        T* item = new (arena_.allocate(sizeof(T))) T(std::forward<Args>(args)...);
+        T* item =
+            new (arena_.of(static_cast<T*>(nullptr)).allocate(sizeof(T))) T(std::forward<Args>(args)...);
         item->inArena_ = true;
         return item;
-#else
-        return new T(std::forward<Args>(args)...);
-#endif
     }
     TXMLNode* node(TXMLNodeType kind) {
         roomForOne(pending_);
@@ -547,29 +613,35 @@ private:
     template <class T, class List> void commit(std::vector<T*>& pending, size_t base, List& list) {
         const size_t count = pending.size() - base;
         if (count == 0) return;
-#if QUIBEL_XML_ARENA
-        T** items = static_cast<T**>(arena_.allocate(sizeof(T*) * count));
-#else
-        T** items = static_cast<T**>(std::malloc(sizeof(T*) * count));
-        if (!items) throw std::bad_alloc();
-#endif
-        std::memcpy(items, pending.data() + base, sizeof(T*) * count);
-        list.items_.adopt(items, std::uint32_t(count), QUIBEL_XML_ARENA);
+        T** items = static_cast<T**>(arena_.bytes.allocate(sizeof(T*) * count));
+        T* const* from = pending.data() + base;
+        // Most lists are short: copied without a call.
+        switch (count) {
+        case 4:
+            items[3] = from[3];
+            [[fallthrough]];
+        case 3:
+            items[2] = from[2];
+            [[fallthrough]];
+        case 2:
+            items[1] = from[1];
+            [[fallthrough]];
+        case 1:
+            items[0] = from[0];
+            break;
+        default:
+            std::memcpy(items, from, sizeof(T*) * count);
+        }
+        list.items_.adopt(items, std::uint32_t(count), true);
         pending.resize(base);
     }
-
-    // Names and short texts repeat all over a book ("paxina", "tipo", "1"): one shared copy of
-    // each saves an allocation per node. Direct-mapped, so it never grows.
-    const QByteArray& shared(const char* b, size_t n) {
-        std::uint32_t h = 2166136261u;
-        for (size_t i = 0; i < n; ++i)
-            h = (h ^ static_cast<unsigned char>(b[i])) * 16777619u;
-        QByteArray& slot = cache_[(h ^ (h >> 16)) % cache_.size()];
-        if (size_t(slot.size()) != n || !equalBytes(slot.constData(), b, n))
-            slot = QByteArray(b, qsizetype(n));
-        return slot;
+    // A copy of bytes that are not in the text (a decoded name), viewed like the rest.
+    QByteArray stored(std::string_view bytes) {
+        if (bytes.empty()) return QByteArray("", 0);
+        char* copy = static_cast<char*>(arena_.bytes.allocate(bytes.size()));
+        std::memcpy(copy, bytes.data(), bytes.size());
+        return QByteArray::fromRawData(copy, qsizetype(bytes.size()));
     }
-    static constexpr size_t maxShared = 16;
 
     TXMLDoc& doc_;
     detail::Arena& arena_;
@@ -577,7 +649,6 @@ private:
     const char* const e_;
     std::vector<TXMLNode*> pending_; // the children of the open elements, outermost first
     std::vector<TXMLAttribute*> pendingAttributes_;
-    std::array<QByteArray, 512> cache_;
     std::string scratch_;
 };
 
@@ -592,6 +663,50 @@ void TXMLNodes::operator delete(TXMLNodes* p, std::destroying_delete_t) {
 }
 void TXMLNode::operator delete(TXMLNode* p, std::destroying_delete_t) {
     XMLDocParser::destroy(p);
+}
+
+namespace detail {
+
+template <class T> void OwnedList<T>::leaveToArena() {
+    // An array lent by the arena (capacity 0) holds only the arena's items: items added through
+    // the API make the list take an array of its own first.
+    if (capacity_) {
+        for (std::uint32_t i = 0; i < size_; ++i)
+            if (!XMLDocParser::inArena(data_[i])) delete data_[i];
+        std::free(data_);
+    }
+    data_ = nullptr;
+    size_ = capacity_ = 0;
+}
+
+template class OwnedList<TXMLNode>;
+template class OwnedList<TXMLAttribute>;
+
+} // namespace detail
+
+namespace {
+// Lets go of an array that the API put into a parsed node; the parser's views own nothing.
+void dropOwned(QByteArray& a) {
+    if (a.capacity() != 0) a = QByteArray();
+}
+} // namespace
+
+void XMLDocParser::release(TXMLDoc& doc) {
+    detail::Arena& arena = *doc.arena_;
+    arena.nodes.forEach<TXMLNode>([](TXMLNode& n) {
+        dropOwned(n.Name);
+        dropOwned(n.Value);
+        if (n.Attributes && !n.Attributes->inArena_) n.Attributes.reset();
+        if (n.Nodes && !n.Nodes->inArena_) n.Nodes.reset();
+    });
+    arena.nodeLists.forEach<TXMLNodes>([](TXMLNodes& list) { list.items_.leaveToArena(); });
+    arena.attributeLists.forEach<TXMLAttributes>([](TXMLAttributes& list) { list.items_.leaveToArena(); });
+    arena.attributes.forEach<TXMLAttribute>([](TXMLAttribute& a) {
+        dropOwned(a.Name);
+        dropOwned(a.Value);
+    });
+    doc.Nodes.items_.leaveToArena();
+    arena.release();
 }
 
 void XMLDocParser::run() {
@@ -625,12 +740,8 @@ void XMLDocParser::declaration() {
     p_ += 6;
     if (!startsWith(p_, e_, "version")) fail(sdeclwrong);
     p_ += 7;
-    skipBlanks();
-    if (p_ == e_ || *p_ != '=') fail(sattrequal);
-    ++p_;
-    skipBlanks();
-    if (p_ == e_ || (*p_ != '"' && *p_ != '\'')) fail(sattrquote);
-    const char quote = *p_++;
+    // The version is read as it comes: another number is refused before its closing quote.
+    const char quote = openValue();
     if (!startsWith(p_, e_, "1.0")) fail(sdeclverunknown);
     p_ += 3;
     if (p_ == e_ || *p_ != quote) fail(sattrquote);
@@ -638,45 +749,51 @@ void XMLDocParser::declaration() {
     doc_.Declaration.Version = QByteArray("1.0");
     skipBlanks();
 
+    // Declaration fields are copies: the declaration is often kept apart from the tree.
     if (startsWith(p_, e_, "encoding")) {
         p_ += 8;
-        QByteArray value = declarationValue();
-        if (!value.isEmpty()) {
-            const char* b = value.constData();
-            const char* e = b + value.size();
+        const Range r = quotedValue();
+        if (r.b != r.e) {
             const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-            bool valid = letter(*b);
-            for (++b; valid && b < e; ++b)
-                valid = letter(*b) || (*b >= '0' && *b <= '9') || *b == '.' || *b == '_' || *b == '-';
+            bool valid = letter(*r.b);
+            for (const char* c = r.b + 1; valid && c < r.e; ++c)
+                valid = letter(*c) || (*c >= '0' && *c <= '9') || *c == '.' || *c == '_' || *c == '-';
             if (!valid) fail(sdeclencwrong);
         }
-        doc_.Declaration.Encoding = std::move(value);
+        doc_.Declaration.Encoding = QByteArray(r.b, r.e - r.b);
         skipBlanks();
     }
     if (startsWith(p_, e_, "standalone")) {
         p_ += 10;
-        QByteArray value = declarationValue();
+        const Range r = quotedValue();
+        const std::string_view value(r.b, size_t(r.e - r.b));
         if (value != "yes" && value != "no") fail(sdeclsdwrong);
-        doc_.Declaration.Standalone = std::move(value);
+        doc_.Declaration.Standalone = QByteArray(r.b, r.e - r.b);
     }
     skipBlanks();
     if (!startsWith(p_, e_, "?>")) failMissingEnd("<?xml", "?>");
     p_ += 2;
 }
 
-// Blanks, "=", blanks and a quoted value, for the encoding and standalone of the declaration.
-QByteArray XMLDocParser::declarationValue() {
+// Blanks, "=", blanks and the opening quote of a value, which it returns.
+char XMLDocParser::openValue() {
     skipBlanks();
     if (p_ == e_ || *p_ != '=') fail(sattrequal);
     ++p_;
     skipBlanks();
     if (p_ == e_ || (*p_ != '"' && *p_ != '\'')) fail(sattrquote);
-    const char quote = *p_++;
-    const char* end = static_cast<const char*>(std::memchr(p_, quote, size_t(e_ - p_)));
+    return *p_++;
+}
+
+// The "=" and quoted value after an attribute's name, as in the declaration: the bytes between
+// the quotes, taken as they are.
+XMLDocParser::Range XMLDocParser::quotedValue() {
+    const char quote = openValue();
+    const char* end = findByte(p_, e_, quote);
     if (!end) fail(sattrquote);
-    QByteArray value(p_, end - p_);
+    const Range r{p_, end};
     p_ = end + 1;
-    return value;
+    return r;
 }
 
 void XMLDocParser::element(int depth) {
@@ -688,7 +805,7 @@ void XMLDocParser::element(int depth) {
     TXMLNode* elem = node(TXMLNodeType::ntElement);
     elem->Attributes.reset(make<TXMLAttributes>());
     elem->Nodes.reset(make<TXMLNodes>(elem));
-    elem->Name = shared(name, size_t(p_ - name));
+    elem->Name = Range{name, p_}.view();
     attributes(*elem);
     if (startsWith(p_, e_, "/>")) {
         p_ += 2;
@@ -707,18 +824,11 @@ void XMLDocParser::attributes(TXMLNode& owner) {
     for (;;) {
         skipBlanks();
         if (p_ == e_ || !isNameStart(*p_)) break;
-        const char* name = p_;
-        p_ = nameEnd(p_ + 1);
-        const std::string_view nameView(name, size_t(p_ - name));
-        skipBlanks();
-        if (p_ == e_ || *p_ != '=') fail(sattrequal);
-        ++p_;
-        skipBlanks();
-        if (p_ == e_ || (*p_ != '"' && *p_ != '\'')) fail(sattrquote);
-        const char quote = *p_++;
-        const char* end = static_cast<const char*>(std::memchr(p_, quote, size_t(e_ - p_)));
-        if (!end) fail(sattrquote);
+        const Range name{p_, nameEnd(p_ + 1)};
+        p_ = name.e;
+        const Range value = quotedValue();
 
+        const std::string_view nameView(name.b, size_t(name.e - name.b));
         const auto view = [](const TXMLAttribute* a) {
             return std::string_view(a->Name.constData(), size_t(a->Name.size()));
         };
@@ -734,15 +844,10 @@ void XMLDocParser::attributes(TXMLNode& owner) {
             }
             repeated = !names->insert(nameView).second;
         }
-        if (repeated) failDouble(QByteArray(name, qsizetype(nameView.size())));
+        if (repeated) failDouble(name.view());
 
-        // Copy the shared name before the value may take its cache slot.
-        QByteArray attributeName = shared(name, nameView.size());
-        const size_t length = size_t(end - p_);
-        QByteArray value = length <= maxShared ? shared(p_, length) : QByteArray(p_, qsizetype(length));
         roomForOne(pending);
-        pending.push_back(make<TXMLAttribute>(std::move(attributeName), std::move(value)));
-        p_ = end + 1;
+        pending.push_back(make<TXMLAttribute>(name.view(), value.view()));
     }
     commit(pending, 0, *owner.Attributes);
 }
@@ -753,7 +858,9 @@ void XMLDocParser::content(TXMLNode& parent, int depth) {
     for (;;) {
         if (p_ == e_) failMissingEnd("<" + name + ">", "</" + name + ">");
         if (*p_ != '<') {
-            text();
+            // Most content between tags is indentation, which makes no node.
+            skipBlanks();
+            if (p_ != e_ && *p_ != '<') text();
             continue;
         }
         const size_t left = size_t(e_ - p_);
@@ -784,17 +891,19 @@ void XMLDocParser::content(TXMLNode& parent, int depth) {
     }
 }
 
+// Value and name of a text node, both trimmed: the value is the raw text, the name has its
+// references decoded.
 void XMLDocParser::text() {
     const char* b = p_;
-    const char* lt = static_cast<const char*>(std::memchr(p_, '<', size_t(e_ - p_)));
+    const char* lt = findByte(p_, e_, '<');
     p_ = lt ? lt : e_;
     b = trimLeft(b, p_);
     const char* e = trimRight(b, p_);
     if (b == e) return;
+    const std::optional<std::string_view> name = decodedName(b, e, scratch_);
     TXMLNode* textNode = node(TXMLNodeType::ntText);
-    const size_t length = size_t(e - b);
-    setText(*textNode, b, e, length <= maxShared ? shared(b, length) : QByteArray(b, qsizetype(length)),
-            scratch_);
+    textNode->Value = Range{b, e}.view();
+    textNode->Name = name ? stored(*name) : Range{b, e}.view();
 }
 
 void XMLDocParser::comment() {
@@ -802,7 +911,7 @@ void XMLDocParser::comment() {
     const char* end = find(p_, e_, "-->");
     if (!end) failMissingEnd("<!--", "-->");
     checkComment(p_, end);
-    node(TXMLNodeType::ntComment)->Name = QByteArray(p_, end - p_);
+    node(TXMLNodeType::ntComment)->Name = Range{p_, end}.view();
     p_ = end + 3;
 }
 
@@ -810,7 +919,7 @@ void XMLDocParser::cdata() {
     p_ += 9;
     const char* end = find(p_, e_, "]]>");
     if (!end) failMissingEnd("<![CDATA[", "]]>");
-    node(TXMLNodeType::ntCData)->Name = QByteArray(p_, end - p_);
+    node(TXMLNodeType::ntCData)->Name = Range{p_, end}.view();
     p_ = end + 3;
 }
 
@@ -822,12 +931,13 @@ void XMLDocParser::processingInstruction() {
     const size_t length = size_t(p_ - target);
     if (length == 3 && std::memcmp(target, "xml", 3) == 0) fail(sdeclpos);
     if (isXmlAnyCase(target, length)) fail(spitargetxml);
+    const Range name{target, p_};
     skipBlanks();
     const char* end = find(p_, e_, "?>");
     if (!end) failMissingEnd("<?", "?>");
     TXMLNode* pi = node(TXMLNodeType::ntPI);
-    pi->Name = shared(target, length);
-    pi->Value = QByteArray(p_, end - p_);
+    pi->Name = name.view();
+    pi->Value = Range{p_, end}.view();
     p_ = end + 2;
 }
 
@@ -842,16 +952,19 @@ TXMLDoc::~TXMLDoc() {
 
 void TXMLDoc::Clear() {
     Declaration.clear();
-    Nodes.Clear();
-    arena_->release();
+    XMLDocParser::release(*this);
     text_.clear();
     hasText_ = false;
 }
 
 void TXMLDoc::SetXML(const QByteArray& text) {
     if (hasText_ && text == text_) return;
+    // The tree views the stored text, so the document must own its bytes: a text that does not
+    // (raw data, perhaps a value of this very tree) is copied, before Clear may free it.
+    QByteArray own =
+        text.capacity() == 0 && !text.isEmpty() ? QByteArray(text.constData(), text.size()) : text;
     Clear();
-    text_ = text;
+    text_ = std::move(own);
     hasText_ = true;
     try {
         XMLDocParser(*this, text_).run();

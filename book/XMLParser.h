@@ -2,10 +2,11 @@
 // a tree of TXMLNode under a TXMLDoc; the first error raises EXMLException with a fixed message
 // and leaves the document empty. Book files open or fail exactly by its rules.
 //
-// The names and values of a parsed tree are views (QByteArray::fromRawData) on the document's
-// copy of the text and on its arena: they cost no allocation and nothing to free, and they stay
-// valid while the document keeps that parse (until Clear, another SetXML or its end). Convert
-// them (QString::fromUtf8) or copy their bytes to keep them longer.
+// The names and values of a parsed tree are views (QByteArray::fromRawData) on the text that the
+// document keeps (it shares the caller's array, or copies one that does not own its bytes) and
+// on its arena: they cost no allocation and nothing to free, and they stay valid while the
+// document keeps that parse (until Clear, another SetXML or its end). Convert them
+// (QString::fromUtf8) or copy their bytes to keep them longer.
 #pragma once
 
 #include <QByteArray>
@@ -21,7 +22,8 @@ class XMLDocParser;
 
 namespace detail {
 // Memory for one parse, released all at once with the document's tree. The parser places its
-// nodes, lists and decoded text names here; nodes made through the API come from the heap.
+// nodes, lists and decoded text names here; nodes made through the API come from the heap. A
+// node of the arena that is deleted is only emptied: the arena frees it with the rest.
 class Arena;
 
 // A compact owning list of pointers (two words) for the node and attribute lists: a book
@@ -39,7 +41,10 @@ public:
     T* push(std::unique_ptr<T> item);
     void adopt(T** items, std::uint32_t count, bool inArena); // only into an empty list
     void erase(int i);
-    void clear(); // last first
+    void clear();
+    // Deletes the items and the array that are not in an arena and forgets the rest, which their
+    // arena frees: the list is empty afterwards.
+    void leaveToArena();
 
 private:
     void grow();
@@ -114,7 +119,8 @@ public:
     TXMLNode* Items(int i) const; // raises EListIndexError outside 0..Count-1
     TXMLNode* Add(std::unique_ptr<TXMLNode> node);
     void Delete(int i); // outside the list: nothing
-    void Clear();       // last first
+    void Clear();
+    // Frees a heap list; a list in its document's arena is only emptied.
     static void operator delete(TXMLNodes* p, std::destroying_delete_t);
 
     TXMLNode* const Owner; // the element whose children these are; null for the top level
@@ -131,7 +137,7 @@ public:
     ~TXMLNode();
     TXMLNode(const TXMLNode&) = delete;
     TXMLNode& operator=(const TXMLNode&) = delete;
-    // Frees a heap node; a node in its document's arena is only destroyed.
+    // Frees a heap node; a node in its document's arena is only emptied.
     static void operator delete(TXMLNode* p, std::destroying_delete_t);
 
     std::unique_ptr<TXMLAttributes> Attributes; // elements only

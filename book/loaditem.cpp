@@ -475,34 +475,52 @@ TColor cordefecto(CorLibro cor) {
 }
 
 QString descodificaentidades(const QString& texto) {
-    if (!texto.contains(u'&')) return texto;
+    qsizetype i = texto.indexOf(u'&');
+    if (i < 0) return texto;
     static const struct {
         QLatin1String entidade;
-        QChar caracter;
+        char16_t caracter;
     } entidades[] = {{QLatin1String("&amp;"), u'&'},
                      {QLatin1String("&lt;"), u'<'},
                      {QLatin1String("&gt;"), u'>'},
                      {QLatin1String("&quot;"), u'"'},
                      {QLatin1String("&apos;"), u'\''}};
-    QString r;
-    r.reserve(texto.size());
-    const QStringView t(texto);
-    for (qsizetype i = 0; i < t.size();) {
-        if (t[i] == u'&') {
-            bool feito = false;
-            for (const auto& e : entidades) {
-                if (t.mid(i).startsWith(e.entidade)) {
-                    r += e.caracter;
-                    i += e.entidade.size();
-                    feito = true;
-                    break;
-                }
+    // Decoding only shortens the text: the result is written over a copy of its size, the text
+    // between entities in runs. Page texts carry an entity every few characters.
+    const char16_t* t = reinterpret_cast<const char16_t*>(texto.constData());
+    const qsizetype n = texto.size();
+    QString r(n, Qt::Uninitialized);
+    char16_t* const inicio = reinterpret_cast<char16_t*>(r.data());
+    char16_t* saida = inicio;
+    qsizetype copiado = 0;
+    const auto en = [t, n](qsizetype i, QLatin1String entidade) {
+        if (n - i < entidade.size()) return false;
+        for (qsizetype k = 1; k < entidade.size(); ++k)
+            if (t[i + k] != char16_t(entidade[k].unicode())) return false;
+        return true;
+    };
+    while (i < n) {
+        for (const auto& e : entidades) {
+            if (en(i, e.entidade)) {
+                std::copy(t + copiado, t + i, saida);
+                saida += i - copiado;
+                *saida++ = e.caracter;
+                copiado = i + e.entidade.size();
+                break;
             }
-            if (feito) continue;
         }
-        r += t[i];
-        ++i;
+        i = std::max(i + 1, copiado);
+        // The next "&": near, as a rule, so a plain loop before the library's search.
+        for (const qsizetype preto = std::min(n, i + 16); i < preto && t[i] != u'&';)
+            ++i;
+        if (i < n && t[i] != u'&') {
+            const qsizetype seguinte = QStringView(t + i, n - i).indexOf(u'&');
+            i = seguinte < 0 ? n : i + seguinte;
+        }
     }
+    std::copy(t + copiado, t + n, saida);
+    saida += n - copiado;
+    r.resize(saida - inicio);
     return r;
 }
 

@@ -57,22 +57,6 @@ Partes partir(const QString& ruta, const QString& base) {
     return p;
 }
 
-// A regular file (or a link to one) in carpeta whose name equals nome ignoring letter case; empty
-// when there is none. Several matches: the first in name order, so the choice is repeatable.
-// Without listas the folder is listed afresh.
-QString buscarsencaixa(const QString& carpeta, const QString& nome, CarpetasLidas* listas) {
-    if (nome.isEmpty()) return {};
-    if (listas) return listas->buscar(carpeta, nome);
-    return CarpetasLidas().buscar(carpeta, nome);
-}
-
-// The file at ruta, or one in the same folder whose name differs only in letter case.
-QString existente(const QString& ruta, CarpetasLidas* listas) {
-    const QFileInfo info(ruta);
-    if (info.isFile()) return ruta;
-    return buscarsencaixa(info.path(), info.fileName(), listas);
-}
-
 int valorbase64(char16_t c) {
     if (c >= u'A' && c <= u'Z') return c - u'A';
     if (c >= u'a' && c <= u'z') return c - u'a' + 26;
@@ -209,24 +193,41 @@ QString rutarelativa(const QString& arquivolibro, const QString& recurso) {
     return r + QStringLiteral("\\") + nome;
 }
 
-QString CarpetasLidas::buscar(const QString& carpeta, const QString& nome) {
-    auto lista = listas_.find(carpeta);
-    if (lista == listas_.end()) {
-        QHash<QString, QString> nomes;
+const CarpetasLidas::Lista& CarpetasLidas::lista(const QString& carpeta) {
+    auto lista = listas_.constFind(carpeta);
+    if (lista == listas_.cend()) {
+        Lista nova;
         const QDir dir(carpeta);
         // In name order, so that of several matches the first is kept, as without a cache.
         for (const QString& e : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            nova.nomes.insert(e, true);
             const QString clave = e.toCaseFolded();
-            if (!nomes.contains(clave)) nomes.insert(clave, dir.filePath(e));
+            if (!nova.sencaixa.contains(clave)) nova.sencaixa.insert(clave, dir.filePath(e));
         }
-        lista = listas_.insert(carpeta, nomes);
+        lista = listas_.insert(carpeta, std::move(nova));
     }
-    return lista->value(nome.toCaseFolded());
+    return *lista;
+}
+
+QString CarpetasLidas::atopar(const QString& ruta) {
+    const QFileInfo info(ruta);
+    const QString carpeta = info.path();
+    const QString nome = info.fileName();
+    if (nome.isEmpty()) return {};
+    // A folder listed before answers without asking the file system again: a book names many
+    // files of one folder, and a missing one has had its folder listed.
+    if (!listas_.contains(carpeta) && info.isFile()) return ruta;
+    const Lista& l = lista(carpeta);
+    if (l.nomes.contains(nome)) return ruta;
+    return l.sencaixa.value(nome.toCaseFolded());
 }
 
 QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa,
                      CarpetasLidas* listas) {
     if (nome.isEmpty()) return {};
+    // Without kept listings, fresh ones for this look-up alone.
+    CarpetasLidas propias;
+    if (!listas) listas = &propias;
     // No file name holds a NUL character: nothing to look for (and nothing to warn about).
     if (nome.contains(QChar(0))) return condelimitador(rutanativa(alternativa)) + nomearquivo(nome);
 
@@ -241,14 +242,14 @@ QString rutaabsoluta(const QString& nome, const QString& base, const QString& al
         else
             candidato = condelimitador(rutanativa(base)) + nome;
         candidato = QDir::cleanPath(rutanativa(candidato));
-        const QString atopado = existente(candidato, listas);
+        const QString atopado = listas->atopar(candidato);
         if (!atopado.isEmpty()) return atopado;
     }
 
     const QString carpeta = rutanativa(alternativa);
     const QString resultado = condelimitador(carpeta) + nomearquivo(nome);
-    if (!carpeta.isEmpty() && !QFileInfo(resultado).isFile()) {
-        const QString atopado = buscarsencaixa(carpeta, nomearquivo(nome), listas);
+    if (!carpeta.isEmpty()) {
+        const QString atopado = listas->atopar(resultado);
         if (!atopado.isEmpty()) return atopado;
     }
     return resultado;

@@ -56,15 +56,22 @@ bool esrecurso(const QString& nome);
 // process's current folder never counts.
 QString rutarelativa(const QString& arquivolibro, const QString& recurso);
 // Folder listings kept through a run of look-ups (one book read), so that the letter-case second
-// try of rutaabsoluta lists each folder once, not once for every file that is missing.
+// try of rutaabsoluta lists each folder once, not once for every file that is missing, and a
+// folder listed answers the later look-ups in it without asking the file system.
 class CarpetasLidas {
 public:
-    // The file in carpeta whose name equals nome ignoring letter case, the first in name order;
-    // empty when there is none.
-    QString buscar(const QString& carpeta, const QString& nome);
+    // ruta when a file (or a link to one) is there, else the file of its folder whose name
+    // differs only in letter case, the first in name order; empty when there is neither. A
+    // folder once listed answers from its listing, without a look-up per file.
+    QString atopar(const QString& ruta);
 
 private:
-    QHash<QString, QHash<QString, QString>> listas_; // folder -> case-folded name -> path
+    struct Lista {
+        QHash<QString, bool> nomes;       // the names as they are
+        QHash<QString, QString> sencaixa; // case-folded name -> path
+    };
+    const Lista& lista(const QString& carpeta);
+    QHash<QString, Lista> listas_; // by folder
 };
 
 // Full native path of a name read from a book file ("\" or "/" delimiters). A leading "/" is
@@ -72,7 +79,8 @@ private:
 // another system and is never found as it stands. When no file is at the candidate path, a file
 // in the same folder whose name differs only in letter case is taken; else the fallback folder
 // plus the file name (again preferring a case-insensitive match there when the exact one is
-// missing). With listas, the folders listed for that second try are kept there.
+// missing). With listas, the folders listed for that second try are kept there and answer the
+// later look-ups in them.
 QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa,
                      CarpetasLidas* listas = nullptr);
 QString senextension(const QString& nome);

@@ -24,13 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const EXMLException&) {
         return 0;
     }
-    if (doc.Nodes.Count() == 0 || doc.Nodes.Items(0)->Name != "zub") return 0;
+    // The root as Open takes it: the first element, after any comments or processing instructions.
+    const TXMLNode* raiz = nullptr;
+    for (int i = 0; i < doc.Nodes.Count() && !raiz; ++i)
+        if (doc.Nodes.Items(i)->NodeType == TXMLNodeType::ntElement) raiz = doc.Nodes.Items(i);
+    if (!raiz || raiz->Name != "zub") return 0;
 
     libro->inicializar();
     libro->inizrtf();
     Lectura lectura;
     lectura.carpetalectura = libro->carpetalibro;
-    const InformeLectura informe = LoadItem(*libro, *doc.Nodes.Items(0), lectura);
+    const InformeLectura informe = LoadItem(*libro, *raiz, lectura);
     if (libro->numpaxinas > Book::maxpaxinas || informe.paxinas != libro->numpaxinas ||
         informe.ultimafila > Book::maxpaxinas)
         std::abort();

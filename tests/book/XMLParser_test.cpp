@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace quibel;
 
 namespace {
@@ -451,4 +454,85 @@ TEST(XMLParser, BuildingByHandFollowsTheNameRules) {
     }
     attributes.Add(std::make_unique<TXMLAttribute>("A", "3"));
     EXPECT_EQ(attributes.Count(), 2);
+}
+
+TEST(XMLParser, ParsedListsTakeNewEntries) {
+    TXMLDoc doc;
+    doc.SetXML("<a b=\"1\"><c/></a>");
+    TXMLNode* a = doc.Nodes.Items(0);
+    TXMLNode* c = a->GetChild(0);
+
+    TXMLNode* text = a->AddChild(TXMLNodeType::ntText);
+    a->Attributes->Add(std::make_unique<TXMLAttribute>("d", "2"));
+    // The lists of a parse hold exactly their entries: a new one must not land on a neighbour.
+    ASSERT_EQ(doc.Nodes.Count(), 1);
+    EXPECT_EQ(doc.Nodes.Items(0), a);
+    ASSERT_EQ(a->ChildCount(), 2);
+    EXPECT_EQ(a->GetChild(0), c);
+    EXPECT_EQ(a->GetChild(1), text);
+    EXPECT_EQ(text->ParentList, a->Nodes.get());
+    ASSERT_EQ(a->Attributes->Count(), 2);
+    EXPECT_EQ(a->Attributes->Items(0)->Value, "1");
+    EXPECT_EQ(a->Attributes->Items(1)->Name, "d");
+
+    // Also after an entry has gone.
+    c->Nodes->Add(std::make_unique<TXMLNode>(TXMLNodeType::ntComment));
+    a->Nodes->Delete(0);
+    a->AddChild(TXMLNodeType::ntElement)->SetName("e");
+    ASSERT_EQ(a->ChildCount(), 2);
+    EXPECT_EQ(a->GetChild(0), text);
+    EXPECT_EQ(a->GetChild(1)->Name, "e");
+    EXPECT_EQ(doc.Nodes.Items(0), a);
+}
+
+TEST(XMLParser, TheTreeKeepsTheBytesItPointsInto) {
+    // A text that does not own its bytes: the document keeps a copy, so the caller may reuse them.
+    char buffer[] = "<zub a=\"valor\">texto &amp; mais</zub>";
+    TXMLDoc doc;
+    doc.SetXML(QByteArray::fromRawData(buffer, qsizetype(sizeof buffer - 1)));
+    std::fill(std::begin(buffer), std::end(buffer) - 1, 'x');
+    const TXMLNode* zub = doc.Nodes.Items(0);
+    EXPECT_EQ(zub->Name, "zub");
+    EXPECT_EQ(zub->Attributes->Items(0)->Value, "valor");
+    EXPECT_EQ(zub->GetChild(0)->Value, "texto &amp; mais");
+    EXPECT_EQ(zub->GetChild(0)->Name, "texto & mais");
+
+    // A text that is a name of the tree itself, which the new parse replaces.
+    doc.SetXML("<a>&lt;b c='&amp;'&gt;&lt;d/&gt;&lt;/b&gt;</a>");
+    doc.SetXML(doc.Nodes.Items(0)->GetChild(0)->Name);
+    const TXMLNode* b = doc.Nodes.Items(0);
+    EXPECT_EQ(b->Name, "b");
+    EXPECT_EQ(b->Attributes->Items(0)->Value, "&");
+    ASSERT_EQ(b->ChildCount(), 1);
+    EXPECT_EQ(b->GetChild(0)->Name, "d");
+}
+
+TEST(XMLParser, ChangesToAParsedTreeGoWithIt) {
+    // Whatever the API puts into a parsed tree, or takes out of it, is freed once, with the tree.
+    TXMLDoc doc;
+    doc.SetXML("<a b='1'><c>t &amp; u</c><d e='2'/><f/></a>");
+    TXMLNode* a = doc.Nodes.Items(0);
+    TXMLNode* d = a->GetChild(1);
+    a->Name = QByteArray("renamed").repeated(4);
+    a->Attributes->Items(0)->Value = QByteArray("value").repeated(4);
+    a->GetChild(0)->GetChild(0)->SetValue("x &amp; y");
+    d->Attributes = std::make_unique<TXMLAttributes>();
+    d->Attributes->Add(std::make_unique<TXMLAttribute>("g", "3"));
+    a->Nodes->Delete(0);
+    TXMLNode* added = a->AddChild(TXMLNodeType::ntElement);
+    added->SetName("h");
+    added->AddChild(TXMLNodeType::ntText)->SetValue("z");
+    a->GetChild(1)->Nodes->Add(std::make_unique<TXMLNode>(TXMLNodeType::ntComment));
+    doc.Nodes.Add(std::make_unique<TXMLNode>(TXMLNodeType::ntPI))->SetValue("after");
+
+    ASSERT_EQ(a->ChildCount(), 3);
+    EXPECT_EQ(a->GetChild(0), d);
+    EXPECT_EQ(d->Attributes->Items(0)->Name, "g");
+    EXPECT_EQ(a->GetChild(2)->GetChild(0)->Name, "z");
+    ASSERT_EQ(doc.Nodes.Count(), 2);
+    EXPECT_EQ(doc.Nodes.Items(1)->Value, "after");
+
+    doc.SetXML("<a><c/></a>");
+    ASSERT_EQ(doc.Nodes.Count(), 1);
+    EXPECT_EQ(doc.Nodes.Items(0)->GetChild(0)->Name, "c");
 }

@@ -170,6 +170,12 @@ TEST(PathHelpers, AcceptBothDelimiters) {
     EXPECT_EQ(nomearquivo("a/b\\c.jpg"), "c.jpg");
     EXPECT_EQ(nomearquivo("c.jpg"), "c.jpg");
     EXPECT_EQ(nomearquivo("a/"), "");
+    // The reader's rule cuts at the delimiters only; a name edit also cuts after a drive's ":".
+    EXPECT_EQ(nomearquivo("C:son.mp3"), "C:son.mp3");
+    EXPECT_EQ(nomeparaver("C:son.mp3"), "son.mp3");
+    EXPECT_EQ(nomeparaver("C:\\a/b\\son.mp3"), "son.mp3");
+    EXPECT_EQ(nomeparaver("/a:b/son.mp3"), "son.mp3");
+    EXPECT_EQ(nomeparaver("son.mp3"), "son.mp3");
     EXPECT_EQ(cartafol("a\\b/c"), "a\\b");
     EXPECT_EQ(cartafol("c"), "");
     EXPECT_EQ(cartafol("/c"), "");
@@ -253,6 +259,8 @@ protected:
                               "libro/res/A.png", "outro/o.gif", "alt/f.mp3", "alt/Case.Ogg", "libro/pic.jpg"})
             escribir(raiz + "/" + f, "x");
         QDir(raiz).mkpath("libro/res/dir.jpg");
+        QFile::link(libro + "/res/exact.png", libro + "/res/link.png");
+        QFile::link(libro + "/res/none.png", libro + "/res/broken.png");
     }
     QTemporaryDir tmp;
     QString raiz, libro, alternativa;
@@ -272,6 +280,8 @@ TEST_F(RutaabsolutaTest, FindsTheCandidateOrFallsBack) {
         {"res\\pic.jpg", libro + "/res/Pic.JPG"},                   // letter case differs
         {"res\\a.png", libro + "/res/a.png"},                       // exact match first
         {"res\\A.png", libro + "/res/A.png"},
+        {"res\\link.png", libro + "/res/link.png"},         // a link to a file is a file
+        {"res\\broken.png", alternativa + "/broken.png"},   // a link to nothing is not
         {"res\\missing.jpg", alternativa + "/missing.jpg"}, // not checked
         {"zzz\\f.mp3", alternativa + "/f.mp3"},
         {"zzz\\case.ogg", alternativa + "/Case.Ogg"},                        // case again in the fallback
