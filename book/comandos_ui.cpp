@@ -44,7 +44,8 @@ QStringList arquivoslocais(const QMimeData* datos) {
 
 bool TForm1::preguntasubstituir() {
     if (documento.paxinaactual() == 0) return true;
-    return preguntar(textosui[116], QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return preguntar(textosui[116], QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) ==
+           QMessageBox::Yes;
 }
 
 void TForm1::activartraballo() {

@@ -26,6 +26,10 @@ public:
     void porpaxinaactual(int paxina);
     quint8 tipoactual = 0; // type of the editor sheet shown; 0 for the book properties and no page
     QString gardar;        // the name the book was last saved under; empty after New and Open
+    // The resource chosen in the resource panel: its full path (empty when none) and its kind (0
+    // none, 1 picture, 2 sound, 3 animation or video, 4 text). The only thing a drop reads.
+    QString recursoescollido;
+    int tiporecurso = 0;
 
     // The steps of a reset at which controls follow the emptied model, in this order.
     enum class PasoReinicio { selector, vistas, imaxes, paneis };

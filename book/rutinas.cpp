@@ -382,4 +382,19 @@ bool gardarlinas(const QString& ruta, const QStringList& linas) {
     return gardarlinas(ruta, bytes);
 }
 
+std::optional<QStringList> lertextoarquivo(const QString& ruta) {
+    if (QFileInfo(ruta).isDir()) return std::nullopt;
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray datos = f.readAll();
+    if (f.error() != QFileDevice::NoError) return std::nullopt;
+    if (datos.startsWith("\xEF\xBB\xBF")) datos.remove(0, 3);
+    // One choice for the whole file: texts from older systems are Latin-1 throughout.
+    const bool utf8 = QByteArrayView(datos).isValidUtf8();
+    QStringList linas;
+    for (const QByteArray& l : partirlinas(datos))
+        linas.append(utf8 ? QString::fromUtf8(l) : QString::fromLatin1(l));
+    return linas;
+}
+
 } // namespace quibel

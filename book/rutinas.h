@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 
 namespace quibel {
@@ -121,5 +122,10 @@ bool gardarlinas(const QString& ruta, const QStringList& linas); // lines as UTF
 // For tests only: asked just before a save is committed; when it answers false the write is
 // cancelled, as a folder the user cannot write would refuse it. Null in the program.
 extern bool (*permitirgardado)(const QString& ruta);
+
+// A text file dropped on a memo, as lines: a UTF-8 byte-order mark is dropped, the bytes are read
+// as UTF-8 when they are valid UTF-8 and as ISO-8859-1 otherwise, and lines split as partirlinas
+// does. Nothing when the file cannot be read (missing, a folder, unreadable).
+std::optional<QStringList> lertextoarquivo(const QString& ruta);
 
 } // namespace quibel

@@ -12,8 +12,9 @@ inline void mensaxe(const QString& texto) {
     amosarerro(texto);
 }
 
-inline QMessageBox::StandardButton preguntar(const QString& texto, QMessageBox::StandardButtons botons) {
-    if (const auto& d = servizos().dialogos) return d->pregunta(texto, botons);
+inline QMessageBox::StandardButton preguntar(const QString& texto, QMessageBox::StandardButtons botons,
+                                             QMessageBox::Icon icona = QMessageBox::NoIcon) {
+    if (const auto& d = servizos().dialogos) return d->pregunta(texto, botons, icona);
     return botons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
 }
 

@@ -69,7 +69,9 @@ void abriraxuda(const QStringList& carpetas) {
         return;
     }
     if (!s.dialogos) return;
-    if (s.dialogos->pregunta(textosui[159], QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return;
+    if (s.dialogos->pregunta(textosui[159], QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon) !=
+        QMessageBox::Yes)
+        return;
     const QUrl web = enderezofabricantes(carpetas);
     if (!web.isEmpty() && s.aplicacion) s.aplicacion->abrir(web);
 }

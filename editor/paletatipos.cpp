@@ -190,6 +190,9 @@ SelectorTipos::SelectorTipos(QWidget* parent) : QWidget(parent), paneltipos_(new
     setObjectName(QStringLiteral("TabSheet22"));
     paneltipos_->setObjectName(QStringLiteral("paneltipos"));
     paneltipos_->setFrameShape(QFrame::NoFrame);
+    // The three columns of type buttons always fit: the editor area grows to hold them.
+    const QRect ultimo = QRect(206 * ((numbotonestipos - 1) / filaspaleta) + 106, 4, 200, 26);
+    paneltipos_->setMinimumSize(ultimo.right() + 5, 32 * filaspaleta + 4);
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(paneltipos_);

@@ -145,6 +145,7 @@ void TForm1::crearformulario() {
     divisor->setStretchFactor(0, 0);
     divisor->setStretchFactor(1, 1);
     divisor->setSizes({200, 670});
+    crearpanelrecursos();
     sprspl = divisor->handle(1);
     sprspl->setObjectName(QStringLiteral("sprspl"));
     principal->addWidget(divisor, 1);
@@ -407,7 +408,11 @@ void TForm1::FormCreate(const QStringList& argumentos) {
     // scrolls inside a smaller window.
     const QSize area = areapantalla();
     setMinimumSize(qMin(790, area.width()), qMin(560, area.height()));
-    resize(qMin(889, area.width()), qMin(640, area.height()));
+    // The content is as wide as the resource panel beside the palette needs; the window starts at
+    // that width where the screen allows and scrolls its content on a narrower one.
+    const int ancho = qMax(Panel113->minimumWidth(), Panel113->layout()->minimumSize().width());
+    Panel113->setMinimumWidth(ancho);
+    resize(qMin(qMax(889, ancho), area.width()), qMin(640, area.height()));
     // Centred on the screen, as the splash window is.
     move(qMax(0, (area.width() - width()) / 2), qMax(0, (area.height() - height()) / 2));
 
@@ -523,6 +528,12 @@ void TForm1::FormActivate() {
 
 void TForm1::FormResize() {
     altoaberto = height() - 300;
+    // The open list takes the new height; with none open the picture list opens. A resize never
+    // closes a list.
+    if (listaaberta != 0)
+        panellista(listaaberta)->setFixedHeight(qMax(altoaberto, altopechado * 3));
+    else
+        ALIMAXESClick();
 }
 
 void TForm1::sprsplMoved(int pos) {
@@ -557,6 +568,11 @@ void TForm1::rotularventa() {
     bpaxinas->setText(t(5));
     btinserir->setText(t(196));
     txgrson->setText(t(30));
+    precur->setText(QStringLiteral("   ") + t(32));
+    ALIMAXES->setCaption(QStringLiteral("  ") + t(33));
+    ALSONS->setCaption(QStringLiteral("  ") + t(34));
+    ALANIMA->setCaption(QStringLiteral("  ") + t(35));
+    ALTEXTOS->setCaption(QStringLiteral("  ") + t(36));
     proppaxltxt->setCaption(t(47));
     proppaxld->setCaption(t(87));
     benpax->setCaption(t(53));

@@ -40,6 +40,8 @@ namespace quibel {
 
 class Follas;
 class LabelledEdit;
+class ListaRecursos;
+class Panel;
 class LimitedEdit;
 class SelectorTipos;
 class TXMLDoc;
@@ -203,10 +205,36 @@ public:
     // The background-picture frame, sized and placed with the background picture.
     static QString marcofondo() { return QStringLiteral("bimaxe"); }
 
+    // --- resource panel (quibelf_recursos.cpp) --------------------------------------------------
+    QLabel* precur = nullptr; // header
+    QWidget* Panel4 = nullptr;
+    QToolButton *SpeedButton2 = nullptr, *btraer = nullptr, *SpeedButton3 = nullptr, *SpeedButton4 = nullptr;
+    QWidget *pflimaxe = nullptr, *pflsons = nullptr, *pflanima = nullptr, *pfltextos = nullptr;
+    Panel *ALIMAXES = nullptr, *ALSONS = nullptr, *ALANIMA = nullptr, *ALTEXTOS = nullptr;
+    ListaRecursos *flimaxe = nullptr, *flsons = nullptr, *flanima = nullptr, *fltextos = nullptr;
+    QWidget* previaimx = nullptr;
+    QLabel *Image7 = nullptr, *infoimaxe = nullptr;
+    QToolButton *previosonido = nullptr, *pararpreviosonido = nullptr;
+    int listaaberta = 0; // kind of the open list, 0 when none is open
+
+    void ponrecursos(); // resource panel at the book's resource folder
+    void refresca();    // refresh the resource lists
+    void selecionaimaxe(const QString& arquivo);
+    void ALIMAXESClick();
+    void ALSONSClick();
+    void ALANIMAClick();
+    void ALTEXTOSClick();
+    void escollerlista(ListaRecursos* lista); // a list's selection handler
+    void btraerClick();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void previosonidoClick();
+    void pararpreviosonidoClick();
+
     // --- steps of the subsystems still to be filled in (quibelf_costuras.cpp) -----------------
-    void ponrecursos();   // resource panel at the book's resource folder
-    void refresca();      // refresh the resource lists
-    void ALIMAXESClick(); // open the picture list
+    void pararson();                               // stops the sound playing
+    void amosarventaimaxe(const QString& arquivo); // the image window on a picture
     void sonar(const QString& arquivo);
     void btmirarClick();        // preview
     void SpeedButton133Click(); // help (F1)
@@ -255,6 +283,10 @@ private:
     void crearformulario(); // the window's controls
     void crearfollas();
     void crearcomuns();
+    void crearpanelrecursos();
+    void abrirlista(int tipo); // the accordion: opens the list of a kind, or closes it when open
+    QWidget* panellista(int tipo) const;
+    ListaRecursos* lista(int tipo) const;
     void FormCreate(const QStringList& argumentos);
     void FormDestroy();
     bool FormCloseQuery();

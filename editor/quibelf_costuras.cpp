@@ -12,18 +12,6 @@
 
 namespace quibel {
 
-// Resource panel: shown at the book's resource folder. The lists come with the resource panel.
-void TForm1::ponrecursos() {
-    Panel1->show();
-    sprspl->show();
-}
-
-// Resource panel: refresh the four lists (activation, window state).
-void TForm1::refresca() {}
-
-// Resource panel: open the picture list.
-void TForm1::ALIMAXESClick() {}
-
 // Sound: without the sound library a sound goes to the desktop's default application.
 void TForm1::sonar(const QString& arquivo) {
     if (arquivo.isEmpty()) return;
@@ -56,6 +44,11 @@ void TForm1::iniciarson() {
     bassactivo = 0;
 }
 void TForm1::liberarson() {}
+// Without the sound library nothing plays here that could be stopped.
+void TForm1::pararson() {}
+
+// The image window: an empty shell until it can load, resample and save a picture.
+void TForm1::amosarventaimaxe(const QString&) {}
 
 // Export: the Flash player stream, the ZIP writer, the copy list and the Flash host lines.
 void TForm1::crearexportacion() {}

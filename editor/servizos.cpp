@@ -21,8 +21,9 @@ public:
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
-    QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons botons) override {
-        QMessageBox box(QMessageBox::NoIcon, titulo, texto, botons, pai_);
+    QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons botons,
+                                         QMessageBox::Icon icona) override {
+        QMessageBox box(icona, titulo, texto, botons, pai_);
         box.setTextFormat(Qt::PlainText);
         const int r = box.exec();
         return static_cast<QMessageBox::StandardButton>(r);

@@ -19,9 +19,10 @@ public:
     virtual ~Dialogos() = default;
     // A box titled "Quibel" with the text and an OK button.
     virtual void mensaxe(const QString& texto) = 0;
-    // A question titled "Quibel"; returns the button chosen (dismissing counts as the escape button).
-    virtual QMessageBox::StandardButton pregunta(const QString& texto,
-                                                 QMessageBox::StandardButtons botons) = 0;
+    // A question titled "Quibel" with the icon given; returns the button chosen (dismissing counts
+    // as the escape button).
+    virtual QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons botons,
+                                                 QMessageBox::Icon icona) = 0;
     // File and folder dialogs; an empty result means the author cancelled.
     virtual QString abrirarquivo(const QString& titulo, const QString& cartafol, const QString& filtro) = 0;
     virtual QString gardararquivo(const QString& titulo, const QString& nome, const QString& filtro) = 0;

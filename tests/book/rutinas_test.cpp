@@ -397,3 +397,46 @@ TEST(Gardarlinas, FailedWriteKeepsTheOldFile) {
     EXPECT_EQ(ler(f), "old\r\n");
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"book.zube"});
 }
+
+TEST(Lertextoarquivo, DecodesAndSplitsTheWholeFile) {
+    struct Caso {
+        const char* nome;
+        QByteArray datos;
+        QStringList linas;
+    };
+    const Caso casos[] = {
+        {"crlf", "a\r\nb\r\n", {"a", "b"}},
+        {"lf", "a\nb", {"a", "b"}},
+        {"cr", "a\rb\r", {"a", "b"}},
+        {"blank lines kept", "a\r\n\r\nb\n\n", {"a", "", "b", ""}},
+        {"bom dropped", "\xEF\xBB\xBFx\r\ny", {"x", "y"}},
+        {"bom only", "\xEF\xBB\xBF", {}},
+        {"latin-1", "\xe1\r\nb", {q("á"), "b"}},
+        // One invalid byte makes the whole file Latin-1, its valid UTF-8 lines included.
+        {"latin-1 throughout", "\xc3\xa1\n\xe1", {q("Ã¡"), q("á")}},
+        {"multi-byte utf-8",
+         "li\xc3\xb1"
+         "a\n\xe2\x82\xac \xf0\x9f\x98\x80",
+         {q("liña"), q("€ 😀")}},
+        {"empty", "", {}},
+        {"one break", "\n", {""}},
+    };
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const QString f = tmp.filePath(QString::fromLatin1(c.nome) + ".txt");
+        escribir(f, c.datos);
+        const std::optional<QStringList> linas = lertextoarquivo(f);
+        ASSERT_TRUE(linas.has_value());
+        EXPECT_EQ(*linas, c.linas);
+    }
+}
+
+TEST(Lertextoarquivo, NothingWhenTheFileCannotBeRead) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    QDir(tmp.path()).mkdir("folder.txt");
+    EXPECT_EQ(lertextoarquivo(tmp.filePath("missing.txt")), std::nullopt);
+    EXPECT_EQ(lertextoarquivo(tmp.filePath("folder.txt")), std::nullopt);
+}

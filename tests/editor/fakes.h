@@ -12,12 +12,15 @@ class FakeDialogos : public Dialogos {
 public:
     QStringList mensaxes;
     QStringList preguntas;
+    QList<QMessageBox::Icon> iconas;                   // the icon of each question
     std::deque<QMessageBox::StandardButton> respostas; // next answers; Cancel when empty
     std::deque<QString> arquivos;                      // next file/folder dialog results
 
     void mensaxe(const QString& texto) override { mensaxes << texto; }
-    QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons) override {
+    QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons,
+                                         QMessageBox::Icon icona) override {
         preguntas << texto;
+        iconas << icona;
         if (respostas.empty()) return QMessageBox::Cancel;
         auto r = respostas.front();
         respostas.pop_front();

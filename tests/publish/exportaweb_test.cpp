@@ -1,0 +1,125 @@
+#include "publish/exportaweb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace quibel;
+
+namespace {
+
+void escribir(const QString& ruta, const QByteArray& datos) {
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << ruta.toStdString();
+    ASSERT_EQ(f.write(datos), datos.size());
+}
+
+QByteArray ler(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// Binary, with NULs, and longer than one read so that every chunk must land in order.
+QByteArray contido() {
+    QByteArray d;
+    for (int i = 0; i < 200000; ++i)
+        d.append(char((i * 7 + i / 251) & 0xff));
+    return d;
+}
+
+class CopiaficheiroTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        orixe = tmp.filePath("orixe.png");
+        destino = tmp.filePath("destino.png");
+        escribir(orixe, contido());
+    }
+    QStringList ficheiros() const { return QDir(tmp.path()).entryList(QDir::Files, QDir::Name); }
+
+    QTemporaryDir tmp;
+    QString orixe, destino;
+};
+
+} // namespace
+
+TEST_F(CopiaficheiroTest, CopiesTheBytesToANewFile) {
+    const Copia c = copiaficheiro(orixe, destino, false);
+    EXPECT_TRUE(c.ok);
+    EXPECT_FALSE(c.existia);
+    EXPECT_TRUE(c.erro.isEmpty());
+    EXPECT_EQ(ler(destino), contido());
+    EXPECT_EQ(ficheiros(), (QStringList{"destino.png", "orixe.png"}));
+}
+
+TEST_F(CopiaficheiroTest, ReplacesAnExistingTargetOnlyWhenAsked) {
+    for (const bool substituir : {false, true}) {
+        SCOPED_TRACE(substituir);
+        escribir(destino, "old");
+        const Copia c = copiaficheiro(orixe, destino, substituir);
+        EXPECT_EQ(c.ok, substituir);
+        EXPECT_TRUE(c.existia);
+        EXPECT_TRUE(c.erro.isEmpty());
+        EXPECT_EQ(ler(destino), substituir ? contido() : QByteArray("old"));
+        EXPECT_EQ(ficheiros(), (QStringList{"destino.png", "orixe.png"}));
+    }
+}
+
+TEST_F(CopiaficheiroTest, FailuresReportAndKeepTheTarget) {
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("carpeta"));
+    struct Caso {
+        const char* nome;
+        QString orixe, destino;
+    };
+    const Caso casos[] = {
+        {"missing source", tmp.filePath("no.png"), destino},
+        {"source is a folder", tmp.filePath("carpeta"), destino},
+        {"missing target folder", orixe, tmp.filePath("no/such/folder/destino.png")},
+        {"target is a folder", orixe, tmp.filePath("carpeta")},
+    };
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(k.nome);
+        escribir(destino, "old");
+        const Copia c = copiaficheiro(k.orixe, k.destino, true);
+        EXPECT_FALSE(c.ok);
+        EXPECT_FALSE(c.erro.isEmpty());
+        EXPECT_EQ(ler(destino), "old");
+        EXPECT_EQ(ficheiros(), (QStringList{"destino.png", "orixe.png"}));
+        EXPECT_FALSE(QFileInfo::exists(tmp.filePath("no")));
+        EXPECT_TRUE(QDir(tmp.filePath("carpeta")).isEmpty());
+    }
+}
+
+TEST_F(CopiaficheiroTest, FailedWriteKeepsThePreviousTarget) {
+    // A file-size limit makes the write fail for any user, root included.
+    struct LimitGuard {
+        rlimit antes{};
+        void (*sinal)(int) = nullptr;
+        LimitGuard() {
+            getrlimit(RLIMIT_FSIZE, &antes);
+            sinal = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit novo = antes;
+            novo.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &novo);
+        }
+        ~LimitGuard() {
+            setrlimit(RLIMIT_FSIZE, &antes);
+            std::signal(SIGXFSZ, sinal);
+        }
+    };
+    escribir(destino, "old");
+    Copia c;
+    {
+        LimitGuard limite;
+        c = copiaficheiro(orixe, destino, true);
+    }
+    EXPECT_FALSE(c.ok);
+    EXPECT_FALSE(c.erro.isEmpty());
+    EXPECT_EQ(ler(destino), "old");
+    EXPECT_EQ(ficheiros(), (QStringList{"destino.png", "orixe.png"}));
+}
