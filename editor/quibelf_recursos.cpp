@@ -241,8 +241,9 @@ void TForm1::selecionaimaxe(const QString& arquivo) {
         infoimaxe->clear();
         return;
     }
-    Image7->setPixmap(QPixmap::fromImage(imaxe).scaled(Image7->width(), Image7->height(), Qt::KeepAspectRatio,
-                                                       Qt::SmoothTransformation));
+    // Centred and proportional, never larger than the preview's area.
+    const QSize area = Image7->size().expandedTo(Image7->minimumSize());
+    Image7->setPixmap(QPixmap::fromImage(imaxe).scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     infoimaxe->setText(QStringLiteral("%1 x %2").arg(imaxe.width()).arg(imaxe.height()));
 }
 
