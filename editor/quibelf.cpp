@@ -10,6 +10,7 @@
 #include "editor/follas.h"
 #include "editor/garda.h"
 #include "editor/paletatipos.h"
+#include "editor/ranuras.h"
 #include "languages/idiomas.h"
 
 #include <QAction>
@@ -386,6 +387,8 @@ void TForm1::crearfollas() {
         tipaxinas->engadir(
             f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
     }
+    // After every editor has made its controls: the slots take the rest and are bound.
+    vincularranuras();
 }
 
 void TForm1::FormCreate(const QStringList& argumentos) {

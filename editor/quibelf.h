@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -39,6 +40,9 @@ class QToolButton;
 namespace quibel {
 
 class Follas;
+class PictureBox;
+struct ContextoRanuras;
+struct Ranura;
 class LabelledEdit;
 class ListaRecursos;
 class Panel;
@@ -231,6 +235,23 @@ public:
     void SpeedButton4Click();
     void previosonidoClick();
     void pararpreviosonidoClick();
+
+    // --- drop slots (quibelf_ranuras.cpp) ------------------------------------------------------
+    PictureBox* temimx = nullptr; // stands in for the picture of slots that show only a name
+    PictureBox* nojpg = nullptr;  // its picture stands for a video in a picture slot
+    std::unique_ptr<ContextoRanuras> contextoranuras;
+    struct RanuraVinculada {
+        const Ranura* ranura;
+        PictureBox* imaxe; // picture rows
+        QLineEdit* nome;
+        QAbstractButton* tocar; // sound rows
+    };
+    std::vector<RanuraVinculada> ranurasvinculadas; // every slot of every sheet, bound
+    // Finds or makes the slot controls of every sheet and binds drop, clear and play.
+    void vincularranuras();
+    // Show mode over the slots of a type, from page paxinaactual.
+    void amosarranuras(int tipo);
+    void txtsonDragDrop(); // the page sound
 
     // --- steps of the subsystems still to be filled in (quibelf_costuras.cpp) -----------------
     void pararson();                               // stops the sound playing

@@ -7,6 +7,7 @@
 #include "editor/follas.h"
 #include "editor/paletatipos.h"
 #include "editor/quibelf.h"
+#include "editor/ranuras.h"
 #include "languages/idiomas.h"
 
 #include <QCheckBox>
@@ -51,9 +52,8 @@ void TForm1::entrapaxina(int modo, int tipo) {
         proppaxld->setText(p[campo::destinoliga]);
         benpax->setText(p[campo::mensaxeben]);
         malpax->setText(p[campo::mensaxemal]);
-        txtson->setText(nomeparaver(p[campo::son]));
+        quitarson(*contextoranuras, plson, txtson, campo::son, 1);
         porcheck(autoson, p[campo::autoson] == QLatin1String("1"));
-        plson->setEnabled(!txtson->text().isEmpty());
         porcheck(chpasa, p[campo::bloqueavanzar] != QLatin1String("1"));
         porcheck(chpasam, p[campo::bloquearecuar] != QLatin1String("1"));
     } else if (modo == 3) {
@@ -71,6 +71,7 @@ void TForm1::entrapaxina(int modo, int tipo) {
     }
     titular->clear();
     titular->setText(titulotipo(tipo));
+    if (modo == 1 && tipo >= 1 && tipo <= numtipos) amosarranuras(tipo);
     if (modo == 1 && tipo >= 1 && tipo <= numtipos && editores[tipo]) {
         try {
             editores[tipo]->cargar(libro, documento.paxinaactual());
@@ -147,9 +148,7 @@ void TForm1::autosonClick() {
 
 void TForm1::SpeedButton21Click() {
     if (!paxinavalida()) return;
-    libro.paxina(documento.paxinaactual())[campo::son].clear();
-    txtson->clear();
-    plson->setEnabled(false);
+    quitarson(*contextoranuras, plson, txtson, campo::son, 0);
     porcheck(autoson, false);
     autosonClick();
 }

@@ -244,6 +244,8 @@ TEST(RecursosPaleta, ThePaletteFitsBesideThePanel) {
             EXPECT_TRUE(f.scrollprincipal->viewport()->rect().contains(r))
                 << ancho << ": " << b->text().toStdString();
         }
-        if (ancho >= 1000) EXPECT_EQ(f.scrollprincipal->horizontalScrollBar()->maximum(), 0);
+        if (ancho >= 1000) {
+            EXPECT_EQ(f.scrollprincipal->horizontalScrollBar()->maximum(), 0);
+        }
     }
 }
