@@ -251,7 +251,19 @@ public:
     void vincularranuras();
     // Show mode over the slots of a type, from page paxinaactual.
     void amosarranuras(int tipo);
-    void txtsonDragDrop(); // the page sound
+    void txtsonDragDrop();   // the page sound
+    int imaxemarcada = 0;    // the selected moving picture of type 23 (1..6), 0 for none
+    int campoimaxemenu = 22; // the field of the menu page's button picture
+    // What some drops do besides filling their slot: place or size the picture, set a flag.
+    void trasponerim(const Ranura& r, PictureBox* imaxe, const QPoint& punto);
+    // The drops and switches of single types that are no plain slot.
+    void vincularespeciais();
+    void cargarespeciais(int tipo); // their show step
+    // The mode switches of the find-a-word and pairs-2 pages: the box from P26, its panels shown.
+    void amosarsopa();
+    void amosarparellas2();
+    void CheckBox1Click(); // find a word: with pictures
+    void chparsonClick();  // pairs 2: sounds
 
     // --- steps of the subsystems still to be filled in (quibelf_costuras.cpp) -----------------
     void pararson();                               // stops the sound playing

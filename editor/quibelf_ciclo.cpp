@@ -71,7 +71,10 @@ void TForm1::entrapaxina(int modo, int tipo) {
     }
     titular->clear();
     titular->setText(titulotipo(tipo));
-    if (modo == 1 && tipo >= 1 && tipo <= numtipos) amosarranuras(tipo);
+    if (modo == 1 && tipo >= 1 && tipo <= numtipos) {
+        amosarranuras(tipo);
+        cargarespeciais(tipo);
+    }
     if (modo == 1 && tipo >= 1 && tipo <= numtipos && editores[tipo]) {
         try {
             editores[tipo]->cargar(libro, documento.paxinaactual());
