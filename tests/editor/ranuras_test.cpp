@@ -7,9 +7,11 @@
 #include "ventaproba.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 using namespace quibel;
@@ -164,4 +166,114 @@ TEST_F(Ranuras, ThePageSoundIsASlot) {
     EXPECT_TRUE(p[campo::son].isEmpty());
     EXPECT_EQ(p[campo::autoson], "0");
     EXPECT_FALSE(form->plson->isEnabled());
+}
+
+// The mode switches write P26 at once and empty the slots of the mode left, on every author
+// toggle, by mouse or keyboard; showing a page sets the box without touching a field.
+TEST_F(Ranuras, ModeSwitches) {
+    const struct {
+        int tipo;
+        const char* caixa;
+        const char* panel;    // shown in mode "2"
+        int primeiro, ultimo; // fields emptied by a toggle into mode "1"
+    } casos[] = {{4, "CheckBox1", "Panel21", 18, 25}, {39, "chparson", "panelparson", 1, 24}};
+    for (const auto& c : casos) {
+        for (const bool teclado : {false, true}) {
+            SCOPED_TRACE(std::to_string(c.tipo) + (teclado ? " keyboard" : " mouse"));
+            libro({QByteArray::number(c.tipo).constData()});
+            Tpaxina& p = form->libro.paxina(1);
+            p[26] = "2";
+            for (int n = c.primeiro; n <= c.ultimo; ++n)
+                p[n] = QString("f%1").arg(n);
+            form->bpaxinasClick();
+            auto* caixa = static_cast<QCheckBox*>(control(c.tipo, c.caixa));
+            EXPECT_TRUE(caixa->isChecked()) << "loading sets the box";
+            EXPECT_FALSE(control(c.tipo, c.panel)->isHidden());
+            EXPECT_EQ(p[c.primeiro], QString("f%1").arg(c.primeiro)) << "and touches no field";
+
+            if (teclado)
+                QTest::keyClick(caixa, Qt::Key_Space);
+            else
+                QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(6, caixa->height() / 2)); // on the box
+            EXPECT_FALSE(caixa->isChecked());
+            EXPECT_EQ(p[26], "1");
+            EXPECT_TRUE(control(c.tipo, c.panel)->isHidden());
+            const int ultimo = c.tipo == 39 ? 12 : c.ultimo;
+            for (int n = c.primeiro; n <= ultimo; ++n)
+                EXPECT_TRUE(p[n].isEmpty()) << "P" << n;
+            if (c.tipo == 39)
+                for (int n = 19; n <= 24; ++n)
+                    EXPECT_TRUE(p[n].isEmpty()) << "P" << n;
+
+            p[c.primeiro] = "again";
+            QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(6, caixa->height() / 2));
+            EXPECT_EQ(p[26], "2");
+            EXPECT_FALSE(control(c.tipo, c.panel)->isHidden());
+            if (c.tipo == 4) EXPECT_TRUE(p[c.primeiro].isEmpty()) << "statements do not become pictures";
+        }
+    }
+}
+
+TEST_F(Ranuras, TextDropsKeepTheMemoWhenTheFileCannotBeRead) {
+    QFile f(ruta("t.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\xEF\xBB\xBFuno\r\ndous\xc3\xb1\n");
+    f.close();
+    for (const auto& [tipo, nome] :
+         {std::pair{5, "raitext"}, {43, "texto_ortograf"}, {45, "texto_dictado"}}) {
+        libro({QByteArray::number(tipo).constData()});
+        form->bpaxinasClick();
+        auto* memo = static_cast<QPlainTextEdit*>(control(tipo, nome));
+        escoller(4, "t.txt");
+        ASSERT_TRUE(soltarsobre(memo->viewport())) << nome;
+        EXPECT_EQ(memo->toPlainText(), QString::fromUtf8("uno\ndousñ"));
+        escoller(4, "missing.txt");
+        soltarsobre(memo->viewport());
+        EXPECT_EQ(memo->toPlainText(), QString::fromUtf8("uno\ndousñ"));
+    }
+}
+
+TEST_F(Ranuras, DropsThatDoMore) {
+    libro({"16", "51", "30", "23", "2"});
+    Book& b = form->libro;
+
+    form->bpaxinasClick(); // type 16: the activity's file, then what is typed
+    escoller(1, "a.png");
+    ASSERT_TRUE(soltarsobre(editde(control(16, "txtext"))));
+    EXPECT_EQ(b.paxina(1)[1], ruta("a.png"));
+    EXPECT_FALSE(control(16, "Image42")->isHidden());
+    QLineEdit* txtext = editde(control(16, "txtext"));
+    txtext->clear();
+    QTest::keyClicks(txtext, "http://x");
+    EXPECT_EQ(b.paxina(1)[1], "http://x") << "the last key too";
+    b.paxina(1)[2] = "2";
+    static_cast<QAbstractButton*>(control(16, "SpeedButton96"))->click();
+    EXPECT_TRUE(b.paxina(1)[1].isEmpty());
+    EXPECT_TRUE(b.paxina(1)[2].isEmpty());
+    EXPECT_TRUE(control(16, "Image42")->isHidden());
+
+    form->SpeedButton10Click(); // type 51: the card flag stays after a clear
+    ASSERT_TRUE(soltarsobre(control(51, "cadros2imx2")));
+    EXPECT_EQ(b.paxina(2)[2], "2");
+    EXPECT_EQ(b.paxina(2)[5], ruta("a.png"));
+    static_cast<QAbstractButton*>(control(51, "cadros2imxbt2"))->click();
+    EXPECT_TRUE(b.paxina(2)[5].isEmpty());
+    EXPECT_EQ(b.paxina(2)[2], "2");
+
+    form->SpeedButton10Click(); // type 30: placed where dropped, back to the corner on a clear
+    ASSERT_TRUE(soltarsobre(control(30, "imxetiq2")));
+    EXPECT_EQ(editde(control(30, "imxetiq2x"))->text(), "3");
+    EXPECT_EQ(control(30, "imxetiq2")->pos(), QPoint(3, 3));
+    static_cast<QAbstractButton*>(control(30, "SpeedButton173"))->click();
+    EXPECT_EQ(control(30, "imxetiq2")->pos(), QPoint(0, 0));
+
+    form->SpeedButton10Click(); // type 23: the picture dropped on is the selected one
+    ASSERT_TRUE(soltarsobre(control(23, "imxmov2")));
+    EXPECT_EQ(form->imaxemarcada, 2);
+    EXPECT_EQ(b.paxina(4)[2], ruta("a.png"));
+    EXPECT_EQ(editde(control(23, "etiqimx"))->text(), "a.png");
+
+    form->SpeedButton10Click(); // type 2: the frame takes the picture's size, at least 20
+    ASSERT_TRUE(soltarsobre(control(2, "Image3")));
+    EXPECT_EQ(control(2, "bimax")->size(), QSize(20, 20));
 }
