@@ -263,25 +263,32 @@ void TForm1::ponrecursos() {
 }
 
 void TForm1::refresca() {
-    const QDir carpeta(libro.carpetarecursos);
+    // One listing of the folder, sorted by name ignoring case, dealt to the lists by kind: it runs
+    // at every activation of the application.
+    QStringList nomes = QDir(libro.carpetarecursos).entryList(QDir::Files, QDir::NoSort);
     QCollator orde{QLocale()};
     orde.setCaseSensitivity(Qt::CaseInsensitive);
-    const struct {
-        ListaRecursos* lista;
-        const QString& extensions;
-    } listas[] = {{flsons, extensionsson},
-                  {flanima, extensionsvideo},
-                  {fltextos, extensionstexto},
-                  {flimaxe, extensionsimaxe}};
-    for (const auto& l : listas) {
-        QStringList nomes = carpeta.entryList(mascaras(l.extensions), QDir::Files);
-        std::sort(nomes.begin(), nomes.end(), [&orde](const QString& a, const QString& b) {
-            const int c = orde.compare(a, b);
-            return c != 0 ? c < 0 : a < b;
-        });
-        const QSignalBlocker quedo(l.lista);
-        l.lista->clear();
-        l.lista->addItems(nomes);
+    struct Nome {
+        QCollatorSortKey clave;
+        QString nome;
+        int tipo;
+    };
+    std::vector<Nome> lidos;
+    lidos.reserve(nomes.size());
+    for (QString& n : nomes)
+        if (const int tipo = tipoarquivo(n)) lidos.push_back({orde.sortKey(n), std::move(n), tipo});
+    std::sort(lidos.begin(), lidos.end(), [](const Nome& a, const Nome& b) {
+        const int c = a.clave.compare(b.clave);
+        return c != 0 ? c < 0 : a.nome < b.nome;
+    });
+    std::array<QStringList, 5> portipo;
+    for (const Nome& n : lidos)
+        portipo[n.tipo] << n.nome;
+    for (const int tipo : {2, 3, 4, 1}) {
+        ListaRecursos* l = lista(tipo);
+        const QSignalBlocker quedo(l);
+        l->clear();
+        l->addItems(portipo[tipo]);
     }
 }
 

@@ -277,3 +277,49 @@ TEST_F(Ranuras, DropsThatDoMore) {
     ASSERT_TRUE(soltarsobre(control(2, "Image3")));
     EXPECT_EQ(control(2, "bimax")->size(), QSize(20, 20));
 }
+
+namespace {
+
+// An editor that makes some of its slot controls itself, one of them of the wrong class when asked.
+class EditorConRanuras : public PageEditor {
+public:
+    explicit EditorConRanuras(bool mal) : mal_(mal) {}
+    void crear(EditorContext&, QWidget* folla) override {
+        (new PictureBox(folla))->setObjectName("Image4");
+        (new LabelledEdit(folla))->setObjectName("txtresp");
+        if (mal_) (new QLineEdit(folla))->setObjectName("SpeedButton24"); // a clear button must be a button
+    }
+    void cargar(Book&, int) override {}
+    void gardar(Book&, int) override {}
+
+private:
+    bool mal_;
+};
+
+} // namespace
+
+TEST(RanurasEditor, TheBinderUsesAnEditorsControlsAndRefusesTheWrongClass) {
+    proba::ServizosFalsos fakes;
+    QStandardPaths::setTestModeEnabled(true);
+    const FabricaEditor antes = fabricaeditor(1);
+    rexistrareditor(1, [] { return std::make_unique<EditorConRanuras>(false); });
+    {
+        TForm1 f;
+        QWidget* folla = f.follas[1 + primeirafollatipo];
+        EXPECT_EQ(folla->findChildren<QWidget*>("Image4").size(), 1) << "the editor's own, not a second one";
+        EXPECT_EQ(folla->findChildren<QWidget*>("txtresp").size(), 1);
+        ASSERT_NE(folla->findChild<QToolButton*>("SpeedButton24"), nullptr)
+            << "what the editor lacks is made";
+        f.documento.porpaxinaactual(0);
+        f.SpeedButton135Click();
+        f.iniciatipo(1);
+        f.documento.tiporecurso = 3;
+        f.documento.recursoescollido = "/videos/v.mp4";
+        ASSERT_TRUE(soltarsobre(folla->findChild<PictureBox*>("Image4")));
+        EXPECT_EQ(folla->findChild<LabelledEdit*>("txtresp")->text(), "v.mp4");
+        EXPECT_EQ(f.libro.paxina(1)[14], "/videos/v.mp4");
+    }
+    rexistrareditor(1, [] { return std::make_unique<EditorConRanuras>(true); });
+    EXPECT_THROW(TForm1 f, std::logic_error);
+    rexistrareditor(1, antes);
+}
