@@ -9,7 +9,6 @@
 #include "languages/idiomas.h"
 #include "publish/exportaweb.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFrame>
 #include <QImageReader>
@@ -266,20 +265,17 @@ void TForm1::refresca() {
     // One listing of the folder, sorted by name ignoring case, dealt to the lists by kind: it runs
     // at every activation of the application.
     QStringList nomes = QDir(libro.carpetarecursos).entryList(QDir::Files, QDir::NoSort);
-    QCollator orde{QLocale()};
-    orde.setCaseSensitivity(Qt::CaseInsensitive);
     struct Nome {
-        QCollatorSortKey clave;
+        QString clave; // the name without letter case
         QString nome;
         int tipo;
     };
     std::vector<Nome> lidos;
     lidos.reserve(nomes.size());
     for (QString& n : nomes)
-        if (const int tipo = tipoarquivo(n)) lidos.push_back({orde.sortKey(n), std::move(n), tipo});
+        if (const int tipo = tipoarquivo(n)) lidos.push_back({n.toCaseFolded(), std::move(n), tipo});
     std::sort(lidos.begin(), lidos.end(), [](const Nome& a, const Nome& b) {
-        const int c = a.clave.compare(b.clave);
-        return c != 0 ? c < 0 : a.nome < b.nome;
+        return a.clave != b.clave ? a.clave < b.clave : a.nome < b.nome;
     });
     std::array<QStringList, 5> portipo;
     for (const Nome& n : lidos)

@@ -201,15 +201,18 @@ TEST_F(Ranuras, ModeSwitches) {
             const int ultimo = c.tipo == 39 ? 12 : c.ultimo;
             for (int n = c.primeiro; n <= ultimo; ++n)
                 EXPECT_TRUE(p[n].isEmpty()) << "P" << n;
-            if (c.tipo == 39)
+            if (c.tipo == 39) {
                 for (int n = 19; n <= 24; ++n)
                     EXPECT_TRUE(p[n].isEmpty()) << "P" << n;
+            }
 
             p[c.primeiro] = "again";
             QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(6, caixa->height() / 2));
             EXPECT_EQ(p[26], "2");
             EXPECT_FALSE(control(c.tipo, c.panel)->isHidden());
-            if (c.tipo == 4) EXPECT_TRUE(p[c.primeiro].isEmpty()) << "statements do not become pictures";
+            if (c.tipo == 4) {
+                EXPECT_TRUE(p[c.primeiro].isEmpty()) << "statements do not become pictures";
+            }
         }
     }
 }
