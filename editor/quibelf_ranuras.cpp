@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QToolButton>
 #include <stdexcept>
 
@@ -43,7 +44,14 @@ template <class W> W* atopar(QWidget* folla, const QString& nome, int& posicion)
     w->setObjectName(nome);
     // Made here until its editor lays it out: a plain column of slots.
     const int y = 4 + 30 * (posicion++);
-    w->setGeometry(std::is_same_v<W, PictureBox> ? QRect(4, y, 40, 28) : QRect(48, y, 160, 26));
+    if constexpr (std::is_same_v<W, PictureBox>) {
+        w->setFrameShape(QFrame::StyledPanel);
+        w->setGeometry(4, y, 40, 28);
+    } else if constexpr (std::is_same_v<W, QToolButton>) {
+        w->setGeometry(48, y, 26, 26);
+    } else {
+        w->setGeometry(48, y, 200, 26);
+    }
     return w;
 }
 
@@ -99,6 +107,7 @@ void TForm1::vincularranuras() {
             }
             if (r.limpar) {
                 auto* b = atopar<QToolButton>(folla, QString::fromLatin1(r.limpar), posicion);
+                if (b->icon().isNull()) b->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
                 const bool aorixe = QLatin1String(r.control) == QLatin1String("imxetiq2");
                 connect(b, &QToolButton::clicked, this, [&c, imaxe, edit, aorixe, campo = r.campo] {
                     guarded([&] {
@@ -109,6 +118,7 @@ void TForm1::vincularranuras() {
             }
         } else {
             auto* tocar = atopar<QToolButton>(folla, QString::fromLatin1(r.control), posicion);
+            if (tocar->icon().isNull()) tocar->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
             v.tocar = tocar;
             DropTarget::vincular(
                 edit, [&d] { return txtsonDragOver(d.tiporecurso, d.recursoescollido); },
@@ -117,6 +127,7 @@ void TForm1::vincularranuras() {
                 });
             if (r.limpar) {
                 auto* b = atopar<QToolButton>(folla, QString::fromLatin1(r.limpar), posicion);
+                if (b->icon().isNull()) b->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
                 connect(b, &QToolButton::clicked, this, [&c, tocar, edit, campo = r.campo] {
                     guarded([&] { quitarson(c, tocar, edit, campo, 0); });
                 });

@@ -282,6 +282,12 @@ void TForm1::refresca() {
         portipo[n.tipo] << n.nome;
     for (const int tipo : {2, 3, 4, 1}) {
         ListaRecursos* l = lista(tipo);
+        // An unchanged folder leaves the list alone, so an activation of the window in the middle
+        // of a press or a drag does not take the item from under the mouse.
+        bool igual = l->count() == portipo[tipo].size();
+        for (int i = 0; igual && i < l->count(); ++i)
+            igual = l->item(i)->text() == portipo[tipo][i];
+        if (igual) continue;
         const QSignalBlocker quedo(l);
         l->clear();
         l->addItems(portipo[tipo]);

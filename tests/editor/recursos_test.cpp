@@ -61,6 +61,20 @@ TEST_F(Recursos, ListsTheFolderByKindInNameOrder) {
     EXPECT_EQ(elementos(form->fltextos), QStringList{"t.HTML"});
 }
 
+// The lists are refreshed at every activation of the window, also in the middle of a press that
+// starts a drag: an unchanged folder keeps its items and the choice.
+TEST_F(Recursos, ARefreshOfAnUnchangedFolderKeepsTheItems) {
+    form->ALIMAXESClick();
+    form->flimaxe->setCurrentRow(1);
+    QListWidgetItem* antes = form->flimaxe->item(1);
+    form->refresca();
+    EXPECT_EQ(form->flimaxe->item(1), antes);
+    EXPECT_TRUE(antes->isSelected());
+    QFile(carpeta() + "b.jpg").remove();
+    form->refresca();
+    EXPECT_EQ(elementos(form->flimaxe), (QStringList{"a.PNG", "B.png"}));
+}
+
 TEST_F(Recursos, PointingAtTheResourceFolder) {
     Book& b = form->libro;
     b.carpetalibro = "/books/";
