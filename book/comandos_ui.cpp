@@ -7,6 +7,7 @@
 #include "editor/avisos.h"
 #include "editor/controis.h"
 #include "editor/follas.h"
+#include "editor/htmlview.h"
 #include "editor/quibelf.h"
 #include "languages/idiomas.h"
 
@@ -206,7 +207,10 @@ void TForm1::reiniciarcontroles(Documento::PasoReinicio paso) {
         numpaxinap->clear();
         break;
     case Documento::PasoReinicio::vistas:
-        break; // the HTML views come with their editors
+        // The template view keeps its text: its editor loads it with every page.
+        visormenu->load(QString());
+        visortexto->load(QString());
+        break;
     case Documento::PasoReinicio::imaxes:
         for (const auto& [clave, nome] : imaxesdeclave())
             findChild<QLabel*>(nome)->clear();

@@ -40,6 +40,7 @@ class QToolButton;
 namespace quibel {
 
 class Follas;
+class HtmlView;
 class PictureBox;
 struct ContextoRanuras;
 struct Ranura;
@@ -265,6 +266,15 @@ public:
     void CheckBox1Click(); // find a word: with pictures
     void chparsonClick();  // pairs 2: sounds
 
+    // --- HTML views of the page texts (quibelf_vistas.cpp) --------------------------------------
+    HtmlView *visortexto = nullptr, *visormenu = nullptr, *visorplantilla = nullptr;
+    QString textoeditor;             // the HTML handed to an editor window
+    HtmlView* visoreditor = nullptr; // the view that receives the editor window's result
+    void crearvistas();
+    void borrarvistas();
+    void arrastrahtml(HtmlView* vista); // a text file dropped on a view
+    void abrireditorvisual(HtmlView* vista);
+
     // --- steps of the subsystems still to be filled in (quibelf_costuras.cpp) -----------------
     void pararson();                               // stops the sound playing
     void amosarventaimaxe(const QString& arquivo); // the image window on a picture
@@ -273,8 +283,6 @@ public:
     void SpeedButton133Click(); // help (F1)
     void crearpaleta();         // build the type palette into TabSheet22
     void borrarpaleta();
-    void crearvistas(); // the three HTML views
-    void borrarvistas();
     void iniciarson(); // sound library
     void liberarson();
     void crearexportacion(); // objects of the export (Flash stream, ZIP writer, copy list)

@@ -35,9 +35,6 @@ void TForm1::borrarpaleta() {
     if (selectortipos) selectortipos->borrarbotonestipos();
 }
 
-// The HTML views of the text, menu and template editors.
-void TForm1::crearvistas() {}
-void TForm1::borrarvistas() {}
 
 // Sound library: none yet, so sounds go to the default application (bassactivo 0).
 void TForm1::iniciarson() {

@@ -17,7 +17,7 @@ packages=(
   qt6-base-dev libgl-dev
   libzip-dev libsdl2-mixer-dev libgraphicsmagick++1-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation
 )
 
 missing=()

@@ -328,11 +328,11 @@ TEST(RanurasEditor, TheBinderUsesAnEditorsControlsAndRefusesTheWrongClass) {
 }
 
 // Every drop target of the page sheets is bound once: 152 take pictures, 47 sounds (with the page
-// sound, 48), and the three text memos take text files.
+// sound, 48), and the three text memos and the three HTML views take text files.
 TEST_F(Venta, EveryDropTargetOfTheSheetsIsBound) {
     int destinos = 0;
     for (int tipo = 1; tipo <= numtipos; ++tipo)
         destinos += form->follas[tipo + primeirafollatipo]->findChildren<DropTarget*>().size();
-    EXPECT_EQ(destinos, 152 + 47 + 3);
+    EXPECT_EQ(destinos, 152 + 47 + 3 + 3);
     EXPECT_EQ(form->txtson->findChildren<DropTarget*>().size(), 1);
 }

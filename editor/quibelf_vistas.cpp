@@ -1,0 +1,72 @@
+// The three HTML views of the page texts (text page, menu page, template page): made at start-up
+// on their editors' frames, loaded by the editors, replaced by a dropped text file, and the
+// openers of the text editor windows.
+#include "book/aceptores.h"
+#include "book/conversionhtml.h"
+#include "book/rutinas.h"
+#include "editor/garda.h"
+#include "editor/htmlview.h"
+#include "editor/quibelf.h"
+#include "editor/recursos.h"
+
+namespace quibel {
+
+void TForm1::crearvistas() {
+    // Each view goes on the frame its editor made, or on the sheet until an editor makes one.
+    const auto pai = [this](int tipo, const char* marco) {
+        QWidget* folla = follas[tipo + primeirafollatipo];
+        QWidget* w = folla->findChild<QWidget*>(QString::fromLatin1(marco));
+        return w ? w : folla;
+    };
+    const struct {
+        HtmlView* TForm1::*vista;
+        const char* nome;
+        int tipo;
+        const char* marco;
+        QRect xeometria;
+    } vistas[] = {
+        {&TForm1::visortexto, "visortexto", 2, "basetext", QRect(6, 6, 240, 110)},
+        {&TForm1::visormenu, "visormenu", 15, "TabSheet7", QRect(255, 152, 410, 260)},
+        {&TForm1::visorplantilla, "visorplantilla", 38, "Panel67", QRect(296, 76, 305, 285)},
+    };
+    Documento& d = documento;
+    for (const auto& v : vistas) {
+        auto* vista = new HtmlView(pai(v.tipo, v.marco));
+        vista->setObjectName(QString::fromLatin1(v.nome));
+        vista->setGeometry(v.xeometria);
+        this->*v.vista = vista;
+        DropTarget::vincular(
+            vista, [&d] { return sobretexto(d.tiporecurso, d.recursoescollido); },
+            [this, vista](QWidget*, const QPoint&) { arrastrahtml(vista); });
+        connect(vista, &HtmlView::clicked, this,
+                [this, vista] { guarded([this, vista] { abrireditorvisual(vista); }); });
+    }
+    // Black on white: the menu view's text was once white on white.
+    visormenu->setColours(Qt::white, Qt::black);
+    if (QWidget* basetext = visortexto->parentWidget(); basetext->objectName() == QLatin1String("basetext"))
+        visortexto->resize(basetext->width() - 12, basetext->height() - 12);
+}
+
+void TForm1::borrarvistas() {
+    for (HtmlView** v : {&visortexto, &visormenu, &visorplantilla}) {
+        delete *v;
+        *v = nullptr;
+    }
+    visoreditor = nullptr;
+}
+
+void TForm1::arrastrahtml(HtmlView* vista) {
+    if (documento.tiporecurso != 4 || documento.recursoescollido.isEmpty()) return;
+    // A file that cannot be read leaves the view, and so the page, as it was.
+    const auto linas = lertextoarquivo(documento.recursoescollido);
+    if (!linas) return;
+    vista->load(textoahtml(linas->join(QStringLiteral("\r\n"))));
+}
+
+// The rich-text window takes the view's text; the window itself is still an empty shell.
+void TForm1::abrireditorvisual(HtmlView* vista) {
+    textoeditor = vista->source();
+    visoreditor = vista;
+}
+
+} // namespace quibel
