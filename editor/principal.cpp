@@ -28,12 +28,16 @@ int bloqueprincipal(QApplication& app, const QStringList& argumentos) {
     auto form2 = std::make_unique<TForm2>();
     auto feditor1 = std::make_unique<Tfeditor1>();
     auto feditortexto = std::make_unique<Tfeditortexto>();
+    form1->feditor1 = feditor1.get();
+    form1->feditortexto = feditortexto.get();
     app.processEvents();
     form1->show();
     // The splash goes the first time the loop is idle.
     QTimer::singleShot(0, splash.get(), &QWidget::hide);
     const int resultado = app.exec();
 
+    form1->feditortexto = nullptr;
+    form1->feditor1 = nullptr;
     feditortexto.reset();
     feditor1.reset();
     form2.reset();

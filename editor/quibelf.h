@@ -40,6 +40,8 @@ class QToolButton;
 namespace quibel {
 
 class Follas;
+class Tfeditor1;
+class Tfeditortexto;
 class HtmlView;
 class PictureBox;
 struct ContextoRanuras;
@@ -274,6 +276,14 @@ public:
     void borrarvistas();
     void arrastrahtml(HtmlView* vista); // a text file dropped on a view
     void abrireditorvisual(HtmlView* vista);
+    // The HTML text editor on a view: the text page's `editar`, the menu page's SpeedButton69 and
+    // SpeedButton98 (editarClick) and the template page's SpeedButton104.
+    void abrireditortexto(HtmlView* vista);
+    void abrireditortexto() { abrireditortexto(visortexto); }
+    void editarClick() { abrireditortexto(visormenu); }
+    void SpeedButton104Click() { abrireditortexto(visorplantilla); }
+    Tfeditortexto* feditortexto = nullptr; // the editor windows, handed over by the main block
+    Tfeditor1* feditor1 = nullptr;
 
     // --- steps of the subsystems still to be filled in (quibelf_costuras.cpp) -----------------
     void pararson();                               // stops the sound playing

@@ -4,10 +4,12 @@
 #include "book/aceptores.h"
 #include "book/conversionhtml.h"
 #include "book/rutinas.h"
+#include "editor/editortexto.h"
 #include "editor/garda.h"
 #include "editor/htmlview.h"
 #include "editor/quibelf.h"
 #include "editor/recursos.h"
+#include "editor/servizos.h"
 
 namespace quibel {
 
@@ -67,6 +69,15 @@ void TForm1::arrastrahtml(HtmlView* vista) {
 void TForm1::abrireditorvisual(HtmlView* vista) {
     textoeditor = vista->source();
     visoreditor = vista;
+}
+
+void TForm1::abrireditortexto(HtmlView* vista) {
+    textoeditor = vista->source();
+    visoreditor = vista;
+    if (!feditortexto) return;
+    feditortexto->textoeditor = &textoeditor;
+    feditortexto->visoreditor = &visoreditor;
+    if (const auto& d = servizos().dialogos) d->amosarmodal(feditortexto);
 }
 
 } // namespace quibel

@@ -1,5 +1,7 @@
 #include "editor/servizos.h"
 
+#include <QDialog>
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -36,6 +38,7 @@ public:
         return QFileDialog::getSaveFileName(pai_, t, nome, filtro, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     }
+    void amosarmodal(QDialog* venta) override { venta->exec(); }
     QString escollercartafol(const QString& t, const QString& cartafol) override {
         return QFileDialog::getExistingDirectory(pai_, t, cartafol);
     }

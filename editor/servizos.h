@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <memory>
 
+class QDialog;
 class QWidget;
 
 namespace quibel {
@@ -27,6 +28,8 @@ public:
     virtual QString abrirarquivo(const QString& titulo, const QString& cartafol, const QString& filtro) = 0;
     virtual QString gardararquivo(const QString& titulo, const QString& nome, const QString& filtro) = 0;
     virtual QString escollercartafol(const QString& titulo, const QString& cartafol) = 0;
+    // Shows one of the program's own windows modally and returns when it closes.
+    virtual void amosarmodal(QDialog* venta) = 0;
 };
 
 class AplicacionDefecto {

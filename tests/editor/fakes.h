@@ -5,6 +5,9 @@
 
 #include <QList>
 #include <deque>
+#include <functional>
+
+class QDialog;
 
 namespace quibel::proba {
 
@@ -29,6 +32,12 @@ public:
     QString abrirarquivo(const QString&, const QString&, const QString&) override { return seguinte(); }
     QString gardararquivo(const QString&, const QString&, const QString&) override { return seguinte(); }
     QString escollercartafol(const QString&, const QString&) override { return seguinte(); }
+    QList<QDialog*> modais; // the windows shown, in order; a test may act on one while it is "open"
+    std::function<void(QDialog*)> enmodal;
+    void amosarmodal(QDialog* venta) override {
+        modais << venta;
+        if (enmodal) enmodal(venta);
+    }
 
 private:
     QString seguinte() {

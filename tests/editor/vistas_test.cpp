@@ -1,6 +1,7 @@
 // The HTML views of the page texts: the source kept verbatim, sizes in points, text-file drops, the
 // reset, and a click handing the view to the editor windows.
 #include "book/conversionhtml.h"
+#include "editor/editortexto.h"
 #include "editor/htmlview.h"
 #include "editor/recursos.h"
 #include "ventaproba.h"
@@ -8,7 +9,9 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QToolButton>
 
 using namespace quibel;
 using proba::Venta;
@@ -94,4 +97,38 @@ TEST_F(Venta, ViewsOnTheirSheetsResetAndClick) {
     QTest::mouseClick(form->visorplantilla->viewport(), Qt::LeftButton);
     EXPECT_EQ(form->visoreditor, form->visorplantilla);
     EXPECT_EQ(form->textoeditor, "text");
+}
+
+// The HTML text editor: opened on a view, it shows "<br>" as line breaks; apply loads the view,
+// and applying twice, or opening and applying without a change, gives the same text.
+TEST_F(Venta, TheHtmlTextEditorAppliesToItsView) {
+    Tfeditortexto ventana;
+    form->feditortexto = &ventana;
+    form->visormenu->load(textoahtml("uno\ndous"));
+    QString visto;
+    fakes.dialogos->enmodal = [&](QDialog* d) {
+        d->show();
+        visto = ventana.editortexto->toPlainText();
+        ventana.SpeedButton5->click();
+        const QString unha = form->visormenu->source();
+        ventana.SpeedButton5->click();
+        EXPECT_EQ(form->visormenu->source(), unha) << "apply twice equals once";
+        ventana.SpeedButton6->click();
+    };
+    form->editarClick();
+    ASSERT_EQ(fakes.dialogos->modais, QList<QDialog*>{&ventana});
+    EXPECT_EQ(visto, QStringLiteral("<font size=\"12\">uno\ndous</font>"));
+    EXPECT_EQ(form->visormenu->source(), textoahtml("uno\ndous")) << "unchanged when nothing was edited";
+    EXPECT_TRUE(ventana.isHidden());
+
+    fakes.dialogos->enmodal = [&](QDialog* d) {
+        d->show();
+        ventana.editortexto->setPlainText("[[p2][next]]\nline");
+        ventana.SpeedButton5->click();
+        d->close();
+    };
+    form->SpeedButton104Click();
+    EXPECT_EQ(form->visoreditor, form->visorplantilla);
+    EXPECT_EQ(form->visorplantilla->source(), textoahtml("[[p2][next]]\nline"));
+    form->feditortexto = nullptr;
 }
