@@ -5,6 +5,7 @@
 #include "book/conversionhtml.h"
 #include "book/rutinas.h"
 #include "editor/editortexto.h"
+#include "editor/editorv.h"
 #include "editor/garda.h"
 #include "editor/htmlview.h"
 #include "editor/quibelf.h"
@@ -65,10 +66,13 @@ void TForm1::arrastrahtml(HtmlView* vista) {
     vista->load(textoahtml(linas->join(QStringLiteral("\r\n"))));
 }
 
-// The rich-text window takes the view's text; the window itself is still an empty shell.
 void TForm1::abrireditorvisual(HtmlView* vista) {
     textoeditor = vista->source();
     visoreditor = vista;
+    if (!feditor1) return;
+    feditor1->textoeditor = &textoeditor;
+    feditor1->visoreditor = &visoreditor;
+    if (const auto& d = servizos().dialogos) d->amosarmodal(feditor1);
 }
 
 void TForm1::abrireditortexto(HtmlView* vista) {

@@ -1,5 +1,6 @@
 #include "editor/servizos.h"
 
+#include <QColorDialog>
 #include <QDialog>
 
 #include <QDesktopServices>
@@ -39,6 +40,10 @@ public:
                                             QFileDialog::DontConfirmOverwrite);
     }
     void amosarmodal(QDialog* venta) override { venta->exec(); }
+    std::optional<QColor> escollercor(const QColor& inicial) override {
+        const QColor c = QColorDialog::getColor(inicial, pai_);
+        return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
+    }
     QString escollercartafol(const QString& t, const QString& cartafol) override {
         return QFileDialog::getExistingDirectory(pai_, t, cartafol);
     }

@@ -3,12 +3,14 @@
 // real ones; tests install fakes so that no dialog, browser or xdg-open is ever started.
 #pragma once
 
+#include <QColor>
 #include <QMessageBox>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 #include <memory>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -28,6 +30,8 @@ public:
     virtual QString abrirarquivo(const QString& titulo, const QString& cartafol, const QString& filtro) = 0;
     virtual QString gardararquivo(const QString& titulo, const QString& nome, const QString& filtro) = 0;
     virtual QString escollercartafol(const QString& titulo, const QString& cartafol) = 0;
+    // The colour chooser, starting at a colour; nothing when the author cancels.
+    virtual std::optional<QColor> escollercor(const QColor& inicial) = 0;
     // Shows one of the program's own windows modally and returns when it closes.
     virtual void amosarmodal(QDialog* venta) = 0;
 };

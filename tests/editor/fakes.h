@@ -32,6 +32,13 @@ public:
     QString abrirarquivo(const QString&, const QString&, const QString&) override { return seguinte(); }
     QString gardararquivo(const QString&, const QString&, const QString&) override { return seguinte(); }
     QString escollercartafol(const QString&, const QString&) override { return seguinte(); }
+    std::deque<QColor> cores; // next colours chosen; cancel when empty
+    std::optional<QColor> escollercor(const QColor&) override {
+        if (cores.empty()) return std::nullopt;
+        QColor c = cores.front();
+        cores.pop_front();
+        return c;
+    }
     QList<QDialog*> modais; // the windows shown, in order; a test may act on one while it is "open"
     std::function<void(QDialog*)> enmodal;
     void amosarmodal(QDialog* venta) override {

@@ -1,7 +1,9 @@
 // The HTML views of the page texts: the source kept verbatim, sizes in points, text-file drops, the
 // reset, and a click handing the view to the editor windows.
 #include "book/conversionhtml.h"
+#include "editor/controis.h"
 #include "editor/editortexto.h"
+#include "editor/editorv.h"
 #include "editor/htmlview.h"
 #include "editor/recursos.h"
 #include "ventaproba.h"
@@ -11,6 +13,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextEdit>
+#include <QTextList>
 #include <QToolButton>
 
 using namespace quibel;
@@ -131,4 +135,72 @@ TEST_F(Venta, TheHtmlTextEditorAppliesToItsView) {
     EXPECT_EQ(form->visoreditor, form->visorplantilla);
     EXPECT_EQ(form->visorplantilla->source(), textoahtml("[[p2][next]]\nline"));
     form->feditortexto = nullptr;
+}
+
+// The rich-text editor: what it applies, its style toggles and bullets, an undo that cannot reach
+// before the text it was opened with, and a background that is no part of the text.
+TEST_F(Venta, TheRichTextEditor) {
+    Tfeditor1 ventana;
+    form->feditor1 = &ventana;
+    std::function<void()> accion;
+    fakes.dialogos->enmodal = [&](QDialog* d) {
+        d->show();
+        accion();
+        d->close();
+    };
+
+    // Opened on an empty view, typing a link in the bracket notation.
+    form->visortexto->load(QString());
+    accion = [&] {
+        EXPECT_FALSE(ventana.editorvisual->document()->isUndoAvailable());
+        ventana.editorvisual->insertPlainText("[[p2][next]]");
+        ventana.SpeedButton5->click();
+    };
+    QTest::mouseClick(form->visortexto->viewport(), Qt::LeftButton);
+    ASSERT_EQ(fakes.dialogos->modais.size(), 1);
+    const QString ligado = form->visortexto->source();
+    EXPECT_TRUE(ligado.contains("<a href=\"p2\"  >next</a>")) << ligado.toStdString();
+
+    // Opened again and applied without a change: the same text; twice: the same.
+    accion = [&] {
+        ventana.SpeedButton5->click();
+        ventana.SpeedButton5->click();
+    };
+    QTest::mouseClick(form->visortexto->viewport(), Qt::LeftButton);
+    EXPECT_EQ(form->visortexto->source(), ligado);
+
+    // Bold on a half-bold selection bolds all, then unbolds all; bullets on and off; a dark
+    // background changes nothing.
+    form->visortexto->load(QString());
+    QString negra, sen, fondo;
+    accion = [&] {
+        QTextEdit* e = ventana.editorvisual;
+        e->insertPlainText("ab");
+        QTextCursor c = e->textCursor();
+        c.setPosition(0);
+        c.setPosition(1, QTextCursor::KeepAnchor);
+        QTextCharFormat b;
+        b.setFontWeight(QFont::Bold);
+        c.mergeCharFormat(b);
+        c.setPosition(0);
+        c.setPosition(2, QTextCursor::KeepAnchor);
+        e->setTextCursor(c);
+        ventana.btneg->click();
+        negra = richahtml(*e->document());
+        ventana.btneg->click();
+        sen = richahtml(*e->document());
+        ventana.btpuntos->click();
+        EXPECT_NE(e->textCursor().currentList(), nullptr);
+        ventana.btpuntos->click();
+        EXPECT_EQ(e->textCursor().currentList(), nullptr);
+        const QString antes = richahtml(*e->document());
+        ventana.btblanco2->clicked();
+        fondo = richahtml(*e->document());
+        EXPECT_EQ(fondo, antes);
+        EXPECT_EQ(e->palette().color(QPalette::Base), QColor(51, 51, 51));
+    };
+    QTest::mouseClick(form->visortexto->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(negra.contains("<b>ab</b>")) << negra.toStdString();
+    EXPECT_FALSE(sen.contains("<b>")) << sen.toStdString();
+    form->feditor1 = nullptr;
 }
