@@ -210,6 +210,9 @@ void TForm1::reiniciarcontroles(Documento::PasoReinicio paso) {
         // The template view keeps its text: its editor loads it with every page.
         visormenu->load(QString());
         visortexto->load(QString());
+        // Pictures of the page texts are named relative to the book.
+        for (HtmlView* v : {visortexto, visormenu, visorplantilla})
+            v->porcarpeta(libro.carpetalibro);
         break;
     case Documento::PasoReinicio::imaxes:
         for (const auto& [clave, nome] : imaxesdeclave())

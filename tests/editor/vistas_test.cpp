@@ -97,6 +97,7 @@ TEST_F(Venta, ViewsOnTheirSheetsResetAndClick) {
     EXPECT_TRUE(form->visortexto->source().isEmpty());
     EXPECT_TRUE(form->visormenu->source().isEmpty());
     EXPECT_EQ(form->visorplantilla->source(), "text");
+    EXPECT_EQ(form->visorplantilla->searchPaths(), QStringList{form->libro.carpetalibro});
 
     QTest::mouseClick(form->visorplantilla->viewport(), Qt::LeftButton);
     EXPECT_EQ(form->visoreditor, form->visorplantilla);
