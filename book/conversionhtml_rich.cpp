@@ -288,7 +288,7 @@ void etiqueta(Enchedor& e, QStringView orixinal, QStringView textoatributos) {
     } else if (nome == u"FONT") {
         levar();
         const auto lista = atributos(textoatributos);
-        if (const auto face = valorde(lista, u"face"); face && !face->isEmpty())
+        if (const auto face = valorde(lista, u"face"); face && !face->trimmed().isEmpty())
             e.formato.setFontFamilies(QStringList{*face});
         if (const auto tamano = valorde(lista, u"size")) {
             bool ok = false;
