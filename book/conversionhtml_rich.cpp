@@ -288,8 +288,12 @@ void etiqueta(Enchedor& e, QStringView orixinal, QStringView textoatributos) {
     } else if (nome == u"FONT") {
         levar();
         const auto lista = atributos(textoatributos);
-        if (const auto face = valorde(lista, u"face"); face && !face->trimmed().isEmpty())
-            e.formato.setFontFamilies(QStringList{*face});
+        if (const auto face = valorde(lista, u"face")) {
+            // No font name holds a control character: such a face would not read back the same.
+            QString nome = *face;
+            nome.removeIf([](QChar c) { return c.unicode() < 0x20; });
+            if (!nome.trimmed().isEmpty()) e.formato.setFontFamilies(QStringList{nome});
+        }
         if (const auto tamano = valorde(lista, u"size")) {
             bool ok = false;
             const int puntos = tamano->trimmed().toInt(&ok, 10);
