@@ -15,19 +15,10 @@
 #include <QToolButton>
 
 using namespace quibel;
+using proba::soltarsobre;
 using proba::Venta;
 
 namespace {
-
-bool soltarsobre(QWidget* w) {
-    QMimeData* datos = datosarrastre();
-    QDragEnterEvent entra(QPoint(3, 3), Qt::CopyAction, datos, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &entra);
-    QDropEvent solta(QPointF(3, 3), Qt::CopyAction, datos, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &solta);
-    delete datos;
-    return entra.isAccepted();
-}
 
 QLineEdit* editde(QWidget* w) {
     if (auto* l = qobject_cast<LabelledEdit*>(w)) return l->edit();

@@ -5,12 +5,15 @@
 #include "book/loaditem.h"
 #include "editor/follas.h"
 #include "editor/quibelf.h"
+#include "editor/recursos.h"
 #include "fakes.h"
 #include "languages/idiomas.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +46,17 @@ private:
     QStringList* log_;
     bool falla_;
 };
+
+// Drags the resource chosen in the panel onto w and drops it at (3, 3): true when w accepted it.
+inline bool soltarsobre(QWidget* w) {
+    QMimeData* datos = datosarrastre();
+    QDragEnterEvent entra(QPoint(3, 3), Qt::CopyAction, datos, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &entra);
+    QDropEvent solta(QPointF(3, 3), Qt::CopyAction, datos, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &solta);
+    delete datos;
+    return entra.isAccepted();
+}
 
 // Registers a test editor for a type while it lives; the type's own editor comes back after it.
 struct EditorRexistrado {

@@ -18,21 +18,10 @@
 #include <QToolButton>
 
 using namespace quibel;
+using proba::soltarsobre;
 using proba::Venta;
 
-namespace {
-
-bool soltar(QWidget* w) {
-    QMimeData* datos = datosarrastre();
-    QDragEnterEvent entra(QPoint(3, 3), Qt::CopyAction, datos, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &entra);
-    QDropEvent solta(QPointF(3, 3), Qt::CopyAction, datos, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &solta);
-    delete datos;
-    return entra.isAccepted();
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(HtmlView, KeepsItsSourceAndShowsSizesInPoints) {
     const QString html = QStringLiteral("<font size=\"12\">Ola</font><br><p align=\"center\">x</p>\r\n&lt;");
@@ -70,16 +59,16 @@ TEST_F(Venta, ViewsTakeTextFilesOnly) {
         vista->load("kept");
         d.tiporecurso = 1;
         d.recursoescollido = dir.filePath("a.png");
-        EXPECT_FALSE(soltar(vista->viewport())) << "a picture is refused";
+        EXPECT_FALSE(soltarsobre(vista->viewport())) << "a picture is refused";
         d.tiporecurso = 4;
         d.recursoescollido = dir.filePath("latin.txt");
-        EXPECT_TRUE(soltar(vista->viewport()));
+        EXPECT_TRUE(soltarsobre(vista->viewport()));
         EXPECT_EQ(vista->source(), textoahtml("uno\r\ndous"));
         d.recursoescollido = dir.filePath("latin1.txt");
-        soltar(vista->viewport());
+        soltarsobre(vista->viewport());
         EXPECT_EQ(vista->source(), textoahtml(QString::fromUtf8("maña")));
         d.recursoescollido = dir.filePath("missing.txt");
-        soltar(vista->viewport());
+        soltarsobre(vista->viewport());
         EXPECT_EQ(vista->source(), textoahtml(QString::fromUtf8("maña")))
             << "an unreadable file keeps the view";
     }
