@@ -185,6 +185,22 @@ QWidget* follatipo(const std::array<QWidget*, TForm1::numfollas>& follas, int ti
     return follas[tipo + primeirafollatipo];
 }
 
+// The slots of types 9 and 12 that show only a file name: {type, name edit, field, clear button}.
+const struct {
+    int tipo;
+    const char* nome;
+    int campo;
+    const char* limpar;
+} soamentenome[] = {{9, "txtliga1", 2, nullptr},
+                    {9, "txtliga2", 3, nullptr},
+                    {9, "txtliga4", 4, nullptr},
+                    {12, "txtimaxg1", 7, "SpeedButton28"},
+                    {12, "txtimaxg2", 8, "SpeedButton30"},
+                    {12, "txtimaxg3", 9, "SpeedButton32"},
+                    {12, "txtimaxg4", 10, "SpeedButton56"},
+                    {12, "txtimaxg5", 11, "SpeedButton54"},
+                    {12, "txtimaxg6", 12, "SpeedButton52"}};
+
 } // namespace
 
 void TForm1::trasponerim(const Ranura& r, PictureBox* imaxe, const QPoint& punto) {
@@ -287,21 +303,7 @@ void TForm1::vincularespeciais() {
     }
 
     // Name-only slots of types 9 and 12, through the hidden picture.
-    const struct {
-        int tipo;
-        const char* nome;
-        int campo;
-        const char* limpar;
-    } nomes[] = {{9, "txtliga1", 2, nullptr},
-                 {9, "txtliga2", 3, nullptr},
-                 {9, "txtliga4", 4, nullptr},
-                 {12, "txtimaxg1", 7, "SpeedButton28"},
-                 {12, "txtimaxg2", 8, "SpeedButton30"},
-                 {12, "txtimaxg3", 9, "SpeedButton32"},
-                 {12, "txtimaxg4", 10, "SpeedButton56"},
-                 {12, "txtimaxg5", 11, "SpeedButton54"},
-                 {12, "txtimaxg6", 12, "SpeedButton52"}};
-    for (const auto& n : nomes) {
+    for (const auto& n : soamentenome) {
         QWidget* folla = follatipo(follas, n.tipo);
         QLineEdit* edit = editde(folla, QString::fromLatin1(n.nome), posicion);
         DropTarget::vincular(edit, imaxes, [this, &c, edit, campo = n.campo](QWidget*, const QPoint&) {
@@ -370,22 +372,11 @@ void TForm1::cargarespeciais(int tipo) {
         folla->findChild<LabelledEdit*>(QStringLiteral("txtext"))->setText(nomeparaver(p1));
         folla->findChild<PictureBox*>(QStringLiteral("Image42"))->setVisible(!p1.isEmpty());
     }
-    if (tipo == 9 || tipo == 12) {
-        const std::pair<const char*, int> nomes9[] = {{"txtliga1", 2}, {"txtliga2", 3}, {"txtliga4", 4}};
-        const std::pair<const char*, int> nomes12[] = {{"txtimaxg1", 7},  {"txtimaxg2", 8},
-                                                       {"txtimaxg3", 9},  {"txtimaxg4", 10},
-                                                       {"txtimaxg5", 11}, {"txtimaxg6", 12}};
-        QWidget* folla = follatipo(follas, tipo);
-        const auto amosar = [&](std::span<const std::pair<const char*, int>> nomes) {
-            for (const auto& [nome, campo] : nomes)
-                quitarim(*contextoranuras, temimx,
-                         folla->findChild<LabelledEdit*>(QString::fromLatin1(nome))->edit(), campo, 1);
-        };
-        if (tipo == 9)
-            amosar(nomes9);
-        else
-            amosar(nomes12);
-    }
+    for (const auto& n : soamentenome)
+        if (n.tipo == tipo)
+            quitarim(*contextoranuras, temimx,
+                     follatipo(follas, tipo)->findChild<LabelledEdit*>(QString::fromLatin1(n.nome))->edit(),
+                     n.campo, 1);
 }
 
 void TForm1::amosarsopa() {
