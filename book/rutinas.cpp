@@ -136,6 +136,14 @@ TColor hexacor(const QString& texto) {
     return ((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16);
 }
 
+TColor hexacor(const QString& texto, TColor defecto) {
+    try {
+        return hexacor(texto);
+    } catch (const EConvertError&) {
+        return defecto;
+    }
+}
+
 QColor colorDe(TColor cor) {
     return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF);
 }

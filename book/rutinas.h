@@ -42,7 +42,9 @@ QString descodificalibro(const QString& texto);
 using TColor = quint32;
 QString corahex(TColor cor);
 TColor hexacor(const QString& texto); // raises EConvertError
-QColor colorDe(TColor cor);           // for painting
+// The same, or the default when the text is not a hexadecimal colour.
+TColor hexacor(const QString& texto, TColor defecto);
+QColor colorDe(TColor cor); // for painting
 TColor deColor(const QColor& cor);
 
 // Resource kind from the extension: 1 picture, 2 sound, 3 video, 4 text, 0 other. The lower-cased
