@@ -104,6 +104,17 @@ QString condelimitador(const QString& cartafol);
 // A web address ("http:" or "https:" in any letter case) where a file may stand: kept as it is.
 bool enderezoweb(const QString& ruta);
 
+// --- characters --------------------------------------------------------------------------
+// Texts counted in characters (code points): a surrogate pair is one character. Positions count
+// from 0.
+qsizetype cpLength(const QString& texto);
+// Character i, or an empty text past the end.
+QString cpAt(const QString& texto, qsizetype i);
+// Character i replaced by c (one character removed, c inserted there); unchanged past the end.
+QString cpReplaceAt(const QString& texto, qsizetype i, const QString& c);
+// The text filled at its end with the pad character up to n characters; a longer one stays whole.
+QString cpPadTo(const QString& texto, qsizetype n, QChar recheo);
+
 // --- numbers -------------------------------------------------------------------------------
 // Whole decimal number in the int range: blanks (spaces, tabs, line breaks) before and after are
 // accepted, then an optional "+" or "-" and at least one digit 0-9, nothing else (no blank
