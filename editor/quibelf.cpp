@@ -10,9 +10,11 @@
 #include "editor/follas.h"
 #include "editor/garda.h"
 #include "editor/paletatipos.h"
+#include "editor/paneiscor.h"
 #include "editor/ranuras.h"
 #include "languages/idiomas.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -387,8 +389,14 @@ void TForm1::crearfollas() {
         tipaxinas->engadir(
             f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
     }
-    // After every editor has made its controls: the slots take the rest and are bound.
+    // After every editor has made its controls: the slots take the rest and are bound, then the
+    // colour panels and switches the editors made.
     vincularranuras();
+    for (int t = 1; t <= numtipos; ++t)
+        vincularpaneis(documento, t, follas[t + primeirafollatipo], this);
+    if (auto* b =
+            follas[3 + primeirafollatipo]->findChild<QAbstractButton*>(QStringLiteral("SpeedButton108")))
+        connect(b, &QAbstractButton::clicked, this, en(this, &TForm1::SpeedButton108Click));
 }
 
 void TForm1::FormCreate(const QStringList& argumentos) {

@@ -265,8 +265,9 @@ public:
     // The mode switches of the find-a-word and pairs-2 pages: the box from P26, its panels shown.
     void amosarsopa();
     void amosarparellas2();
-    void CheckBox1Click(); // find a word: with pictures
-    void chparsonClick();  // pairs 2: sounds
+    void CheckBox1Click();      // find a word: with pictures
+    void chparsonClick();       // pairs 2: sounds
+    void SpeedButton108Click(); // the puzzle: draws its grid again
 
     // --- HTML views of the page texts (quibelf_vistas.cpp) --------------------------------------
     HtmlView *visortexto = nullptr, *visormenu = nullptr, *visorplantilla = nullptr;

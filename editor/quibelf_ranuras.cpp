@@ -214,7 +214,7 @@ void TForm1::trasponerim(const Ranura& r, PictureBox* imaxe, const QPoint& punto
         bimax->resize(qMax(20, n.width()), qMax(20, n.height()));
     } else if (control == QLatin1String("Image1")) {
         // The puzzle's grid over a copy of its picture.
-        if (imaxe->width() <= 1) return;
+        if (imaxe->imaxe().width() <= 1) return;
         auto* gre = atopar<PictureBox>(folla, QStringLiteral("imagegre"), posicion);
         const int filas = enteiro(editde(folla, QStringLiteral("filas"), posicion)->text(), 1);
         const int columnas = enteiro(editde(folla, QStringLiteral("colum"), posicion)->text(), 1);
@@ -239,6 +239,13 @@ void TForm1::trasponerim(const Ranura& r, PictureBox* imaxe, const QPoint& punto
         if (control == QLatin1String("cadros2imx1")) p[1] = QStringLiteral("1");
         if (control == QLatin1String("cadros2imx2")) p[2] = QStringLiteral("2");
     }
+}
+
+void TForm1::SpeedButton108Click() {
+    // The puzzle's grid drawn again, as after a drop of its picture.
+    for (const RanuraVinculada& v : ranurasvinculadas)
+        if (v.ranura->tipo == 3 && QLatin1String(v.ranura->control) == QLatin1String("Image1"))
+            trasponerim(*v.ranura, v.imaxe, QPoint());
 }
 
 void TForm1::vincularespeciais() {
