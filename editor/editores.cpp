@@ -1,4 +1,5 @@
 #include "editor/editores.h"
+#include "editor/editores_grellas.h"
 
 #include "languages/idiomas.h"
 
@@ -102,7 +103,9 @@ struct Entrada {
 std::vector<Entrada> editorespordefecto() {
     return {
         {4, [] { return std::make_unique<QuirkSopa>(); }},
+        {36, editorcadros},
         {39, [] { return std::make_unique<QuirkParellas2>(); }},
+        {49, editorformula},
     };
 }
 
