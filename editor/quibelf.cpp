@@ -41,11 +41,6 @@ namespace quibel {
 
 namespace {
 
-// A handler bound to a signal: it runs through the guard.
-auto en(TForm1* f, void (TForm1::*metodo)()) {
-    return [f, metodo] { guarded([f, metodo] { (f->*metodo)(); }); };
-}
-
 QToolButton* boton(QToolBar* barra, const char* nome, QStyle::StandardPixmap icona, bool contexto = false) {
     auto* b = new QToolButton(barra);
     b->setObjectName(QString::fromLatin1(nome));
@@ -324,7 +319,8 @@ void TForm1::crearfollas() {
     TabSheet30 = nova(cambiarorde, "TabSheet30", "cambiarorde");
     TabSheet1 = nova(identif, "TabSheet1", "identif");
     tabExportar = nova(exporta, "tabExportar", "exporta");
-    TabInserir = nova(engadir, "TabInserir", "engadir");
+    TabInserir = nova(inserir, "TabInserir", "engadir");
+    crearimportacion();
 
     // Start sheet: the program's name, the language list, the credits.
     auto* inicial = new QVBoxLayout(TabSheet3);
@@ -578,6 +574,7 @@ void TForm1::rotularventa() {
     bconf->setText(t(4));
     bpaxinas->setText(t(5));
     btinserir->setText(t(196));
+    rotularimportacion();
     txgrson->setText(t(30));
     precur->setText(QStringLiteral("   ") + t(32));
     ALIMAXES->setCaption(QStringLiteral("  ") + t(33));

@@ -75,7 +75,7 @@ public:
         cambiarorde = 3, // TabSheet30: page order
         identif = 4,     // TabSheet1: book properties
         exporta = 5,     // tabExportar
-        engadir = 6,     // TabInserir: import of pages
+        inserir = 6,     // TabInserir: import of pages
     };
     static constexpr int numfollas = primeirafollatipo + numtipos + 1; // 58
 
@@ -212,6 +212,20 @@ public:
     // The background-picture frame, sized and placed with the background picture.
     static QString marcofondo() { return QStringLiteral("bimaxe"); }
 
+    // --- import of pages from another book (book/importar_ui.cpp) ---------------------------
+    LabelledEdit* arquivoengadir = nullptr; // the source book file
+    QToolButton* SpeedButton200 = nullptr;
+    QLineEdit *engadedesde = nullptr, *engadeata = nullptr; // the range, from 1
+    QPushButton* btinserirxa = nullptr;
+    QLabel *labelinsert = nullptr, *labelinsertlibro = nullptr, *labelinsertpaxinas = nullptr;
+    void btinserirClick(); // the import sheet, only with a page shown
+    void SpeedButton200Click();
+    void paraengadir(const QString& arquivo); // reads the source and proposes its whole range
+    void btinserirxaClick();
+    // Inserts pages desde..ata of the source after the page shown, or nothing with a message.
+    void engadir(const QString& arquivo, int desde, int ata);
+    void rotularimportacion();
+
     // --- resource panel (quibelf_recursos.cpp) --------------------------------------------------
     QLabel* precur = nullptr; // header
     QWidget* Panel4 = nullptr;
@@ -344,6 +358,7 @@ private:
     bool FormCloseQuery();
     void reiniciarcontroles(Documento::PasoReinicio paso);
     void crearcontroispropiedades(); // the book-property controls that a read or reset reaches
+    void crearimportacion();
     // Enables the commands that need a book (after New and a successful Open).
     void activartraballo();
     // Saves under the final name (".zube" rule), asking before replacing another file when
