@@ -92,13 +92,6 @@ void TForm1::crearimportacion() {
     new FiltroRecursos(arquivoengadir->edit(), [this] { ponrecursos(); });
 }
 
-void TForm1::rotularimportacion() {
-    labelinsertlibro->setText(textosui[38]);
-    labelinsertpaxinas->setText(textosui[5]);
-    labelinsert->setText(textosui[196]);
-    btinserirxa->setText(textosui[196]);
-}
-
 void TForm1::btinserirClick() {
     if (documento.paxinaactual() <= 0) return;
     titular->setText(textosui[196]);

@@ -8,7 +8,6 @@
 #include "editor/controis.h"
 #include "editor/grellas.h"
 #include "editor/paneiscor.h"
-#include "languages/idiomas.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -60,7 +59,6 @@ public:
             columna->addWidget(b);
             tarefa.engadir(b, i);
         }
-        rotular();
     }
     void cargar(Book& libro, int n) override {
         const Tpaxina& p = libro.paxina(n);
@@ -76,13 +74,6 @@ public:
         if (tarefa.valor() >= 0) p[8] = QString::number(tarefa.valor());
         p[26] = chcadroalea->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
         p[18] = chcadroaleacor->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    }
-    void rotular() override {
-        chcadroaleacor->setText(textosui[43]);
-        chcadroalea->setText(textosui[167]);
-        GroupBox101->setTitle(textosui[127]);
-        for (int i = 0; i < 4; ++i)
-            tarefa.botons()[i]->setText(textosui[183 + i]);
     }
 
 private:

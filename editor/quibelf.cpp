@@ -559,43 +559,4 @@ void TForm1::Quibelv270Click() {
     titular->clear();
 }
 
-void TForm1::rotularventa() {
-    crearpaleta(); // the palette first: its captions are the type names
-    const auto t = [](int i) { return textosui[i]; };
-    const QString xml = QStringLiteral("XML");
-    Label36->setText(t(130));
-    Label45->setText(t(162));
-    SpeedButton168->setText(t(131));
-    txtlibro->setCaption(t(38));
-    SpeedButton135->setText(t(1));
-    SpeedButton137->setText(t(0));
-    bgardar->setText(t(2) + xml);
-    bgardarcomo->setText(t(3));
-    bconf->setText(t(4));
-    bpaxinas->setText(t(5));
-    btinserir->setText(t(196));
-    rotularimportacion();
-    txgrson->setText(t(30));
-    precur->setText(QStringLiteral("   ") + t(32));
-    ALIMAXES->setCaption(QStringLiteral("  ") + t(33));
-    ALSONS->setCaption(QStringLiteral("  ") + t(34));
-    ALANIMA->setCaption(QStringLiteral("  ") + t(35));
-    ALTEXTOS->setCaption(QStringLiteral("  ") + t(36));
-    proppaxltxt->setCaption(t(47));
-    proppaxld->setCaption(t(87));
-    benpax->setCaption(t(53));
-    malpax->setCaption(t(54));
-    labelmensa->setText(t(52));
-    labelliga->setText(t(213));
-    txtcabe->setToolTip(t(77));
-    txtpe->setToolTip(t(78));
-    SpeedButton13->setToolTip(t(2) + xml);
-    SpeedButton11->setToolTip(t(81));
-    SpeedButton9->setToolTip(t(83));
-    SpeedButton10->setToolTip(t(82));
-    SpeedButton7->setToolTip(t(84));
-    SpeedButton167->setToolTip(t(5));
-    btmirar->setToolTip(t(62));
-}
-
 } // namespace quibel

@@ -53,6 +53,7 @@ class LimitedEdit;
 class SelectorTipos;
 class TXMLDoc;
 struct InformeLectura;
+struct Rotulo;
 
 // Shown in the window caption, the version item and the splash window.
 inline const QString versionquibel = QStringLiteral("Quibel  v5.6.4");
@@ -139,8 +140,12 @@ public:
     void sprsplMoved(int pos);
     void SpeedButton169Click(); // close
     void Quibelv270Click();     // version item: back to the start sheet
-    // Captions and hints of the controls of the window frame in the language in force.
+    // Captions and hints of the window and of its sheets in the language in force, from the one
+    // table of them (languages/rotulos.h).
     void rotularventa();
+    // Writes a caption (Rotulo::Clase) on a control of a kind the sheets use; false for another.
+    static bool porrotulo(QWidget* control, int clase, const QString& texto);
+    QList<QWidget*> controisderotulo(const Rotulo& r) const;
 
     // --- editor cycle (quibelf_ciclo.cpp) -----------------------------------------------------
     bool paxinavalida() const {
@@ -224,7 +229,6 @@ public:
     void btinserirxaClick();
     // Inserts pages desde..ata of the source after the page shown, or nothing with a message.
     void engadir(const QString& arquivo, int desde, int ata);
-    void rotularimportacion();
 
     // --- resource panel (quibelf_recursos.cpp) --------------------------------------------------
     QLabel* precur = nullptr; // header
