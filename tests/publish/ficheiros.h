@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "publish/exportaweb.h"
+
 #include <gtest/gtest.h>
 
 namespace quibel::proba {
@@ -27,3 +29,9 @@ inline QString q(const char* s) {
 }
 
 } // namespace quibel::proba
+
+namespace quibel {
+inline void PrintTo(const EntradaZip& e, std::ostream* os) {
+    *os << "{" << e.arquivo.toStdString() << " as " << e.nome.toStdString() << "}";
+}
+} // namespace quibel
