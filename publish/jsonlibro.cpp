@@ -14,12 +14,20 @@ namespace quibel {
 
 QString cadeajson(const QString& texto) {
     QString r;
-    r.reserve(texto.size() + 2);
+    r.reserve(texto.size() + texto.size() / 8 + 2);
     r += u'"';
+    const QChar* d = texto.constData();
     const qsizetype n = texto.size();
+    qsizetype tramo = 0; // start of the run of characters copied as they are
+    const auto pechar = [&](qsizetype i) {
+        if (i > tramo) r.append(d + tramo, i - tramo);
+    };
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = texto[i];
-        switch (c.unicode()) {
+        const char16_t c = d[i].unicode();
+        if (c >= 0x20 && c != u'"' && c != u'\\' && c != u'<') continue;
+        pechar(i);
+        tramo = i + 1;
+        switch (c) {
         case u'"':
             r += QLatin1String("\\\"");
             break;
@@ -45,20 +53,19 @@ QString cadeajson(const QString& texto) {
             // A script element ends at "</script" in any case; "<!--" changes how it is parsed.
             if (QStringView(texto).mid(i + 1, 7).startsWith(QLatin1String("/script"), Qt::CaseInsensitive)) {
                 r += QLatin1String("<\\/");
+                tramo = i + 2;
                 ++i;
             } else if (QStringView(texto).mid(i + 1, 3) == QLatin1String("!--")) {
                 r += QLatin1String("\\u003c");
             } else {
-                r += c;
+                r += u'<';
             }
             break;
         default:
-            if (c.unicode() < 0x20)
-                r += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-            else
-                r += c;
+            r += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QChar(u'0'));
         }
     }
+    pechar(n);
     r += u'"';
     return r;
 }
@@ -101,27 +108,70 @@ QString ObxectoJson::pares() const {
 
 namespace {
 
-const QString catrobrancos = QStringLiteral("    ");
+// One pass over the text: the characters of the rule replaced, the rest copied in runs.
+template <class Regra> QString transformar(const QString& texto, Regra regra) {
+    QString r;
+    const QChar* d = texto.constData();
+    const qsizetype n = texto.size();
+    qsizetype tramo = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QLatin1String substituto = regra(d[i].unicode());
+        if (!substituto.data()) continue;
+        if (r.isNull()) r.reserve(n + n / 8);
+        r.append(d + tramo, i - tramo);
+        r += substituto;
+        tramo = i + 1;
+    }
+    if (r.isNull()) return texto; // nothing to replace: the text itself, shared
+    r.append(d + tramo, n - tramo);
+    return r;
+}
+
+const QLatin1String nada;
 
 } // namespace
 
 QString escapajson(const QString& texto) {
-    QString r = texto;
-    r.replace(u'\\', u'/');
-    r.replace(QLatin1String("'"), QLatin1String("&#39;"));
-    r.replace(QLatin1String("\t"), catrobrancos);
-    return r;
+    return transformar(texto, [](char16_t c) {
+        switch (c) {
+        case u'\\':
+            return QLatin1String("/");
+        case u'\'':
+            return QLatin1String("&#39;");
+        case u'\t':
+            return QLatin1String("    ");
+        default:
+            return nada;
+        }
+    });
 }
 
+namespace {
+
+// Line feeds removed, carriage returns as "<br>", and tabs as four blanks when asked.
+QString comohtml(const QString& texto, bool tabulacions) {
+    return transformar(texto, [tabulacions](char16_t c) {
+        switch (c) {
+        case u'\n':
+            return QLatin1String("");
+        case u'\r':
+            return QLatin1String("<br>");
+        case u'\t':
+            return tabulacions ? QLatin1String("    ") : nada;
+        default:
+            return nada;
+        }
+    });
+}
+
+} // namespace
+
 QString textohtml(const QString& texto) {
-    QString r = texto;
-    r.remove(u'\n');
-    r.replace(QLatin1String("\r"), QLatin1String("<br>"));
-    return r;
+    return comohtml(texto, false);
 }
 
 QString textohtmljson(const QString& texto) {
-    return textohtml(texto).replace(QLatin1String("\t"), catrobrancos);
+    return comohtml(texto, true);
 }
 
 QString rutaurl(const QString& ruta, const QString& recursos, bool exportando, const NomesAlmacen* nomes) {
