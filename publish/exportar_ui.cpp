@@ -517,6 +517,9 @@ void ExportSheet::exportarlibro() {
         progresoexporta->hide();
         imaxebenexporta->show();
     }
+    // Clicks made while the bar ran were held back: they reach Publicar now, while the guard
+    // still stands, so an impatient second click starts no second export.
+    if (r.rematado) QCoreApplication::processEvents();
 }
 
 } // namespace quibel
