@@ -382,8 +382,8 @@ void ExportSheet::edlomesClick() {
 }
 
 void ExportSheet::engadiradxunto(const QString& arquivo) {
-    // The player gets the attachments as one list joined by commas.
-    if (nomeparaver(arquivo).contains(u',')) {
+    // The book file and the player keep the attachments as one list joined by commas.
+    if (arquivo.contains(u',')) {
         mensaxe(textosui[textocomaadxunto] + u'\n' + arquivo);
         return;
     }

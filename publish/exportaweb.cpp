@@ -317,6 +317,10 @@ QString NomesAlmacen::nome(const QString& ruta) const {
     return nomeexport(ruta);
 }
 
+void copiaenzip(QList<EntradaZip>& zip, const QString& arquivo, const QString& nome) {
+    if (QFileInfo(arquivo).isFile()) zip.append({arquivo, nome});
+}
+
 void copiaarquivos(const NomesAlmacen& nomes, const QString& almacen, QList<EntradaZip>* zip,
                    const QString& prefixo, const std::function<void()>& cadaficheiro) {
     const QString cartafol = condelimitador(almacen);
@@ -327,7 +331,7 @@ void copiaarquivos(const NomesAlmacen& nomes, const QString& almacen, QList<Entr
         // copied to its clean one.
         if (canonicadestino.isEmpty() || canonicadestino != QFileInfo(ruta).canonicalFilePath())
             copiaficheiro(ruta, destino, true); // a failed copy leaves the file out
-        if (zip) zip->append({ruta, prefixo + nome});
+        if (zip) copiaenzip(*zip, ruta, prefixo + nome);
         if (cadaficheiro) cadaficheiro();
     }
 }

@@ -86,6 +86,10 @@ struct EntradaZip {
     bool operator==(const EntradaZip&) const = default;
 };
 
+// Adds an existing file to the package's entries under the archive name; nothing when no file is
+// at the path.
+void copiaenzip(QList<EntradaZip>& zip, const QString& arquivo, const QString& nome);
+
 // Copies the files of the store into the folder almacen (with or without a trailing delimiter).
 // A file that already is the target is not copied onto itself; a failed copy is left out. When
 // zip is given, every file is also an entry under prefixo + its name, read from the source file.

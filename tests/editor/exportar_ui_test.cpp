@@ -115,9 +115,10 @@ TEST_F(FollaExportarTest, PickersAndTheAttachmentList) {
     s->SpeedButton170->click();
     EXPECT_EQ(fakes.aplicacion->abertos, QList<QUrl>{QUrl::fromLocalFile("/saida")});
 
-    d.listas = {{"/a/uno.pdf", "/a/dous, tres.pdf", "/a/catro.txt"}};
+    d.listas = {{"/a/uno.pdf", "/a/dous, tres.pdf", "/a,b/x.pdf", "/a/catro.txt"}};
     s->btadxuntosad->click();
-    EXPECT_EQ(d.mensaxes, QStringList{textosui[textocomaadxunto] + "\n/a/dous, tres.pdf"});
+    EXPECT_EQ(d.mensaxes, (QStringList{textosui[textocomaadxunto] + "\n/a/dous, tres.pdf",
+                                       textosui[textocomaadxunto] + "\n/a,b/x.pdf"}));
     documento.recursoescollido = "/r/foto.png";
     EXPECT_TRUE(soltarsobre(s->adxuntos->viewport()));
     EXPECT_EQ(documento.libro.adxuntos, (QStringList{"/a/uno.pdf", "/a/catro.txt", "/r/foto.png"}));

@@ -195,6 +195,7 @@ TEST_F(ExportarTest, FailuresOfTheLaterStepsAreToldAndTheRestRuns) {
         const ResultadoExportar r = exportar();
         EXPECT_EQ(rexistro.mid(2), k.despois);
         EXPECT_TRUE(r.rematado);
+        EXPECT_EQ(libro.carpetarecursos, base + "libro/res/");
     }
 }
 

@@ -173,6 +173,8 @@ TEST_F(AlmacenTest, CopiesUnderTheCleanNamesOnlyTheSameFileStaysAndZipReadsTheSo
     EXPECT_EQ(QDir(base + "almacen").entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{"Foto 1.jpg", "Foto_1.jpg", "dentro.png", "dentro_2.png"}))
         << "no temporary file is left";
+    copiaenzip(zip, base + "orixe/none.png", "none.png");
+    EXPECT_EQ(zip.size(), 3) << "a missing file adds no entry";
 }
 
 TEST_F(AlmacenTest, FilesOutsideTheBookAreListed) {
