@@ -13,6 +13,7 @@
 #include "editor/paneiscor.h"
 #include "editor/ranuras.h"
 #include "languages/idiomas.h"
+#include "publish/exportar_ui.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -367,7 +368,14 @@ void TForm1::crearfollas() {
     tipaxinas->engadir(TabSheet30);
     tipaxinas->engadir(
         TabSheet1, [this] { TabSheet1Show(); }, [this] { TabSheet1Hide(); });
-    tipaxinas->engadir(tabExportar);
+    tipaxinas->engadir(
+        tabExportar,
+        [this] {
+            if (exportacion) exportacion->tabExportarShow();
+        },
+        [this] {
+            if (exportacion) exportacion->tabExportarHide();
+        });
     tipaxinas->engadir(TabInserir);
     // What the editors see of the window.
     editoculto = std::make_unique<LabelledEdit>();

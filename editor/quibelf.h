@@ -48,6 +48,7 @@ struct ContextoRanuras;
 struct Ranura;
 class LabelledEdit;
 class ListaRecursos;
+class ExportSheet;
 class Panel;
 class LimitedEdit;
 class SelectorTipos;
@@ -316,6 +317,7 @@ public:
     void liberarson();
     void crearexportacion(); // objects of the export (Flash stream, ZIP writer, copy list)
     void borrarexportacion();
+    ExportSheet* exportacion = nullptr; // the export sheet's controls and handlers (publish/exportar_ui.h)
 
     // --- interface language (languages/idiomas_ui.cpp) ----------------------------------------
     QComboBox* comboidiomas = nullptr; // the language list of the start sheet

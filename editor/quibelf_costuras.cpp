@@ -5,6 +5,7 @@
 #include "editor/paletatipos.h"
 #include "editor/quibelf.h"
 #include "editor/servizos.h"
+#include "publish/exportar_ui.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -35,7 +36,6 @@ void TForm1::borrarpaleta() {
     if (selectortipos) selectortipos->borrarbotonestipos();
 }
 
-
 // Sound library: none yet, so sounds go to the default application (bassactivo 0).
 void TForm1::iniciarson() {
     bassactivo = 0;
@@ -48,7 +48,11 @@ void TForm1::pararson() {}
 void TForm1::amosarventaimaxe(const QString&) {}
 
 // Export: the Flash player stream, the ZIP writer, the copy list and the Flash host lines.
-void TForm1::crearexportacion() {}
+void TForm1::crearexportacion() {
+    exportacion = new ExportSheet(documento, tabExportar,
+                                  {[this](const QString& t) { titular->setText(t); },
+                                   [this](int modo) { vercomunes(modo); }, [this] { amosarpropiedades(); }});
+}
 void TForm1::borrarexportacion() {}
 
 } // namespace quibel

@@ -31,8 +31,16 @@ public:
         const int r = box.exec();
         return static_cast<QMessageBox::StandardButton>(r);
     }
+    void aviso(const QString& texto) override {
+        QMessageBox box(QMessageBox::Warning, QMessageBox::tr("Warning"), texto, QMessageBox::Ok, pai_);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
     QString abrirarquivo(const QString& t, const QString& cartafol, const QString& filtro) override {
         return QFileDialog::getOpenFileName(pai_, t, cartafol, filtro);
+    }
+    QStringList abrirarquivos(const QString& t, const QString& cartafol, const QString& filtro) override {
+        return QFileDialog::getOpenFileNames(pai_, t, cartafol, filtro);
     }
     QString gardararquivo(const QString& t, const QString& nome, const QString& filtro) override {
         // The program asks about replacing a file itself, once it knows the final name.

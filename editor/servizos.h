@@ -26,8 +26,12 @@ public:
     // as the escape button).
     virtual QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons botons,
                                                  QMessageBox::Icon icona) = 0;
+    // A warning box with the toolkit's own warning caption and icon, and an OK button.
+    virtual void aviso(const QString& texto) = 0;
     // File and folder dialogs; an empty result means the author cancelled.
     virtual QString abrirarquivo(const QString& titulo, const QString& cartafol, const QString& filtro) = 0;
+    // The open dialog with several files selectable, in the dialog's order.
+    virtual QStringList abrirarquivos(const QString& titulo, const QString& cartafol, const QString& filtro) = 0;
     virtual QString gardararquivo(const QString& titulo, const QString& nome, const QString& filtro) = 0;
     virtual QString escollercartafol(const QString& titulo, const QString& cartafol) = 0;
     // The colour chooser, starting at a colour; nothing when the author cancels.

@@ -227,6 +227,8 @@ void textosENG() {
     textosui[219] = QStringLiteral("License");
     textosui[220] = QStringLiteral("quibel_en");
     textosui[textosubstituir] = QStringLiteral("The file already exists, do you want to replace it?");
+    textosui[textoforadolibro] = QStringLiteral("These files of the book lie outside its folder and its resources folder, and will be published with it. Do you want to go on?");
+    textosui[textocomaadxunto] = QStringLiteral("The name of an attached file cannot hold a comma:");
     idiomavisor = 5;
 }
 // clang-format on

@@ -227,6 +227,8 @@ void textosESP() {
     textosui[219] = QStringLiteral("Licencia");
     textosui[220] = QStringLiteral("quibel_es");
     textosui[textosubstituir] = QStringLiteral("El archivo ya existe, ¿desea reemplazarlo?");
+    textosui[textoforadolibro] = QStringLiteral("Estos archivos del libro están fuera de su carpeta y de la carpeta de recursos, y se publicarán con él. ¿Desea continuar?");
+    textosui[textocomaadxunto] = QStringLiteral("El nombre de un archivo adjunto no puede llevar comas:");
     idiomavisor = 0;
 }
 // clang-format on

@@ -29,7 +29,21 @@ public:
         respostas.pop_front();
         return r;
     }
-    QString abrirarquivo(const QString&, const QString&, const QString&) override { return seguinte(); }
+    QStringList avisos; // warning boxes
+    void aviso(const QString& texto) override { avisos << texto; }
+    QStringList filtros; // the filter of every file dialog, in order
+    QString abrirarquivo(const QString&, const QString&, const QString& filtro) override {
+        filtros << filtro;
+        return seguinte();
+    }
+    std::deque<QStringList> listas; // next results of the several-files dialog
+    QStringList abrirarquivos(const QString&, const QString&, const QString& filtro) override {
+        filtros << filtro;
+        if (listas.empty()) return {};
+        QStringList r = listas.front();
+        listas.pop_front();
+        return r;
+    }
     QString gardararquivo(const QString&, const QString&, const QString&) override { return seguinte(); }
     QString escollercartafol(const QString&, const QString&) override { return seguinte(); }
     std::deque<QColor> cores; // next colours chosen; cancel when empty

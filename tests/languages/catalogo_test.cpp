@@ -226,7 +226,8 @@ TEST(Catalogo, EnglishEntriesSayWhatTheyLabel) {
 
 TEST(Catalogo, ProgramTextsFollowTheCatalogueInEveryTable) {
     for (int n = 0; n < numidiomas; ++n)
-        EXPECT_FALSE(taboa(n)[textosubstituir].trimmed().isEmpty()) << siglas[n];
+        for (int i = numtextosui; i < numtextosui + numtextosprograma; ++i)
+            EXPECT_FALSE(taboa(n)[i].trimmed().isEmpty()) << siglas[n] << " " << i;
     EXPECT_EQ(taboa(GAL)[textosubstituir], "O arquivo xa existe, desexa substituílo?");
 }
 

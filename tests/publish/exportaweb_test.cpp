@@ -1,5 +1,7 @@
 #include "publish/exportaweb.h"
 
+#include "ficheiros.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,19 +12,9 @@
 #include <sys/resource.h>
 
 using namespace quibel;
+using namespace quibel::proba;
 
 namespace {
-
-void escribir(const QString& ruta, const QByteArray& datos) {
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << ruta.toStdString();
-    ASSERT_EQ(f.write(datos), datos.size());
-}
-
-QByteArray ler(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 // Binary, with NULs, and longer than one read so that every chunk must land in order.
 QByteArray contido() {
