@@ -268,6 +268,21 @@ public:
     void CheckBox1Click(); // find a word: with pictures
     void chparsonClick();  // pairs 2: sounds
 
+    // --- dragging page elements (quibelf_arrastre.cpp) ------------------------------------------
+    QFrame* marcomvi = nullptr; // the frame of the selected moving picture of type 23
+    // Binds the drag rows, the text frame's resize, the background label and the moving pictures'
+    // clear whose controls are on their sheets; after the views are made.
+    void vinculararrastre();
+    void cargararrastre(int tipo); // their show step
+    // The page shown while the sheet shown is its working copy of type tipo, else nullptr.
+    Tpaxina* paxinadetipo(int tipo);
+    void ponermarco(QWidget* imaxe);
+    void puntosimxno();
+    void imxmovpremida(int n);           // a press on moving picture n selects it
+    void ponerimxmov(PictureBox* imaxe); // a picture dropped into a moving picture
+    void borrarimxmov(int n);            // moving picture n is cleared to its numbered blank
+    void borrimx1Click();                // clears the selected moving picture
+
     // --- HTML views of the page texts (quibelf_vistas.cpp) --------------------------------------
     HtmlView *visortexto = nullptr, *visormenu = nullptr, *visorplantilla = nullptr;
     QString textoeditor;             // the HTML handed to an editor window

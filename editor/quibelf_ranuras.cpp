@@ -291,7 +291,9 @@ void TForm1::vincularespeciais() {
         auto* imaxe = atopar<PictureBox>(folla, QStringLiteral("imxmov%1").arg(i), posicion);
         QLineEdit* etiqimx = editde(folla, QStringLiteral("etiqimx"), posicion);
         DropTarget::vincular(imaxe, imaxes, [this, &c, imaxe, etiqimx, i](QWidget*, const QPoint&) {
-            if (ponerim(c, imaxe, etiqimx, i)) imaxemarcada = i;
+            if (!ponerim(c, imaxe, etiqimx, i)) return;
+            imaxemarcada = i;
+            ponerimxmov(imaxe);
         });
     }
 
@@ -345,6 +347,7 @@ void TForm1::cargarespeciais(int tipo) {
             quitarim(*contextoranuras, temimx,
                      follatipo(follas, tipo)->findChild<LabelledEdit*>(QString::fromLatin1(n.nome))->edit(),
                      n.campo, 1);
+    cargararrastre(tipo);
 }
 
 void TForm1::amosarsopa() {
