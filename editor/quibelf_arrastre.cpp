@@ -127,9 +127,12 @@ void TForm1::vinculararrastre() {
             return true;
         });
     }
+
+    vincularmenu();
 }
 
 void TForm1::cargararrastre(int tipo) {
+    if (tipo == 15) cargarmenu();
     if (tipo != 23) return;
     QWidget* folla = follas[23 + primeirafollatipo];
     puntosimxno();
