@@ -58,8 +58,10 @@ void TForm1::vincularmenu() {
 }
 
 void TForm1::cargarmenu() {
-    // The sheet starts at button 1; its text is the one the editor loads, nothing is stored.
+    // The sheet starts at button 1 and stores nothing. The view holds that button's text from here
+    // on, so the next choice keeps in W0 what the view shows and nothing else.
     botonmenu = 1;
+    visormenu->load(libro.texto(documento.paxinaactual(), 1));
     if (QWidget* marca = follamenu(follas)->findChild<QWidget*>(QStringLiteral("marcamenu")))
         marca->move(marca->x(), botonsmenu[0].marca);
 }

@@ -24,10 +24,8 @@ struct Control {
 
 class EditorControis : public PageEditor {
 public:
-    EditorControis(std::vector<Control> controis, std::function<void(QWidget*, Book&, int)> cargar)
-        : controis_(std::move(controis)), cargar_(std::move(cargar)) {}
+    explicit EditorControis(std::vector<Control> controis) : controis_(std::move(controis)) {}
     void crear(EditorContext&, QWidget* folla) override {
-        folla_ = folla;
         for (const Control& c : controis_) {
             QWidget* pai = c.pai ? folla->findChild<QWidget*>(c.pai) : folla;
             QWidget* w = nullptr;
@@ -49,15 +47,11 @@ public:
             w->setGeometry(c.xeometria);
         }
     }
-    void cargar(Book& libro, int paxina) override {
-        if (cargar_) cargar_(folla_, libro, paxina);
-    }
+    void cargar(Book&, int) override {}
     void gardar(Book&, int) override {}
 
 private:
     std::vector<Control> controis_;
-    std::function<void(QWidget*, Book&, int)> cargar_;
-    QWidget* folla_ = nullptr;
 };
 
 inline std::vector<Control> numerados(Control::Clase clase, const char* raiz, int primeiro, int ultimo) {
@@ -80,9 +74,9 @@ inline std::vector<Control> unir(std::initializer_list<std::vector<Control>> par
 // The editors still to come, as far as their controls go: types 2, 9, 15, 20, 23 and 30.
 struct EditoresStub {
     std::vector<std::pair<int, FabricaEditor>> antes;
-    void rexistrar(int tipo, std::vector<Control> c, std::function<void(QWidget*, Book&, int)> cargar = {}) {
+    void rexistrar(int tipo, std::vector<Control> c) {
         antes.emplace_back(tipo, fabricaeditor(tipo));
-        rexistrareditor(tipo, [c, cargar] { return std::make_unique<EditorControis>(c, cargar); });
+        rexistrareditor(tipo, [c] { return std::make_unique<EditorControis>(c); });
     }
     EditoresStub() {
         rexistrar(2, {{Control::marco, "basetext", nullptr, QRect(50, 50, 200, 200)},
@@ -96,16 +90,11 @@ struct EditoresStub {
         rexistrar(23, {{Control::edit, "movimxcorx", nullptr, QRect(400, 0, 40, 20)},
                        {Control::edit, "movimxcory", nullptr, QRect(400, 20, 40, 20)}});
         rexistrar(30, numerados(Control::marco, "Panel", 49, 54));
-        // The menu editor loads the first button's text into the view, as its load does.
-        rexistrar(15,
-                  unir({numerados(Control::boton, "boton", 1, 6),
-                        numerados(Control::edit, "txtmenu", 1, 6),
-                        {{Control::marco, "marcamenu", nullptr, QRect(230, 0, 20, 20)},
-                         {Control::cor, "cboton", nullptr, QRect(400, 0, 60, 20)},
-                         {Control::cor, "cbtexto", nullptr, QRect(400, 30, 60, 20)}}}),
-                  [](QWidget* folla, Book& libro, int paxina) {
-                      folla->findChild<HtmlView*>("visormenu")->load(libro.texto(paxina, 1));
-                  });
+        rexistrar(15, unir({numerados(Control::boton, "boton", 1, 6),
+                            numerados(Control::edit, "txtmenu", 1, 6),
+                            {{Control::marco, "marcamenu", nullptr, QRect(230, 0, 20, 20)},
+                             {Control::cor, "cboton", nullptr, QRect(400, 0, 60, 20)},
+                             {Control::cor, "cbtexto", nullptr, QRect(400, 30, 60, 20)}}}));
     }
     ~EditoresStub() {
         for (auto& [tipo, fabrica] : antes)
