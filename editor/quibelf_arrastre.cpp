@@ -91,7 +91,11 @@ void TForm1::vinculararrastre() {
         ElementDragger::Opcions o;
         o.editx = edit(r.editx);
         o.edity = edit(r.edity);
-        if (r.marco) o.marco = marcomvi;
+        if (r.marco) {
+            o.marco = marcomvi;
+            // The picture at its natural size and nothing round it: the selection frame is marcomvi.
+            if (auto* caixa = qobject_cast<QFrame*>(elemento)) caixa->setFrameShape(QFrame::NoFrame);
+        }
         if (r.tipo == 23) {
             const int n = QString::fromLatin1(r.elemento).right(1).toInt();
             o.aopremer = [this, n] { imxmovpremida(n); };

@@ -269,13 +269,16 @@ TEST_F(Arrastre, TheXRaysBackgroundIsLabelled) {
 namespace {
 
 // The numbered blank: 40 x 40, black border, the number's dark pixels in its cell at (10, 10).
-void esbaleira(const PictureBox* imaxe) {
+void esbaleira(PictureBox* imaxe) {
     ASSERT_EQ(imaxe->size(), QSize(40, 40));
     const QImage i = imaxe->imaxe().toImage();
     ASSERT_EQ(i.size(), QSize(40, 40));
     EXPECT_EQ(i.pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(i.pixelColor(39, 39), QColor(Qt::black));
     EXPECT_EQ(i.pixelColor(30, 33), QColor(Qt::white));
+    const QImage amosada = imaxe->grab().toImage(); // as the sheet shows it
+    EXPECT_EQ(amosada.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(amosada.pixelColor(39, 39), QColor(Qt::black));
     int escuros = 0, fora = 0;
     for (int y = 1; y < 39; ++y)
         for (int x = 1; x < 39; ++x)
