@@ -14,7 +14,8 @@ namespace {
 
 bool esrato(const QEvent* e) {
     const QEvent::Type t = e->type();
-    return t == QEvent::MouseButtonPress || t == QEvent::MouseMove || t == QEvent::MouseButtonRelease;
+    return t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick || t == QEvent::MouseMove ||
+           t == QEvent::MouseButtonRelease;
 }
 
 } // namespace
@@ -33,7 +34,7 @@ bool ElementDragger::eventFilter(QObject*, QEvent* e) {
     if (!esrato(e) || !elemento_) return false;
     const QEvent::Type tipo = e->type();
     auto* rato = static_cast<QMouseEvent*>(e);
-    if (tipo == QEvent::MouseButtonPress) {
+    if (tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonDblClick) {
         arrastrando_ = true;
         ratoinicial_ = rato->globalPosition().toPoint();
         elementoinicial_ = elemento_->pos();

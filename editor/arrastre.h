@@ -26,7 +26,9 @@ class PictureBox;
 // top edges); nothing limits the right and bottom, the area scrolls. The release ends the drag.
 //
 // Moves reach the control only while a button is held (the press grabs the mouse), so mouse
-// tracking is never needed; a move without a drag changes nothing.
+// tracking is never needed; a move without a drag changes nothing. The dragger takes the control's
+// presses (the second of a double click too), moves in a drag and releases: the control's own
+// handlers do not see them.
 //
 // The book-properties background, for instance: Opcions o; o.editx = fondox; o.edity = fondoy;
 // o.libre = true; o.aosoltar = (double the position into the edits); vincular(imaxe, bimaxe, o).
@@ -64,8 +66,8 @@ private:
     QPoint elementoinicial_; // the element at the press, in its parent
 };
 
-// Hands the mouse presses, moves and releases of one widget to a handler, run through the guard;
-// the handler returns true to consume the event. Lives as long as the widget.
+// Hands the mouse presses (double clicks too), moves and releases of one widget to a handler, run through the
+// guard; the handler returns true to consume the event. Lives as long as the widget.
 class FiltroRato : public QObject {
     Q_OBJECT
 public:

@@ -107,6 +107,11 @@ TEST_F(Arrastre, AnyButtonDragsAndTheGripKeepsItsPlace) {
     EXPECT_EQ(movtext->pos(), QPoint(4, 4)) << "the grip stays where it is in the frame";
     EXPECT_EQ(movtext->mapToGlobal(QPoint()) - (g + QPoint(40, 25)), agarre);
     rato(movtext, QEvent::MouseButtonRelease, g + QPoint(40, 25), Qt::RightButton, Qt::NoButton);
+
+    const QPoint h = g + QPoint(40, 25); // the second press of a double click drags too
+    rato(movtext, QEvent::MouseButtonDblClick, h, Qt::LeftButton, Qt::LeftButton);
+    rato(movtext, QEvent::MouseMove, h + QPoint(-3, 6), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(basetext->pos(), inicio + QPoint(37, 31));
 }
 
 // Moves that must change nothing: with no press, after a press on the resource header (which starts
