@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace quibel {
@@ -16,6 +17,19 @@ bool esrato(const QEvent* e) {
     const QEvent::Type t = e->type();
     return t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick || t == QEvent::MouseMove ||
            t == QEvent::MouseButtonRelease;
+}
+
+// A design area that is the content of a scroll area grows to hold the element: one dragged past its
+// right or bottom edge can still be scrolled to.
+void crecerarea(QWidget* elemento) {
+    QWidget* area = elemento->parentWidget();
+    QWidget* vista = area ? area->parentWidget() : nullptr;
+    auto* scroll = vista ? qobject_cast<QScrollArea*>(vista->parentWidget()) : nullptr;
+    if (!scroll || scroll->widget() != area) return;
+    const QRect r = elemento->geometry();
+    const QSize tamano = area->minimumSize().expandedTo(QSize(r.right() + 1, r.bottom() + 1));
+    area->setMinimumSize(tamano);
+    area->resize(area->size().expandedTo(tamano));
 }
 
 } // namespace
@@ -60,6 +74,7 @@ void ElementDragger::mover(const QPoint& rato) {
     QPoint p = elementoinicial_ + (rato - ratoinicial_);
     if (!opcions_.libre) p = QPoint(qMax(0, p.x()), qMax(0, p.y()));
     elemento_->move(p);
+    crecerarea(elemento_);
     if (editx_) editx_->setText(QString::number(p.x()));
     if (edity_) edity_->setText(QString::number(p.y()));
     // After the move, so that the frame never lags behind the picture.

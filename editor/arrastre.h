@@ -23,7 +23,8 @@ class PictureBox;
 // move while the button is held places the element at its position at the press plus the mouse's
 // travel since then, in global coordinates, so the first move adds exactly the mouse's movement and
 // the grip keeps its place on the element. Unless free, each axis stops at 0 (the area's left and
-// top edges); nothing limits the right and bottom, the area scrolls. The release ends the drag.
+// top edges); nothing limits the right and bottom: an area that is the content of a scroll area
+// grows to hold the element, so it can be scrolled to. The release ends the drag.
 //
 // Moves reach the control only while a button is held (the press grabs the mouse), so mouse
 // tracking is never needed; a move without a drag changes nothing. The dragger takes the control's

@@ -6,6 +6,8 @@
 #include "editoresstub.h"
 
 #include <QAbstractButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 using namespace quibel;
 using proba::Arrastre;
@@ -200,6 +202,32 @@ TEST(ElementDragger, AFreeElementTakesNegativePositions) {
     EXPECT_EQ(soltado, nullptr);
     rato(imaxe, QEvent::MouseButtonRelease, g + QPoint(-45, -70), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(soltado, marco);
+}
+
+// Past the right and bottom edges of an area that scrolls, the area grows to hold the element.
+TEST(ElementDragger, AnAreaThatScrollsGrowsToHoldTheElement) {
+    for (const bool ajustable : {false, true}) {
+        SCOPED_TRACE(ajustable ? "resizable" : "fixed");
+        QScrollArea scroll;
+        scroll.resize(150, 120);
+        auto* area = new QWidget;
+        area->resize(200, 160);
+        scroll.setWidgetResizable(ajustable);
+        scroll.setWidget(area);
+        auto* punto = new QFrame(area);
+        punto->setGeometry(10, 10, 30, 20);
+        ElementDragger::vincular(punto, punto, {});
+        scroll.show();
+        const QPoint g = punto->mapToGlobal(QPoint(5, 5));
+        rato(punto, QEvent::MouseButtonPress, g, Qt::LeftButton, Qt::LeftButton);
+        rato(punto, QEvent::MouseMove, g + QPoint(490, 380), Qt::NoButton, Qt::LeftButton);
+        rato(punto, QEvent::MouseButtonRelease, g + QPoint(490, 380), Qt::LeftButton, Qt::NoButton);
+        EXPECT_EQ(punto->pos(), QPoint(500, 390));
+        QCoreApplication::processEvents();
+        EXPECT_GE(area->width(), 530);
+        EXPECT_GE(area->height(), 410);
+        EXPECT_GE(scroll.horizontalScrollBar()->maximum(), 530 - scroll.viewport()->width());
+    }
 }
 
 // The text frame grows from its own area with the left button alone, beyond 30 pixels each way,
