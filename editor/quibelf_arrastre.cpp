@@ -50,8 +50,8 @@ void TForm1::vinculararrastre() {
     int posicion = 40;
 
     // The picture frame of type 2, around the slot's picture until the editor makes both.
-    if (!folla(2)->findChild<QWidget*>(QStringLiteral("bimax"))) {
-        auto* Image3 = folla(2)->findChild<PictureBox*>(QStringLiteral("Image3"));
+    auto* Image3 = folla(2)->findChild<PictureBox*>(QStringLiteral("Image3"));
+    if (Image3 && !folla(2)->findChild<QWidget*>(QStringLiteral("bimax"))) {
         auto* bimax = new QFrame(folla(2));
         bimax->setObjectName(QStringLiteral("bimax"));
         bimax->setGeometry(Image3->geometry());
