@@ -435,6 +435,7 @@ void TForm1::FormCreate(const QStringList& argumentos) {
     libro.carpetacfg = escollercarpetacfg(libro.carpetaprograma);
 
     crearvistas();
+    vinculararrastre(); // after the views: the text frame and the menu buttons reload them
 
     // Interface language: the list goes on the start sheet, the menu on the toolbar and the
     // title line, followed by the version item.

@@ -288,6 +288,25 @@ public:
     void chparsonClick();       // pairs 2: sounds
     void SpeedButton108Click(); // the puzzle: draws its grid again
 
+    // --- dragging page elements, the menu page's buttons (quibelf_arrastre.cpp, quibelf_menu.cpp)
+    QFrame* marcomvi = nullptr; // the frame of the selected moving picture of type 23
+    int botonmenu = 0;          // the menu button whose text visormenu holds (1..6); 0 before any show
+    // Binds the drag rows, the text frame's resize, the background label, the moving pictures'
+    // clear and the menu buttons whose controls are on their sheets; after the views are made.
+    void vinculararrastre();
+    void cargararrastre(int tipo); // their show step
+    // The page shown while the sheet shown is its working copy of type tipo, else nullptr.
+    Tpaxina* paxinadetipo(int tipo);
+    void ponermarco(QWidget* imaxe);
+    void puntosimxno();
+    void imxmovpremida(int n);           // a press on moving picture n selects it
+    void ponerimxmov(PictureBox* imaxe); // a picture dropped into a moving picture
+    void borrarimxmov(int n);            // moving picture n is cleared to its numbered blank
+    void borrimx1Click();                // clears the selected moving picture
+    void vincularmenu();
+    void cargarmenu();         // show step of the menu page
+    void escollerboton(int k); // boton1Click..boton6Click and txtmenu1Click..txtmenu6Click
+
     // --- HTML views of the page texts (quibelf_vistas.cpp) --------------------------------------
     HtmlView *visortexto = nullptr, *visormenu = nullptr, *visorplantilla = nullptr;
     QString textoeditor;             // the HTML handed to an editor window
