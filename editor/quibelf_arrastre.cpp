@@ -7,6 +7,7 @@
 #include "editor/atopar.h"
 #include "editor/garda.h"
 #include "editor/htmlview.h"
+#include "editor/paneiscor.h"
 #include "editor/quibelf.h"
 #include "editor/ranuras.h"
 #include "languages/idiomas.h"
@@ -41,8 +42,7 @@ protected:
 } // namespace
 
 Tpaxina* TForm1::paxinadetipo(int tipo) {
-    if (documento.tipoactual != tipo || !paxinavalida()) return nullptr;
-    return &libro.paxina(documento.paxinaactual());
+    return paxinaeditada(documento, tipo);
 }
 
 void TForm1::vinculararrastre() {

@@ -31,7 +31,6 @@ QWidget* follamenu(const std::array<QWidget*, TForm1::numfollas>& follas) {
 
 void TForm1::vincularmenu() {
     QWidget* folla = follamenu(follas);
-    QList<QLineEdit*> etiquetas;
     for (int k = 1; k <= 6; ++k) {
         const auto& b = botonsmenu[k - 1];
         if (auto* boton = folla->findChild<QAbstractButton*>(QString::fromLatin1(b.boton)))
@@ -39,21 +38,12 @@ void TForm1::vincularmenu() {
                     [this, k] { guarded([this, k] { escollerboton(k); }); });
         // A click in a label edit chooses its button; reaching it by the keyboard does not.
         if (QLineEdit* e = editen(folla, QString::fromLatin1(b.texto))) {
-            etiquetas << e;
             FiltroRato::vincular(e, [this, k](QMouseEvent* r) {
                 if (r->type() == QEvent::MouseButtonRelease && r->button() == Qt::LeftButton)
                     escollerboton(k);
                 return false;
             });
         }
-    }
-    // The panels ask the chooser; the labels take what was chosen. The commit stores the colours.
-    for (const auto& [nome, papel] : {std::pair{"cboton", PapelCor::fondo}, {"cbtexto", PapelCor::texto}}) {
-        if (auto* panel = folla->findChild<ColourPanel*>(QString::fromLatin1(nome)))
-            connect(panel, &ColourPanel::corcambiada, this, [etiquetas, papel](const QColor& cor) {
-                for (QLineEdit* e : etiquetas)
-                    darcor(e, cor, papel);
-            });
     }
 }
 
