@@ -1,5 +1,6 @@
 #include "editor/editores.h"
 
+#include "editor/editores_informacion.h"
 #include "languages/idiomas.h"
 
 #include <vector>
@@ -99,12 +100,22 @@ struct Entrada {
     int tipo;
     FabricaEditor fabrica;
 };
+// clang-format off
 std::vector<Entrada> editorespordefecto() {
     return {
+        {2, editorimaxetext},
         {4, [] { return std::make_unique<QuirkSopa>(); }},
+        {12, editorgaleriaimax},
+        {15, editormenu},
+        {16, editorexterna},
+        {21, editorgaleriasons},
+        {29, editortextos},
+        {38, editorplantilla},
         {39, [] { return std::make_unique<QuirkParellas2>(); }},
+        {42, editoresquema},
     };
 }
+// clang-format on
 
 std::array<FabricaEditor, numtipos + 1>& rexistro() {
     static std::array<FabricaEditor, numtipos + 1> r = [] {
