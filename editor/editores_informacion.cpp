@@ -65,6 +65,13 @@ QLabel* debuxo(QWidget* pai, const char* nome, QRect imaxe, QRect texto) {
     return l;
 }
 
+// A button that opens the HTML text editor on the sheet's view.
+QToolButton* botoneditar(QWidget* pai, const char* nome) {
+    auto* b = nomeado<QToolButton>(pai, nome);
+    b->setIcon(pai->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    return b;
+}
+
 QVBoxLayout* columna(QWidget* w) {
     auto* l = new QVBoxLayout(w);
     l->setContentsMargins(6, 6, 6, 6);
@@ -108,7 +115,7 @@ private:
         auto* shtml = nomeado<QCheckBox>(f, "shtml");
         shtml->setText(QStringLiteral("HTML"));
         cores->addWidget(shtml);
-        cores->addWidget(nomeado<QToolButton>(f, "editar"));
+        cores->addWidget(botoneditar(f, "editar"));
         cores->addStretch(1);
         l->addLayout(cores);
 
@@ -118,6 +125,7 @@ private:
         area->setMinimumSize(560, 330);
         l->addWidget(area, 1);
         bimax = nomeado<QFrame>(area, "bimax");
+        bimax->setFrameShape(QFrame::StyledPanel);
         auto* dentro = new QVBoxLayout(bimax);
         dentro->setContentsMargins(0, 0, 0, 0);
         Image3 = nomeado<PictureBox>(bimax, "Image3");
@@ -275,22 +283,22 @@ private:
 
     void construir(QWidget* f) override {
         // Fixed places: the menu view stands at (255, 152) on the sheet.
+        etiqueta(f, "Label7")->setGeometry(10, 8, 240, 20);
         auto* cboton = panelcor(f, "cboton");
-        cboton->setGeometry(10, 10, 150, 26);
+        cboton->setGeometry(10, 30, 150, 26);
         cboton->setColor(QColor(0x84, 0xE1, 0xFD));
         auto* cbtexto = panelcor(f, "cbtexto");
-        cbtexto->setGeometry(10, 42, 150, 26);
+        cbtexto->setGeometry(10, 62, 150, 26);
         cbtexto->setColor(Qt::black);
         auto* mhtml = nomeado<QCheckBox>(f, "mhtml");
         mhtml->setText(QStringLiteral("HTML"));
-        mhtml->setGeometry(10, 76, 150, 22);
+        mhtml->setGeometry(170, 32, 80, 22);
         auto* imx = filaimaxe(f, "imxmenu", "imxmenutxt", "imxmenubc", {64, 48});
         imx->setGeometry(255, 10, 410, 50);
-        etiqueta(f, "Label7")->setGeometry(10, 108, 40, 20);
-        etiqueta(f, "Label11")->setGeometry(60, 108, 180, 20);
+        etiqueta(f, "Label11")->setGeometry(10, 108, 240, 20);
         etiqueta(f, "Label12")->setGeometry(255, 128, 200, 20);
-        nomeado<QToolButton>(f, "SpeedButton69")->setGeometry(605, 124, 26, 26);
-        nomeado<QToolButton>(f, "SpeedButton98")->setGeometry(637, 124, 26, 26);
+        botoneditar(f, "SpeedButton69")->setGeometry(605, 124, 26, 26);
+        botoneditar(f, "SpeedButton98")->setGeometry(637, 124, 26, 26);
         auto* marca = nomeado<QFrame>(f, "marcamenu");
         marca->setFrameShape(QFrame::Box);
         marca->setGeometry(4, topebotons, 4, 26);
@@ -365,7 +373,7 @@ private:
         shp1->setFixedSize(64, 48);
         auto* marcador = caixaimaxe(shp1, "Image42", {40, 32});
         marcador->move(12, 8);
-        marcador->setPixmap(f->style()->standardPixmap(QStyle::SP_FileIcon));
+        marcador->porimaxe(f->style()->standardPixmap(QStyle::SP_FileIcon));
         dim->addWidget(shp1);
         dim->addWidget(botonranura(f, "SpeedButton96"));
         l->addLayout(dim);
@@ -500,7 +508,7 @@ private:
         l->addLayout(esquerda, 0, 0, 2, 1);
         auto* cabeza = new QHBoxLayout;
         cabeza->addWidget(etiqueta(f, "labelplan"), 1);
-        cabeza->addWidget(nomeado<QToolButton>(f, "SpeedButton104"));
+        cabeza->addWidget(botoneditar(f, "SpeedButton104"));
         l->addLayout(cabeza, 0, 1);
         auto* Panel67 = nomeado<QFrame>(f, "Panel67");
         Panel67->setFrameShape(QFrame::StyledPanel);
@@ -513,7 +521,13 @@ private:
     void cargarespecial(Book& libro, int n) override {
         const QColor fondo = cargarfondopropio(libro, n, scorfondoplan, corfondoplan);
         if (auto* vista = control<HtmlView>("visorplantilla")) {
-            vista->setGeometry(control<QWidget>("Panel67")->rect().adjusted(2, 2, -2, -2));
+            // The view fills its frame and follows the frame's size from then on.
+            auto* Panel67 = control<QWidget>("Panel67");
+            if (vista->parentWidget() == Panel67 && !Panel67->layout()) {
+                auto* l = new QVBoxLayout(Panel67);
+                l->setContentsMargins(2, 2, 2, 2);
+                l->addWidget(vista);
+            }
             vista->load(libro.texto(n, 1));
             vista->setColours(fondo, control<Panel>("cortexplan")->color());
         }

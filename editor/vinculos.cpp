@@ -210,9 +210,10 @@ LabelledEdit* editnome(QWidget* pai, const char* nome) {
     return e;
 }
 
-QToolButton* botonranura(QWidget* pai, const char* nome) {
+QToolButton* botonranura(QWidget* pai, const char* nome, bool tocar) {
     auto* b = nomeado<QToolButton>(pai, nome);
     b->setAutoRaise(true);
+    b->setIcon(pai->style()->standardIcon(tocar ? QStyle::SP_MediaPlay : QStyle::SP_DialogDiscardButton));
     return b;
 }
 
@@ -248,7 +249,7 @@ QWidget* filason(QWidget* pai, const char* nome, const char* tocar, const char* 
     auto* w = new QWidget(pai);
     QHBoxLayout* l = tira(w);
     l->addWidget(editnome(w, nome), 1);
-    l->addWidget(botonranura(w, tocar));
+    l->addWidget(botonranura(w, tocar, true));
     l->addWidget(botonranura(w, limpar));
     return w;
 }

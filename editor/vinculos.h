@@ -146,8 +146,8 @@ template <class W, class... A> W* nomeado(QWidget* pai, const char* nome, A&&...
 QLabel* etiqueta(QWidget* pai, const char* nome);
 // A read-only name edit of a slot, with its label.
 LabelledEdit* editnome(QWidget* pai, const char* nome);
-// A tool button of a slot (play or clear).
-QToolButton* botonranura(QWidget* pai, const char* nome);
+// A tool button of a slot: its clear button, or its play button.
+QToolButton* botonranura(QWidget* pai, const char* nome, bool tocar = false);
 // A framed picture control of a slot.
 PictureBox* caixaimaxe(QWidget* pai, const char* nome, QSize tamano);
 // The row of a picture slot: its picture, its name edit (none when nome is null) and its clear

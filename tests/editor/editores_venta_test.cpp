@@ -10,6 +10,9 @@
 #include "ventaproba.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
 #include <QMap>
 
 using namespace quibel;
@@ -206,8 +209,12 @@ TEST_F(Editores, EveryTypeRoundTripsThroughTheBookFile) {
         QMap<QString, QString> despois = estado(folla(tipos[i]));
         // The format writes the HTML flag only when it is set; unset, it reads back as the
         // editor's default, set.
-        if (tipos[i] == 2) EXPECT_EQ(despois.take("shtml"), "1");
-        if (tipos[i] == 15) EXPECT_EQ(despois.take("mhtml"), "1");
+        if (tipos[i] == 2) {
+            EXPECT_EQ(despois.take("shtml"), "1");
+        }
+        if (tipos[i] == 15) {
+            EXPECT_EQ(despois.take("mhtml"), "1");
+        }
         antes[i].remove("shtml"), antes[i].remove("mhtml");
         for (auto it = antes[i].cbegin(); it != antes[i].cend(); ++it)
             EXPECT_EQ(despois.value(it.key()), it.value())
@@ -233,4 +240,59 @@ TEST_F(Editores, AStatementsPageAfterAPicturePageKeepsItsStatements) {
         EXPECT_EQ(b.paxina(2)[18 + i], QString("statement %1").arg(i));
     }
     EXPECT_EQ(b.paxina(2)[26], "1");
+}
+
+TEST_F(Editores, TheEditButtonsOpenTheTextEditorOnTheirView) {
+    const struct {
+        int tipo;
+        const char* boton;
+        HtmlView* vista;
+    } casos[] = {{2, "editar", form->visortexto},
+                 {15, "SpeedButton69", form->visormenu},
+                 {15, "SpeedButton98", form->visormenu},
+                 {38, "SpeedButton104", form->visorplantilla}};
+    for (const auto& c : casos) {
+        form->visoreditor = nullptr;
+        auto* b = folla(c.tipo)->findChild<QAbstractButton*>(c.boton);
+        ASSERT_NE(b, nullptr) << c.boton;
+        b->click();
+        EXPECT_EQ(form->visoreditor, c.vista) << c.boton;
+    }
+}
+
+// Every caption of these sheets fits its control in every built-in language, at the window's
+// starting size.
+TEST_F(Editores, EveryCaptionFitsItsControlInEveryLanguage) {
+    libro({});
+    for (int tipo : tipos)
+        form->iniciatipo(tipo);
+    form->show();
+    for (int idioma = 0; idioma < 12; ++idioma) {
+        aplicaridioma(idioma);
+        for (int i = 0; i < int(std::size(tipos)); ++i) {
+            form->amosarpaxina(i + 1);
+            QWidget* f = folla(tipos[i]);
+            for (QWidget* w : f->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(f)) continue;
+                for (QWidget* l = w; l; l = l->parentWidget())
+                    if (l->layout()) l->layout()->activate();
+                QString texto;
+                int preciso = 0;
+                if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
+                    texto = l->text();
+                    preciso = l->sizeHint().width();
+                } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty()) {
+                    texto = b->text();
+                    preciso = b->sizeHint().width();
+                } else if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
+                    texto = g->title();
+                    preciso = g->fontMetrics().horizontalAdvance(texto) + 12;
+                }
+                if (texto.isEmpty()) continue;
+                EXPECT_GE(w->width(), preciso)
+                    << "language " << idioma << " type " << tipos[i] << " " << w->objectName().toStdString()
+                    << " \"" << texto.toStdString() << "\"";
+            }
+        }
+    }
 }
