@@ -1,7 +1,10 @@
 #include "editor/controis.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QValidator>
 
@@ -65,6 +68,26 @@ private:
 
 LimitedEdit::LimitedEdit(int maximo, QWidget* parent) : QLineEdit(parent), maximo_(maximo) {
     setValidator(new ValidadorLonxitude(this, maximo));
+}
+
+namespace {
+
+// Lives as long as the application, so no icon outlives it.
+class Iconas : public QObject {
+public:
+    using QObject::QObject;
+    QHash<int, QIcon> iconas;
+};
+
+} // namespace
+
+const QIcon& iconaestilo(QStyle::StandardPixmap icona) {
+    static QPointer<Iconas> caixa;
+    if (!caixa) caixa = new Iconas(qApp);
+    auto it = caixa->iconas.find(icona);
+    if (it == caixa->iconas.end())
+        it = caixa->iconas.insert(icona, QApplication::style()->standardIcon(icona));
+    return *it;
 }
 
 void porcheck(QCheckBox* caixa, bool marcada) {

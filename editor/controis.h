@@ -8,12 +8,14 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStringList>
+#include <QStyle>
 #include <QWidget>
 
 namespace quibel {
@@ -68,6 +70,10 @@ public:
 private:
     int maximo_;
 };
+
+// A standard icon of the application's style, made once: the style builds a new one, from its
+// files, at every request, which the many slot buttons of the sheets would pay at start-up.
+const QIcon& iconaestilo(QStyle::StandardPixmap icona);
 
 // Checks or unchecks without firing toggled/clicked handlers.
 void porcheck(QCheckBox* caixa, bool marcada);

@@ -68,7 +68,7 @@ QLabel* debuxo(QWidget* pai, const char* nome, QRect imaxe, QRect texto) {
 // A button that opens the HTML text editor on the sheet's view.
 QToolButton* botoneditar(QWidget* pai, const char* nome) {
     auto* b = nomeado<QToolButton>(pai, nome);
-    b->setIcon(pai->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    b->setIcon(iconaestilo(QStyle::SP_FileDialogContentsView));
     return b;
 }
 
@@ -373,7 +373,7 @@ private:
         shp1->setFixedSize(64, 48);
         auto* marcador = caixaimaxe(shp1, "Image42", {40, 32});
         marcador->move(12, 8);
-        marcador->porimaxe(f->style()->standardPixmap(QStyle::SP_FileIcon));
+        marcador->porimaxe(iconaestilo(QStyle::SP_FileIcon).pixmap(32, 32));
         dim->addWidget(shp1);
         dim->addWidget(botonranura(f, "SpeedButton96"));
         l->addLayout(dim);

@@ -213,7 +213,7 @@ LabelledEdit* editnome(QWidget* pai, const char* nome) {
 QToolButton* botonranura(QWidget* pai, const char* nome, bool tocar) {
     auto* b = nomeado<QToolButton>(pai, nome);
     b->setAutoRaise(true);
-    b->setIcon(pai->style()->standardIcon(tocar ? QStyle::SP_MediaPlay : QStyle::SP_DialogDiscardButton));
+    b->setIcon(iconaestilo(tocar ? QStyle::SP_MediaPlay : QStyle::SP_DialogDiscardButton));
     return b;
 }
 
