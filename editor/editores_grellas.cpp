@@ -54,24 +54,25 @@ public:
         GroupBox101 = nomeado(new QGroupBox(folla), QStringLiteral("GroupBox101"));
         GroupBox101->setGeometry(x, 112, 200, 140);
         auto* columna = new QVBoxLayout(GroupBox101);
+        tarefa = new RadioGroup(GroupBox101);
         for (int i = 0; i < 4; ++i) {
             auto* b = nomeado(new QRadioButton(GroupBox101), QStringLiteral("chcadro%1").arg(i + 1));
             columna->addWidget(b);
-            tarefa.engadir(b, i);
+            tarefa->engadir(b, QString::number(i));
         }
     }
     void cargar(Book& libro, int n) override {
         const Tpaxina& p = libro.paxina(n);
         pncadros->modelo.cargar(p);
         pncadros->update();
-        tarefa.porvalor(enteiro(p[8], -1));
+        tarefa->porvalor(p[8]);
         porcheck(chcadroalea, p[26] != QLatin1String("1"));
         porcheck(chcadroaleacor, p[18] == QLatin1String("1"));
     }
     void gardar(Book& libro, int n) override {
         Tpaxina& p = libro.paxina(n);
         pncadros->modelo.gardar(p, chcadroalea->isChecked());
-        if (tarefa.valor() >= 0) p[8] = QString::number(tarefa.valor());
+        tarefa->gardaren(p[8]);
         p[26] = chcadroalea->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
         p[18] = chcadroaleacor->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     }
@@ -94,7 +95,7 @@ private:
     QFrame* marcapnc = nullptr;
     QCheckBox *chcadroalea = nullptr, *chcadroaleacor = nullptr;
     QGroupBox* GroupBox101 = nullptr;
-    RadioGroup tarefa;
+    RadioGroup* tarefa = nullptr;
 };
 
 class EditorFormula : public PageEditor {

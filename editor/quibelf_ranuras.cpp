@@ -75,7 +75,7 @@ void TForm1::vincularranuras() {
             }
             if (r.limpar) {
                 auto* b = atopar<QToolButton>(folla, QString::fromLatin1(r.limpar), posicion);
-                if (b->icon().isNull()) b->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+                if (b->icon().isNull()) b->setIcon(iconaestilo(QStyle::SP_DialogDiscardButton));
                 const bool aorixe = QLatin1String(r.control) == QLatin1String("imxetiq2");
                 connect(b, &QToolButton::clicked, this, [&c, imaxe, edit, aorixe, campo = r.campo] {
                     guarded([&] {
@@ -86,7 +86,7 @@ void TForm1::vincularranuras() {
             }
         } else {
             auto* tocar = atopar<QToolButton>(folla, QString::fromLatin1(r.control), posicion);
-            if (tocar->icon().isNull()) tocar->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+            if (tocar->icon().isNull()) tocar->setIcon(iconaestilo(QStyle::SP_MediaPlay));
             v.tocar = tocar;
             DropTarget::vincular(
                 edit, [&d] { return txtsonDragOver(d.tiporecurso, d.recursoescollido); },
@@ -95,7 +95,7 @@ void TForm1::vincularranuras() {
                 });
             if (r.limpar) {
                 auto* b = atopar<QToolButton>(folla, QString::fromLatin1(r.limpar), posicion);
-                if (b->icon().isNull()) b->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+                if (b->icon().isNull()) b->setIcon(iconaestilo(QStyle::SP_DialogDiscardButton));
                 connect(b, &QToolButton::clicked, this, [&c, tocar, edit, campo = r.campo] {
                     guarded([&] { quitarson(c, tocar, edit, campo, 0); });
                 });

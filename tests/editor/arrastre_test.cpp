@@ -30,8 +30,27 @@ TEST_F(Arrastre, EveryRowIsBoundThroughItsEditorsControls) {
     EXPECT_EQ(filas, 25);
 }
 
+namespace {
+
+class EditorBaleiro : public PageEditor {
+public:
+    void crear(EditorContext&, QWidget*) override {}
+    void cargar(Book&, int) override {}
+    void gardar(Book&, int) override {}
+};
+
+} // namespace
+
 // Without their editors only the rows whose controls the slots place are bound; the others wait.
 TEST_F(Venta, DragRowsWithoutTheirControlsWait) {
+    std::vector<std::pair<int, FabricaEditor>> antes;
+    for (int t : {2, 5, 9, 20, 23, 30}) {
+        antes.emplace_back(t, fabricaeditor(t));
+        rexistrareditor(t, [] { return std::make_unique<EditorBaleiro>(); });
+    }
+    crear();
+    for (const auto& [t, f] : antes)
+        rexistrareditor(t, f);
     QStringList ligados;
     for (const FilaArrastre& r : filasarrastre()) {
         QWidget* folla = form->follas[r.tipo + primeirafollatipo];
