@@ -40,6 +40,7 @@ class QToolButton;
 namespace quibel {
 
 class Follas;
+class FollaPropiedades;
 class Tfeditor1;
 class Tfeditortexto;
 class HtmlView;
@@ -211,6 +212,9 @@ public:
     static const std::vector<std::pair<SonLibro, QString>>& botonsdeson();
     // The background-picture frame, sized and placed with the background picture.
     static QString marcofondo() { return QStringLiteral("bimaxe"); }
+
+    // --- book-properties sheet (editor/propiedades.h), on TabSheet1 ----------------------------
+    FollaPropiedades* propiedades = nullptr;
 
     // --- resource panel (quibelf_recursos.cpp) --------------------------------------------------
     QLabel* precur = nullptr; // header
