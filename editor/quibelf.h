@@ -131,7 +131,8 @@ public:
     // --- state -------------------------------------------------------------------------------
     std::unique_ptr<TXMLDoc> docxml;        // every book is parsed through it
     int altopechado = 24, altoaberto = 350; // heights of a closed and of the open resource list
-    int bassactivo = 0;                     // the sound library is ready
+    int bassactivo = 0;                     // the sound engine is ready
+    quint32 canalson = 0;                   // the stream sonar created last
     int marxeesquerda = 40, anchoeditor = 420, marxe = 10; // layout values of the page editors
 
     // --- life cycle (quibelf.cpp) --------------------------------------------------------------
