@@ -2,6 +2,7 @@
 // window are wired here; the preview and the export objects keep what the window needs meanwhile
 // (mostly nothing) until those subsystems fill the bodies in.
 #include "editor/axuda.h"
+#include "editor/ctrlimx.h"
 #include "editor/paletatipos.h"
 #include "editor/quibelf.h"
 #include "editor/servizos.h"
@@ -65,8 +66,12 @@ void TForm1::pararson() {
     if (const auto& motor = servizos().son) motor->parar(canalson);
 }
 
-// The image window: an empty shell until it can load, resample and save a picture.
-void TForm1::amosarventaimaxe(const QString&) {}
+// The image window on a picture; one that cannot be loaded shows no window.
+void TForm1::amosarventaimaxe(const QString& arquivo) {
+    TForm2 venta(this);
+    if (!venta.cargar(arquivo)) return;
+    if (const auto& d = servizos().dialogos) d->amosarmodal(&venta);
+}
 
 // Export: the Flash player stream, the ZIP writer, the copy list and the Flash host lines.
 void TForm1::crearexportacion() {}
