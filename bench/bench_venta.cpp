@@ -3,10 +3,12 @@
 #include "editor/quibelf.h"
 #include "editor/servizos.h"
 
+#include "ventas.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 using namespace quibel;
@@ -40,10 +42,5 @@ BENCHMARK(BM_refresca)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
+    return bench::executarconventas(argc, argv);
 }

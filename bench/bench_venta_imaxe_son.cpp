@@ -7,24 +7,21 @@
 #include "editor/servizos.h"
 #include "editor/son.h"
 
+#include "ventas.h"
 #include <Magick++.h>
 #include <QApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <list>
-#include <sys/resource.h>
 
 using namespace quibel;
 
 namespace {
 
-double picomb() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return double(r.ru_maxrss) / 1024.0;
-}
+using bench::picomb;
 
 QTemporaryDir& carpeta() {
     static QTemporaryDir d;
@@ -117,11 +114,7 @@ BENCHMARK(BM_sonarogg)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
+    const int r = bench::executarconventas(argc, argv);
     servizos().son.reset();
-    return 0;
+    return r;
 }
