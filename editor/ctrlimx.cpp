@@ -30,7 +30,11 @@ namespace {
 void iniciarmagick() {
     static std::once_flag feito;
     std::call_once(feito, [] {
-        Magick::InitializeMagick(nullptr);
+        // Qt keeps its own signal handling: the library would end the program on SIGTERM.
+        MagickLib::ExceptionInfo e;
+        MagickLib::GetExceptionInfo(&e);
+        MagickLib::InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &e);
+        MagickLib::DestroyExceptionInfo(&e);
         // The frames of an animation are small: worker threads spend far longer waiting for each
         // other than they save (a 100-frame GIF took 25 times as long with them).
         MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, 1);
