@@ -227,7 +227,10 @@ bool TForm1::gardarcomo(const QString& nome, bool preguntarantes) {
             QMessageBox::Yes)
         return false;
     documento.gardar = final;
-    if (!gardalocal(libro, final, idiomavisor)) {
+    const bool gardado = gardalocal(libro, final, idiomavisor);
+    // The writer fills an empty right or wrong message that is checked: the sheet shows it.
+    amosarpropiedades();
+    if (!gardado) {
         mensaxe(textosui[123]);
         return false;
     }

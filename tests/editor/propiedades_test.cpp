@@ -392,3 +392,14 @@ TEST_F(Propiedades, TheControlsShowAndWriteTheModel) {
     EXPECT_EQ(p->txligas[1]->text(), "d1");
     EXPECT_EQ(p->bimaxe->geometry(), QRect(38, -2, 150, 100));
 }
+
+// The writer fills a checked message that is empty; the sheet shows what was saved.
+TEST_F(Propiedades, ASaveShowsTheMessagesItFilled) {
+    ASSERT_TRUE(p->chkben->isChecked());
+    ASSERT_TRUE(p->txtben->text().isEmpty());
+    fakes.dialogos->arquivos = {ruta("gardado.zube")};
+    form->bgardars();
+    EXPECT_TRUE(QFile::exists(ruta("gardado.zube")));
+    EXPECT_EQ(p->txtben->text(), "CORRECTO");
+    EXPECT_EQ(p->txtmal->text(), "INCORRECTO");
+}
