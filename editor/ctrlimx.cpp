@@ -351,12 +351,15 @@ void TForm2::amosar(const ImaxeMultiple& i) {
     porTamano();
 }
 
+void TForm2::porPrevia() {
+    imaxe->resize(tamanos_.actual);
+    Panel4->widget()->resize(tamanos_.actual + QSize(4, 4));
+}
+
 void TForm2::porTamano() {
-    const QSize t = tamanos_.actual;
-    imaxe->resize(t);
-    Panel4->widget()->resize(t + QSize(4, 4));
-    imxa->setText(QString::number(t.width()));
-    imxl->setText(QString::number(t.height()));
+    porPrevia();
+    imxa->setText(QString::number(tamanos_.actual.width()));
+    imxl->setText(QString::number(tamanos_.actual.height()));
 }
 
 void TForm2::barraen100() {
@@ -372,11 +375,11 @@ void TForm2::barraChange(int p) {
 }
 
 void TForm2::imxaChange(const QString& texto) {
-    if (tamanos_.ancho(texto)) imaxe->resize(tamanos_.actual);
+    if (tamanos_.ancho(texto)) porPrevia();
 }
 
 void TForm2::imxlChange(const QString& texto) {
-    if (tamanos_.alto(texto)) imaxe->resize(tamanos_.actual);
+    if (tamanos_.alto(texto)) porPrevia();
 }
 
 void TForm2::bttamorgClick() {

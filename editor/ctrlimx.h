@@ -106,6 +106,7 @@ protected:
 
 private:
     void amosar(const ImaxeMultiple& i); // the preview shows a picture at the current size
+    void porPrevia();                    // the preview at the current size
     void porTamano();                    // the preview and the edits at the current size
     void barraen100();                   // the slider shows 100 % of the sizes set
     void FormClose();
