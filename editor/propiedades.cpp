@@ -3,6 +3,7 @@
 #include "book/aceptores.h"
 #include "book/documento.h"
 #include "book/rutinas.h"
+#include "editor/arrastre.h"
 #include "editor/controis.h"
 #include "editor/garda.h"
 #include "editor/paneiscor.h"
@@ -174,6 +175,13 @@ void FollaPropiedades::crear(QWidget* f, LabelledEdit* txtlibro) {
     fondoy = edit(f, "fondoy", d + 292, 412, 60, true);
     fondox->setCaption(QStringLiteral("X"));
     fondoy->setCaption(QStringLiteral("Y"));
+    // The background picture is dragged at half scale; its release stores the page position.
+    ElementDragger::Opcions arrastre;
+    arrastre.editx = fondox->edit();
+    arrastre.edity = fondoy->edit();
+    arrastre.libre = true;
+    arrastre.aosoltar = [this](QWidget*) { soltarfondo(); };
+    ElementDragger::vincular(imaxe, bimaxe, arrastre);
     nomimbarra = edit(f, "nomimbarra", d, 438, 200, true);
     SpeedButton174 = limpar(f, "SpeedButton174", d + 202, 438);
     trpf = edit(f, "trpf", d + 230, 438, 150);

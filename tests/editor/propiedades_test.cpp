@@ -7,6 +7,7 @@
 #include "editor/paneiscor.h"
 #include "editor/propiedades.h"
 #include "editor/recursos.h"
+#include "editoresstub.h"
 #include "ventaproba.h"
 
 #include <QAbstractButton>
@@ -175,6 +176,21 @@ TEST_F(Propiedades, TheBackgroundPositionIsTwiceThePreviews) {
         EXPECT_EQ(p->fondox->text(), fx);
         EXPECT_EQ(p->fondoy->text(), fy);
     }
+}
+
+// A drag of the picture moves its frame freely and stores the position on release.
+TEST_F(Propiedades, DraggingTheBackgroundPicture) {
+    p->bimaxe->setGeometry(10, 10, 20, 20);
+    p->imaxe->setGeometry(0, 0, 20, 20);
+    const QPoint inicio = p->imaxe->mapToGlobal(QPoint(5, 5));
+    proba::rato(p->imaxe, QEvent::MouseButtonPress, inicio, Qt::LeftButton, Qt::LeftButton);
+    proba::rato(p->imaxe, QEvent::MouseMove, inicio + QPoint(-25, 7), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(p->bimaxe->pos(), QPoint(-15, 17));
+    EXPECT_EQ(p->fondox->text(), "-15");
+    proba::rato(p->imaxe, QEvent::MouseButtonRelease, inicio + QPoint(-25, 7), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(form->libro.fondox, "-30");
+    EXPECT_EQ(form->libro.fondoy, "34");
+    EXPECT_EQ(p->fondoy->text(), "34");
 }
 
 TEST_F(Propiedades, TheClearsEmptyGlobalsNamesAndPictures) {
