@@ -59,6 +59,7 @@ struct Elemento {
     Especial especial = Especial::ningun;
     std::array<Atributo, 5> atributos{};
     std::array<Predefinido, 3> predefinidos{}; // set before the attributes are read
+    Condicion sempredefinidos = nullptr;       // when it holds, the defaults are not set
 };
 
 // The entry for an element name (exact, case-sensitive), or nullptr when pages have no such element.
