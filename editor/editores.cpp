@@ -1,5 +1,7 @@
 #include "editor/editores.h"
 
+#include "editor/editores_clasificar.h"
+#include "editor/editores_imaxes.h"
 #include "languages/idiomas.h"
 
 #include <vector>
@@ -103,6 +105,22 @@ std::vector<Entrada> editorespordefecto() {
     return {
         {4, [] { return std::make_unique<QuirkSopa>(); }},
         {39, [] { return std::make_unique<QuirkParellas2>(); }},
+        {3, editorTabPuzzle},
+        {5, editorTabRaios},
+        {6, editorTabClasificar},
+        {7, editorTabClaimax},
+        {9, editorTabLiga},
+        {11, editorTabSheet14},
+        {13, editorTabSheet16},
+        {14, editorTabSheet17},
+        {17, editorTabSheet23},
+        {22, editorTabSheet15},
+        {24, editorescoller},
+        {28, editorTabSheet26},
+        {34, editorTabSheet34},
+        {37, editorTabSheet37},
+        {46, editorrelaciona},
+        {47, editorclasifica2},
     };
 }
 
