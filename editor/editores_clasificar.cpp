@@ -50,11 +50,12 @@ private:
         const char* imaxes[] = {"caixaimx1", "caixaimx2"};
         const char* limpar[] = {"SpeedButton88", "SpeedButton89"};
         const char* trp[] = {"trp1", "trp2"};
-        for (int i = 0; i < 2; ++i) {
-            grella->addWidget(caixaclasifica(f, caixas[i], nomes[i], imaxes[i], limpar[i], trp[i]), 0, i * 2,
-                              1, 2);
-        }
-        grella->addWidget(etiqueta(f, "Label25"), 1, 0, 1, 4);
+        auto* caixas2 = new QHBoxLayout;
+        for (int i = 0; i < 2; ++i)
+            caixas2->addWidget(caixaclasifica(f, caixas[i], nomes[i], imaxes[i], limpar[i], trp[i]));
+        grella->addLayout(caixas2, 0, 0, 1, 2);
+        grella->setColumnStretch(0, 1);
+        grella->addWidget(etiqueta(f, "Label25"), 1, 0, 1, 2);
         const char* textos[] = {"Edit45", "edit46", "edit47", "edit48", "edit49", "edit50"};
         for (int i = 0; i < 6; ++i) {
             grella->addWidget(nomeado<QLineEdit>(f, textos[i]), 2 + i, 0);
@@ -66,7 +67,7 @@ private:
             grupo(f, nome.constData(), par, {{esquerda.constData(), "1"}, {dereita.constData(), "2"}});
             grella->addWidget(par, 2 + i, 1);
         }
-        grella->addWidget(nomeado<QCheckBox>(f, "chtxtcla"), 8, 0, 1, 4);
+        grella->addWidget(nomeado<QCheckBox>(f, "chtxtcla"), 8, 0, 1, 2);
         grella->setRowStretch(9, 1);
     }
     void cargarespecial(Book& libro, int paxina) override {
@@ -116,12 +117,12 @@ private:
         auto* columna = new QVBoxLayout(f);
         // The design area: the picture, the text panel and the three movable link buttons.
         auto* area = new QWidget(f);
-        area->setMinimumSize(560, 360);
+        area->setFixedSize(560, 332);
         auto* fondo = nomeado<PictureBox>(area, "Image35");
-        fondo->setGeometry(0, 0, 560, 360);
+        fondo->setGeometry(0, 0, 560, 332);
         fondo->setFrameShape(QFrame::StyledPanel);
         nomeado<LabelledEdit>(area, "txtimliga")->hide();
-        botonranura(area, "SpeedButton154")->move(532, 332);
+        botonranura(area, "SpeedButton154")->move(532, 0);
         auto* texto = nomeado<QFrame>(area, "Panel45");
         texto->setFrameShape(QFrame::StyledPanel);
         auto* interior = new QVBoxLayout(texto);
@@ -193,9 +194,13 @@ private:
         QGroupBox* fixos = caixagrupo(f, "GroupBox51");
         for (const char* n : {"Edit38", "Edit36", "Edit40", "Edit41", "Edit43"})
             fixos->layout()->addWidget(nomeado<LimitedEdit>(fixos, n, 22));
+        for (LimitedEdit* e : fixos->findChildren<LimitedEdit*>())
+            e->setMinimumWidth(220);
         QGroupBox* arrastrados = caixagrupo(f, "GroupBox52");
         for (const char* n : {"Edit35", "Edit37", "Edit39", "Edit42", "Edit44"})
             arrastrados->layout()->addWidget(nomeado<LimitedEdit>(arrastrados, n, 22));
+        for (LimitedEdit* e : arrastrados->findChildren<LimitedEdit*>())
+            e->setMinimumWidth(220);
         fila->addWidget(fixos, 0, Qt::AlignTop);
         fila->addWidget(arrastrados, 0, Qt::AlignTop);
         fila->addStretch(1);
@@ -311,8 +316,11 @@ private:
         auto* columna = new QVBoxLayout(f);
         columna->addWidget(etiqueta(f, "Label59"));
         columna->addWidget(nomeado<QPlainTextEdit>(f, "textopir"));
-        for (const char* n : {"txpira1", "txpira2", "txpira3", "txpira4", "txpira5", "txpira6"})
-            columna->addWidget(nomeado<LimitedEdit>(f, n, 20), 0, Qt::AlignHCenter);
+        for (const char* n : {"txpira1", "txpira2", "txpira3", "txpira4", "txpira5", "txpira6"}) {
+            auto* e = nomeado<LimitedEdit>(f, n, 20);
+            e->setMinimumWidth(200);
+            columna->addWidget(e, 0, Qt::AlignHCenter);
+        }
         columna->addStretch(1);
     }
 };

@@ -9,7 +9,10 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 
 namespace quibel {
@@ -26,6 +29,36 @@ const char* nome(const char* base, int i) {
     nomes.push_back(std::make_unique<QByteArray>(n(base, i).toLatin1()));
     return nomes.back()->constData();
 }
+
+// A piece with a tab on each side, as the second shape shows it.
+QPixmap pezacomlinguetas() {
+    QPixmap p(36, 36);
+    p.fill(Qt::transparent);
+    QPainter pintor(&p);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(Qt::black);
+    pintor.setBrush(Qt::white);
+    QPainterPath peza;
+    peza.addRect(6, 6, 24, 24);
+    for (const QPointF c : {QPointF(18, 4), QPointF(32, 18), QPointF(18, 32), QPointF(4, 18)})
+        peza.addEllipse(c, 4, 4);
+    pintor.drawPath(peza.simplified());
+    return p;
+}
+
+// The lens of an X-rays page: a circle as large as the widget.
+class Lente : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter pintor(this);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        pintor.setPen(Qt::black);
+        pintor.drawEllipse(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 ColourPanel* panelcor(QWidget* pai, const char* nome, const QColor& inicial) {
     auto* p = nomeado<ColourPanel>(pai, nome);
@@ -79,24 +112,30 @@ private:
         grella->addWidget(editnome(imaxe, "impuzle"), 0, 1, 1, 2);
         grella->addWidget(botonranura(imaxe, "SpeedButton79"), 0, 3);
         grella->addWidget(etiqueta(imaxe, "Label2"), 1, 1);
-        grella->addWidget(nomeado<LimitedEdit>(imaxe, "filas", 1), 1, 2);
+        grella->addWidget(nomeado<LimitedEdit>(imaxe, "filas", 1), 1, 2, Qt::AlignLeft);
         grella->addWidget(etiqueta(imaxe, "Label13"), 2, 1);
-        grella->addWidget(nomeado<LimitedEdit>(imaxe, "colum", 1), 2, 2);
-        grella->addWidget(nomeado<QToolButton>(imaxe, "SpeedButton108"), 2, 3);
+        grella->addWidget(nomeado<LimitedEdit>(imaxe, "colum", 1), 2, 2, Qt::AlignLeft);
+        for (const char* e : {"filas", "colum"})
+            imaxe->findChild<QWidget*>(QString::fromLatin1(e))->setFixedWidth(40);
+        auto* redebuxar = nomeado<QToolButton>(imaxe, "SpeedButton108");
+        redebuxar->setIcon(redebuxar->style()->standardIcon(QStyle::SP_BrowserReload));
+        grella->addWidget(redebuxar, 2, 3);
         grella->addWidget(nomeado<QCheckBox>(imaxe, "reixa"), 3, 1, 1, 2);
         auto* formas = new QWidget(imaxe);
+        // The two shapes of the pieces: square, and with tabs.
         auto* forma1 = nomeado<QFrame>(formas, "Shape29");
         forma1->setFrameShape(QFrame::Box);
-        forma1->setFixedSize(32, 32);
+        forma1->setFixedSize(28, 28);
         auto* forma2 = nomeado<QLabel>(formas, "Image69");
-        forma2->setFrameShape(QFrame::Panel);
-        forma2->setFixedSize(32, 32);
+        forma2->setPixmap(pezacomlinguetas());
+        forma2->setFixedSize(36, 36);
         grupo(f, "chpuzzle", formas, {{"chpuzzle1", "0"}, {"chpuzzle2", "1"}});
         auto* fila = new QHBoxLayout(formas);
         fila->addWidget(formas->findChild<QWidget*>(QStringLiteral("chpuzzle1")));
         fila->addWidget(forma1);
         fila->addWidget(formas->findChild<QWidget*>(QStringLiteral("chpuzzle2")));
         fila->addWidget(forma2);
+        fila->addStretch(1);
         grella->addWidget(formas, 4, 1, 1, 3);
         columna->addWidget(imaxe);
 
@@ -166,8 +205,7 @@ private:
         auto* cuberta = nomeado<PictureBox>(area, "Image17");
         cuberta->setFrameShape(QFrame::StyledPanel);
         cuberta->setGeometry(0, 0, 120, 90);
-        auto* lente = nomeado<QFrame>(area, "cbura");
-        lente->setFrameShape(QFrame::Box);
+        auto* lente = nomeado<Lente>(area, "cbura");
         lente->setGeometry(300, 240, 50, 50);
         fila->addWidget(area, 0, Qt::AlignTop);
 

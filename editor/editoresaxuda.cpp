@@ -59,6 +59,7 @@ LabelledEdit* ranurason(QWidget* pai, const char* nome, const char* tocar, const
     auto* fila = new QHBoxLayout(caixa);
     fila->setContentsMargins(0, 0, 0, 0);
     LabelledEdit* e = editnome(caixa, nome);
+    e->edit()->setMinimumWidth(80);
     fila->addWidget(e, 1);
     fila->addWidget(botonranura(caixa, tocar));
     fila->addWidget(botonranura(caixa, limpar));
