@@ -7,6 +7,7 @@
 #include "ventaproba.h"
 
 #include <QGroupBox>
+#include <QToolButton>
 #include <map>
 
 using namespace quibel;
@@ -214,4 +215,46 @@ TEST_F(Editores2, TheClassifyImagesPanelIsTheWindowsOwnOnItsSheet) {
     const QList<Panel*> paneis = form->findChildren<Panel*>("imcorfondo");
     ASSERT_EQ(paneis.size(), 1);
     EXPECT_TRUE(folla(7)->isAncestorOf(paneis[0]));
+}
+
+TEST_F(Editores2, CaptionsReachTheSheetsAndFitInEveryLanguage) {
+    const struct {
+        int tipo;
+        const char* control;
+        int texto;
+    } rotulos[] = {{6, "chtxtcla", 112},   {7, "chimxcla", 112},  {3, "Panel25", 126},
+                   {13, "GroupBox51", 89}, {37, "Label59", 47},   {46, "relacionadocon", 215},
+                   {47, "cajas", 216},     {22, "op3sonid", 26},  {34, "modoordea", 155},
+                   {11, "txtridimx1", 63}, {17, "caratapa", 103}, {9, "SpeedButton163", 63}};
+    const int tipos[] = {3, 5, 6, 7, 9, 11, 13, 14, 17, 22, 24, 28, 34, 37, 46, 47};
+    form->show();
+    for (int idioma = 0; idioma < numidiomas; ++idioma) {
+        aplicaridioma(idioma);
+        for (const auto& r : rotulos) {
+            QWidget* w = folla(r.tipo)->findChild<QWidget*>(r.control);
+            ASSERT_NE(w, nullptr) << r.control;
+            QString texto;
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) texto = b->text();
+            if (auto* l = qobject_cast<QLabel*>(w)) texto = l->text();
+            if (auto* g = qobject_cast<QGroupBox*>(w)) texto = g->title();
+            if (auto* p = qobject_cast<Panel*>(w)) texto = p->caption();
+            if (auto* e = qobject_cast<LabelledEdit*>(w)) texto = e->etiqueta()->text();
+            EXPECT_EQ(texto, textosui[r.texto]) << idioma << " " << r.control;
+        }
+        for (int t : tipos) {
+            form->tipaxinas->amosar(t + primeirafollatipo);
+            QApplication::processEvents();
+            for (QAbstractButton* b : folla(t)->findChildren<QAbstractButton*>()) {
+                if (b->text().isEmpty() || qobject_cast<QToolButton*>(b)) continue;
+                EXPECT_GE(b->width(), b->sizeHint().width())
+                    << idioma << " " << b->objectName().toStdString();
+            }
+            for (QLabel* l : folla(t)->findChildren<QLabel*>()) {
+                if (l->text().isEmpty() || !l->isVisibleTo(folla(t))) continue;
+                EXPECT_GE(l->width(), l->sizeHint().width())
+                    << idioma << " " << l->objectName().toStdString();
+            }
+        }
+        form->tipaxinas->amosar(TForm1::pasarfolla);
+    }
 }
