@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
+#include <set>
 
 namespace quibel {
 
@@ -23,11 +24,10 @@ QString n(const char* base, int i) {
     return QString::fromLatin1(base) + QString::number(i);
 }
 
-// Names made at run time live as long as the editor's tables.
+// A numbered objectName that lives as long as the program, as the tables need.
 const char* nome(const char* base, int i) {
-    static std::vector<std::unique_ptr<QByteArray>> nomes;
-    nomes.push_back(std::make_unique<QByteArray>(n(base, i).toLatin1()));
-    return nomes.back()->constData();
+    static std::set<QByteArray> nomes;
+    return nomes.insert(n(base, i).toLatin1()).first->constData();
 }
 
 // A piece with a tab on each side, as the second shape shows it.

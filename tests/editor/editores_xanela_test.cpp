@@ -258,3 +258,26 @@ TEST_F(Editores2, CaptionsReachTheSheetsAndFitInEveryLanguage) {
         form->tipaxinas->amosar(TForm1::pasarfolla);
     }
 }
+
+TEST_F(Editores2, ANewBookStartsThePanelsAndTheHoleAgain) {
+    libro({"5", "14", "17", "24"});
+    const struct {
+        int tipo;
+        const char* panel;
+        int campo;
+        const char* inicial;
+    } paneis[] = {{5, "raicol", 29, "000000"},
+                  {14, "bcarrastra", 18, "84E1FD"},
+                  {17, "caratapa", 29, "000000"},
+                  {24, "bcescolle", 18, "84E1FD"}};
+    for (const auto& p : paneis)
+        folla(p.tipo)->findChild<Panel*>(p.panel)->setColor(QColor(0x12, 0x34, 0x56));
+    folla(5)->findChild<QLineEdit*>("raibur")->setText("70");
+    libro({"5", "14", "17", "24"});
+    for (int n = 1; n <= 4; ++n)
+        form->amosarpaxina(n);
+    form->tipaxinas->amosar(TForm1::pasarfolla);
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_EQ(form->libro.paxina(n)[paneis[n - 1].campo], paneis[n - 1].inicial) << paneis[n - 1].panel;
+    EXPECT_EQ(form->libro.paxina(1)[4], "50");
+}
