@@ -188,12 +188,12 @@ void TForm1::reiniciarcontroles(Documento::PasoReinicio paso) {
         for (const auto& [clave, nomes] : paneisdecor())
             for (const QString& nome : nomes)
                 findChild<Panel*>(nome)->setColor(colorDe(cordefecto(clave)));
-        for (const auto& editor : editores)
-            if (editor) editor->reiniciar();
         colorcape();
         amosarpropiedades();
         break;
     }
+    for (const auto& editor : editores)
+        if (editor) editor->reiniciar(paso);
 }
 
 void TForm1::aplicarinforme(const InformeLectura& informe) {

@@ -384,12 +384,13 @@ void TForm1::crearfollas() {
     for (int t = 1; t <= numtipos; ++t) {
         const Tipopaxina& tipo = tipospaxina[t];
         QWidget* f = nova(t + primeirafollatipo, tipo.folla, tipo.nome);
+        // In the window before its editor builds it, so that the editor finds the window's pieces.
+        tipaxinas->engadir(
+            f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
         if (const FabricaEditor fabrica = fabricaeditor(t)) {
             editores[t] = fabrica();
             if (editores[t]) editores[t]->crear(*contexto, f);
         }
-        tipaxinas->engadir(
-            f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
     }
     // After every editor has made its controls: the slots take the rest and are bound, then the
     // colour panels and switches the editors made.
