@@ -407,3 +407,21 @@ TEST_F(Editores, TheSheetsTakeTheirCaptionsFromTheLanguageInForce) {
         }
     }
 }
+
+TEST_F(Editores, SwitchingAFindAWordPageToStatementsStoresThem) {
+    libro({"4"});
+    Book& b = form->libro;
+    b.paxina(1)[26] = "2";
+    for (int i = 0; i < 8; ++i)
+        b.paxina(1)[18 + i] = QString("/pic%1.png").arg(i);
+    form->amosarpaxina(1);
+    QWidget* f = folla(4);
+    EXPECT_TRUE(f->findChild<QWidget*>("Panel63")->isHidden());
+    f->findChild<QCheckBox*>("CheckBox1")->click();
+    EXPECT_FALSE(f->findChild<QWidget*>("Panel63")->isHidden());
+    proba::editar(f->findChild<QLineEdit*>("sopae2"), "typed");
+    form->tipaxinas->amosar(TForm1::pasarfolla);
+    EXPECT_EQ(b.paxina(1)[26], "1");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(b.paxina(1)[18 + i], i == 1 ? "typed" : "") << i;
+}
