@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace quibel {
 
