@@ -307,25 +307,33 @@ void FollaPropiedades::vincular() {
     for (const auto& [b, metodo] : botons)
         connect(b, &QAbstractButton::clicked, this, en([this, metodo] { (this->*metodo)(); }));
 
-    // Enter and leaving the resource-folder edit point the panel at it; editingFinished would
-    // miss a leave without a change.
-    txtdirrec->edit()->installEventFilter(this);
+    // Enter and leaving the resource-folder edit point the panel at it.
+    SaidaEdit::vincular(
+        txtdirrec->edit(), [this] { txtdirrecExit(); }, this);
 }
 
-bool FollaPropiedades::eventFilter(QObject* obj, QEvent* e) {
-    if (obj == txtdirrec->edit()) {
-        if (e->type() == QEvent::KeyPress) {
-            const int tecla = static_cast<QKeyEvent*>(e)->key();
-            if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-                guarded([this] { txtdirrecExit(); });
-                return true; // swallowed
-            }
-        } else if (e->type() == QEvent::FocusOut) {
-            // Leaving it for another control; not the window losing the focus.
-            const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
-            if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason)
-                guarded([this] { txtdirrecExit(); });
+SaidaEdit::SaidaEdit(QLineEdit* edit, std::function<void()> accion, QObject* dono)
+    : QObject(dono ? dono : edit), edit_(edit), accion_(std::move(accion)) {
+    edit->installEventFilter(this);
+}
+
+SaidaEdit* SaidaEdit::vincular(QLineEdit* edit, std::function<void()> accion, QObject* dono) {
+    return new SaidaEdit(edit, std::move(accion), dono);
+}
+
+bool SaidaEdit::eventFilter(QObject* obj, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(e)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            guarded(accion_);
+            return true; // swallowed
         }
+    } else if (e->type() == QEvent::FocusOut) {
+        // Leaving it for another control; not the window losing the focus, nor a window that
+        // closes or is destroyed.
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason && edit_ && edit_->isVisible())
+            guarded(accion_);
     }
     return QObject::eventFilter(obj, e);
 }
