@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
@@ -140,16 +141,27 @@ void FollaPropiedades::crear(QWidget* f, LabelledEdit* txtlibro) {
     // Right column: colours, logo, the half-size preview of a page, the bar picture and skins.
     const int d = 256, dancho = 400;
     GroupBox1 = novo<QGroupBox>(f, "GroupBox1", d, 0, dancho, 52);
-    const auto parcor = [this](const char* etiq, QLabel*& l, const char* panel, ColourPanel*& p, int px) {
-        l = etiqueta(GroupBox1, etiq, px, 22, 44);
-        p = novo<ColourPanel>(GroupBox1, panel, px + 46, 20, 30, 22);
+    // A row of caption, panel and (for the band and the bar) its check box; the captions take
+    // the room their language needs.
+    auto* cores = new QHBoxLayout(GroupBox1);
+    cores->setContentsMargins(6, 6, 6, 4);
+    const auto parcor = [this, cores](const char* etiq, QLabel*& l, const char* panel, ColourPanel*& p,
+                                      QCheckBox** caixa = nullptr, const char* nomecaixa = nullptr) {
+        l = etiqueta(GroupBox1, etiq, 0, 0, 10);
+        p = novo<ColourPanel>(GroupBox1, panel, 0, 0, 30, 22);
+        p->setFixedSize(30, 22);
+        cores->addWidget(l);
+        cores->addWidget(p);
+        if (caixa) {
+            *caixa = novo<QCheckBox>(GroupBox1, nomecaixa, 0, 0, 22, 22);
+            cores->addWidget(*caixa);
+        }
+        cores->addStretch(1);
     };
-    parcor("Label21", Label21, "bcorfondo", bcorfondo, 6);
-    parcor("Label38", Label38, "bcorbanda", bcorbanda, 104);
-    parcor("Label39", Label39, "bcornave", bcornave, 214);
-    parcor("Label40", Label40, "bcortexto", bcortexto, 316);
-    chbanda = caixa(GroupBox1, "chbanda", 104 + 78, 20, 22);
-    chbarra = caixa(GroupBox1, "chbarra", 214 + 78, 20, 22);
+    parcor("Label21", Label21, "bcorfondo", bcorfondo);
+    parcor("Label38", Label38, "bcorbanda", bcorbanda, &chbanda, "chbanda");
+    parcor("Label39", Label39, "bcornave", bcornave, &chbarra, "chbarra");
+    parcor("Label40", Label40, "bcortexto", bcortexto);
 
     logo = novo<PictureBox>(f, "logo", d, 56, 48, 40);
     logo->setFrameShape(QFrame::StyledPanel);
