@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
@@ -141,16 +142,27 @@ void FollaPropiedades::crear(QWidget* f, LabelledEdit* txtlibro) {
     // Right column: colours, logo, the half-size preview of a page, the bar picture and skins.
     const int d = 256, dancho = 400;
     GroupBox1 = novo<QGroupBox>(f, "GroupBox1", d, 0, dancho, 52);
-    const auto parcor = [this](const char* etiq, QLabel*& l, const char* panel, ColourPanel*& p, int px) {
-        l = etiqueta(GroupBox1, etiq, px, 22, 44);
-        p = novo<ColourPanel>(GroupBox1, panel, px + 46, 20, 30, 22);
+    // A row of caption, panel and (for the band and the bar) its check box; the captions take
+    // the room their language needs.
+    auto* cores = new QHBoxLayout(GroupBox1);
+    cores->setContentsMargins(6, 6, 6, 4);
+    const auto parcor = [this, cores](const char* etiq, QLabel*& l, const char* panel, ColourPanel*& p,
+                                      QCheckBox** caixa = nullptr, const char* nomecaixa = nullptr) {
+        l = etiqueta(GroupBox1, etiq, 0, 0, 10);
+        p = novo<ColourPanel>(GroupBox1, panel, 0, 0, 30, 22);
+        p->setFixedSize(30, 22);
+        cores->addWidget(l);
+        cores->addWidget(p);
+        if (caixa) {
+            *caixa = novo<QCheckBox>(GroupBox1, nomecaixa, 0, 0, 22, 22);
+            cores->addWidget(*caixa);
+        }
+        cores->addStretch(1);
     };
-    parcor("Label21", Label21, "bcorfondo", bcorfondo, 6);
-    parcor("Label38", Label38, "bcorbanda", bcorbanda, 104);
-    parcor("Label39", Label39, "bcornave", bcornave, 214);
-    parcor("Label40", Label40, "bcortexto", bcortexto, 316);
-    chbanda = caixa(GroupBox1, "chbanda", 104 + 78, 20, 22);
-    chbarra = caixa(GroupBox1, "chbarra", 214 + 78, 20, 22);
+    parcor("Label21", Label21, "bcorfondo", bcorfondo);
+    parcor("Label38", Label38, "bcorbanda", bcorbanda, &chbanda, "chbanda");
+    parcor("Label39", Label39, "bcornave", bcornave, &chbarra, "chbarra");
+    parcor("Label40", Label40, "bcortexto", bcortexto);
 
     logo = novo<PictureBox>(f, "logo", d, 56, 48, 40);
     logo->setFrameShape(QFrame::StyledPanel);
@@ -315,25 +327,33 @@ void FollaPropiedades::vincular() {
     for (const auto& [b, metodo] : botons)
         connect(b, &QAbstractButton::clicked, this, en([this, metodo] { (this->*metodo)(); }));
 
-    // Enter and leaving the resource-folder edit point the panel at it; editingFinished would
-    // miss a leave without a change.
-    txtdirrec->edit()->installEventFilter(this);
+    // Enter and leaving the resource-folder edit point the panel at it.
+    SaidaEdit::vincular(
+        txtdirrec->edit(), [this] { txtdirrecExit(); }, this);
 }
 
-bool FollaPropiedades::eventFilter(QObject* obj, QEvent* e) {
-    if (obj == txtdirrec->edit()) {
-        if (e->type() == QEvent::KeyPress) {
-            const int tecla = static_cast<QKeyEvent*>(e)->key();
-            if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-                guarded([this] { txtdirrecExit(); });
-                return true; // swallowed
-            }
-        } else if (e->type() == QEvent::FocusOut) {
-            // Leaving it for another control; not the window losing the focus.
-            const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
-            if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason)
-                guarded([this] { txtdirrecExit(); });
+SaidaEdit::SaidaEdit(QLineEdit* edit, std::function<void()> accion, QObject* dono)
+    : QObject(dono ? dono : edit), edit_(edit), accion_(std::move(accion)) {
+    edit->installEventFilter(this);
+}
+
+SaidaEdit* SaidaEdit::vincular(QLineEdit* edit, std::function<void()> accion, QObject* dono) {
+    return new SaidaEdit(edit, std::move(accion), dono);
+}
+
+bool SaidaEdit::eventFilter(QObject* obj, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(e)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            guarded(accion_);
+            return true; // swallowed
         }
+    } else if (e->type() == QEvent::FocusOut) {
+        // Leaving it for another control; not the window losing the focus, nor a window that
+        // closes or is destroyed.
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason && edit_ && edit_->isVisible())
+            guarded(accion_);
     }
     return QObject::eventFilter(obj, e);
 }

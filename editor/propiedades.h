@@ -6,7 +6,9 @@
 #include "book/loaditem.h"
 #include "editor/ranuras.h"
 
+#include <QLineEdit>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -28,6 +30,23 @@ class Documento;
 class LabelledEdit;
 class Panel;
 class PictureBox;
+
+// Runs an action when Enter is pressed in an edit (the key is swallowed) and when the focus leaves
+// it for another control. editingFinished would miss a leave without a change. Lives as long as
+// the owner given (the object the action belongs to), else as long as the edit.
+class SaidaEdit : public QObject {
+    Q_OBJECT
+public:
+    static SaidaEdit* vincular(QLineEdit* edit, std::function<void()> accion, QObject* dono = nullptr);
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* e) override;
+
+private:
+    SaidaEdit(QLineEdit* edit, std::function<void()> accion, QObject* dono);
+    QPointer<QLineEdit> edit_;
+    std::function<void()> accion_;
+};
 
 // What the sheet reaches outside itself.
 struct ContextoPropiedades {
@@ -107,9 +126,6 @@ public:
     QGroupBox *GroupBox1, *GroupBox58;
     QFrame* panelmenu;
     std::array<QLineEdit*, 14> txmenus{}, txligas{};
-
-protected:
-    bool eventFilter(QObject* obj, QEvent* e) override;
 
 private:
     Book& libro() const;

@@ -274,6 +274,11 @@ TEST_F(Propiedades, TheResourceFolderEdit) {
     EXPECT_EQ(p->txtdirrec->text(), carpeta);
     p->SpeedButton19->click(); // cancelled
     EXPECT_EQ(p->txtdirrec->text(), carpeta);
+
+    // The window goes while the edit has the focus: nothing runs on its way out.
+    foco(p->txtdirrec->edit());
+    QTest::keyClicks(p->txtdirrec->edit(), "x");
+    form.reset();
 }
 
 TEST_F(Propiedades, CaptionsAndTheMenuPanel) {
