@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace quibel {
@@ -23,6 +24,14 @@ QString falla(const QString& ruta, const QString& motivo) {
 
 std::filesystem::path rutafs(const QString& ruta) {
     return std::filesystem::path(ruta.toStdU16String());
+}
+
+// What a new file gets: read and write for all, less the process's mask.
+std::filesystem::perms modonovo() {
+    // Read by setting it back at once: the program copies on its one thread.
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    return std::filesystem::perms(0666 & ~mascara);
 }
 
 } // namespace
@@ -74,6 +83,12 @@ Copia copiaficheiro(const QString& orixe, const QString& destino, bool substitui
         r.erro = falla(destino, QString::fromLocal8Bit(ec.message().c_str()));
         return r; // the temporary file goes with its object
     }
+    // The copy takes the mode of a file the author saves (the target's own when it is replaced),
+    // not the source's: a private source must not make a store file the web server cannot read.
+    std::filesystem::permissions(
+        rutafs(temporal.fileName()),
+        r.existia && !alvo.isSymLink() ? std::filesystem::status(rutafs(destino)).permissions() : modonovo(),
+        ec);
     std::filesystem::rename(rutafs(temporal.fileName()), rutafs(destino), ec);
     if (ec) {
         r.erro = falla(destino, QString::fromLocal8Bit(ec.message().c_str()));
