@@ -1,6 +1,8 @@
 #include "book/comandos.h"
 
 #include "book/XMLParser.h"
+#include "book/documento.h"
+#include "book/paxinas.h"
 #include "book/rutinas.h"
 
 #include <QDir>
@@ -21,37 +23,52 @@ const TXMLNode* primeiroelemento(const TXMLDoc& doc) {
     return nullptr;
 }
 
+// Reads and parses a book file through doc as Open does: its root `zub`, or null with the
+// message for the author.
+const TXMLNode* lerraiz(TXMLDoc& doc, const QString& arquivo, QString& erro) {
+    erro = erroapertura;
+    const QFileInfo info(arquivo);
+    QFile f(arquivo);
+    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) return nullptr;
+    const QByteArray datos = f.readAll();
+    if (f.error() != QFileDevice::NoError) return nullptr;
+    try {
+        analizarlibro(doc, datos);
+    } catch (const EXMLException& e) {
+        const QString mensaxe = QString::fromUtf8(e.message());
+        if (!mensaxe.isEmpty()) erro = mensaxe;
+        return nullptr;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+    const TXMLNode* raiz = primeiroelemento(doc);
+    if (!raiz || raiz->Name != "zub") return nullptr;
+    erro.clear();
+    return raiz;
+}
+
+// The pages the reader would take from the root: none from a root without attributes.
+int paxinasde(const TXMLNode& raiz) {
+    int n = 0;
+    if (!raiz.HasAttributes()) return 0;
+    for (int i = 0; i < raiz.ChildCount(); ++i) {
+        const TXMLNode* s = raiz.GetChild(i);
+        if (!s || s->NodeType != TXMLNodeType::ntElement || s->Name != "libro") continue;
+        for (int k = 0; k < s->ChildCount(); ++k) {
+            const TXMLNode* p = s->GetChild(k);
+            n += p && p->NodeType == TXMLNodeType::ntElement && p->Name == "paxina";
+        }
+    }
+    return n;
+}
+
 } // namespace
 
 Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo) {
     Apertura r;
     const QFileInfo info(arquivo);
-    QFile f(arquivo);
-    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
-        r.erro = erroapertura;
-        return r;
-    }
-    const QByteArray datos = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        r.erro = erroapertura;
-        return r;
-    }
-
-    try {
-        analizarlibro(doc, datos);
-    } catch (const EXMLException& e) {
-        r.erro = QString::fromUtf8(e.message());
-        if (r.erro.isEmpty()) r.erro = erroapertura;
-        return r;
-    } catch (const std::exception&) {
-        r.erro = erroapertura;
-        return r;
-    }
-    const TXMLNode* raiz = primeiroelemento(doc);
-    if (!raiz || raiz->Name != "zub") {
-        r.erro = erroapertura;
-        return r;
-    }
+    const TXMLNode* raiz = lerraiz(doc, arquivo, r.erro);
+    if (!raiz) return r;
 
     // The new book is built beside the open one and replaces it only once it has been read.
     const QString cartafol = condelimitador(info.absolutePath());
@@ -74,6 +91,54 @@ Apertura abrirlibro(Book& libro, TXMLDoc& doc, const QString& arquivo) {
     }
     libro = std::move(novo);
     r.ok = true;
+    return r;
+}
+
+FonteImportacion lerimportacion(TXMLDoc& doc, const QString& arquivo) {
+    FonteImportacion r;
+    const TXMLNode* raiz = lerraiz(doc, arquivo, r.erro);
+    if (!raiz) return r;
+    r.paxinas = paxinasde(*raiz);
+    r.ok = true;
+    return r;
+}
+
+Importacion importar(Documento& documento, TXMLDoc& doc, const QString& arquivo, int desde, int ata) {
+    Importacion r;
+    const TXMLNode* raiz = lerraiz(doc, arquivo, r.erro);
+    if (!raiz) return r;
+    Book& libro = documento.libro;
+    desde = qMax(desde, 1);
+    r.ok = true;
+    r.ata = qMin(ata, paxinasde(*raiz));
+    int n = r.ata - desde + 1;
+    const int sitio = Book::maxpaxinas - int(libro.numpaxinas);
+    if (n > sitio) {
+        n = sitio;
+        r.ata = desde + n - 1;
+    }
+    if (n < 1) return r;
+
+    const Book antes = libro;
+    const int c = documento.paxinaactual();
+    if (!paxinanova(documento, n)) return r;
+    Lectura lectura;
+    lectura.completo = false;
+    lectura.desde = desde;
+    lectura.ata = r.ata;
+    lectura.destino = c;
+    lectura.carpetalectura = libro.carpetalibro;
+    lectura.carpetaimportacion = QFileInfo(arquivo).absolutePath();
+    try {
+        r.informe = LoadItem(libro, *raiz, lectura);
+    } catch (const std::exception&) {
+        libro = antes;
+        documento.porpaxinaactual(c);
+        r.ok = false;
+        r.erro = erroapertura;
+        return r;
+    }
+    r.insertadas = n;
     return r;
 }
 

@@ -8,6 +8,7 @@
 #include "editor/controis.h"
 #include "editor/follas.h"
 #include "editor/htmlview.h"
+#include "editor/paneiscor.h"
 #include "editor/quibelf.h"
 #include "languages/idiomas.h"
 
@@ -119,7 +120,9 @@ void TForm1::crearcontroispropiedades() {
     int columna = 0;
     for (const auto& [clave, nomes] : paneisdecor()) {
         for (const QString& nome : nomes) {
-            auto* p = new Panel(TabSheet1);
+            // The previews of the background picture only show a colour; the others are chosen.
+            const bool previa = nome.startsWith(QLatin1String("Panel"));
+            Panel* p = previa ? new Panel(TabSheet1) : new ColourPanel(TabSheet1);
             p->setObjectName(nome);
             p->setColor(colorDe(cordefecto(clave)));
             p->setMinimumSize(40, 20);

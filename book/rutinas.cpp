@@ -136,6 +136,14 @@ TColor hexacor(const QString& texto) {
     return ((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16);
 }
 
+TColor hexacor(const QString& texto, TColor defecto) {
+    try {
+        return hexacor(texto);
+    } catch (const EConvertError&) {
+        return defecto;
+    }
+}
+
 QColor colorDe(TColor cor) {
     return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF);
 }
@@ -296,6 +304,50 @@ bool enderezoweb(const QString& ruta) {
 QString condelimitador(const QString& cartafol) {
     if (cartafol.isEmpty() || esdelimitador(cartafol.back())) return cartafol;
     return cartafol + u'/'; // not separador: safe during static initialisation
+}
+
+namespace {
+
+// UTF-16 units of the character that starts at unit u.
+qsizetype largocaracter(const QString& texto, qsizetype u) {
+    return texto[u].isHighSurrogate() && u + 1 < texto.size() && texto[u + 1].isLowSurrogate() ? 2 : 1;
+}
+
+// Where character i starts in UTF-16 units, and how many units it takes; -1 past the end.
+std::pair<qsizetype, qsizetype> unidades(const QString& texto, qsizetype i) {
+    for (qsizetype u = 0, n = 0; u < texto.size(); ++n) {
+        const qsizetype largo = largocaracter(texto, u);
+        if (n == i) return {u, largo};
+        u += largo;
+    }
+    return {-1, 0};
+}
+
+} // namespace
+
+qsizetype cpLength(const QString& texto) {
+    qsizetype n = 0;
+    for (qsizetype u = 0; u < texto.size(); ++n)
+        u += largocaracter(texto, u);
+    return n;
+}
+
+QString cpAt(const QString& texto, qsizetype i) {
+    const auto [u, largo] = unidades(texto, i);
+    return u < 0 ? QString() : texto.mid(u, largo);
+}
+
+QString cpReplaceAt(const QString& texto, qsizetype i, const QString& c) {
+    const auto [u, largo] = unidades(texto, i);
+    if (u < 0) return texto;
+    QString r = texto;
+    r.replace(u, largo, c);
+    return r;
+}
+
+QString cpPadTo(const QString& texto, qsizetype n, QChar recheo) {
+    const qsizetype falta = n - cpLength(texto);
+    return falta > 0 ? texto + QString(falta, recheo) : texto;
 }
 
 int enteiro(const QString& texto) {

@@ -42,7 +42,9 @@ QString descodificalibro(const QString& texto);
 using TColor = quint32;
 QString corahex(TColor cor);
 TColor hexacor(const QString& texto); // raises EConvertError
-QColor colorDe(TColor cor);           // for painting
+// The same, or the default when the text is not a hexadecimal colour.
+TColor hexacor(const QString& texto, TColor defecto);
+QColor colorDe(TColor cor); // for painting
 TColor deColor(const QColor& cor);
 
 // Resource kind from the extension: 1 picture, 2 sound, 3 video, 4 text, 0 other. The lower-cased
@@ -101,6 +103,17 @@ QString rutanativa(const QString& ruta);
 QString condelimitador(const QString& cartafol);
 // A web address ("http:" or "https:" in any letter case) where a file may stand: kept as it is.
 bool enderezoweb(const QString& ruta);
+
+// --- characters --------------------------------------------------------------------------
+// Texts counted in characters (code points): a surrogate pair is one character. Positions count
+// from 0.
+qsizetype cpLength(const QString& texto);
+// Character i, or an empty text past the end.
+QString cpAt(const QString& texto, qsizetype i);
+// Character i replaced by c (one character removed, c inserted there); unchanged past the end.
+QString cpReplaceAt(const QString& texto, qsizetype i, const QString& c);
+// The text filled at its end with the pad character up to n characters; a longer one stays whole.
+QString cpPadTo(const QString& texto, qsizetype n, QChar recheo);
 
 // --- numbers -------------------------------------------------------------------------------
 // Whole decimal number in the int range: blanks (spaces, tabs, line breaks) before and after are

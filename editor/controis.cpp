@@ -1,14 +1,18 @@
 #include "editor/controis.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QValidator>
 
 namespace quibel {
 
-LabelledEdit::LabelledEdit(QWidget* parent)
-    : QWidget(parent), etiqueta_(new QLabel(this)), edit_(new QLineEdit(this)) {
+LabelledEdit::LabelledEdit(int maximo, QWidget* parent)
+    : QWidget(parent), etiqueta_(new QLabel(this)),
+      edit_(maximo > 0 ? new LimitedEdit(maximo, this) : new QLineEdit(this)) {
     auto* l = new QHBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     etiqueta_->setTextFormat(Qt::PlainText);
@@ -66,32 +70,69 @@ LimitedEdit::LimitedEdit(int maximo, QWidget* parent) : QLineEdit(parent), maxim
     setValidator(new ValidadorLonxitude(this, maximo));
 }
 
+namespace {
+
+// Lives as long as the application, so no icon outlives it.
+class Iconas : public QObject {
+public:
+    using QObject::QObject;
+    QHash<int, QIcon> iconas;
+};
+
+} // namespace
+
+const QIcon& iconaestilo(QStyle::StandardPixmap icona) {
+    static QPointer<Iconas> caixa;
+    if (!caixa) caixa = new Iconas(qApp);
+    auto it = caixa->iconas.find(icona);
+    if (it == caixa->iconas.end())
+        it = caixa->iconas.insert(icona, QApplication::style()->standardIcon(icona));
+    return *it;
+}
+
 void porcheck(QCheckBox* caixa, bool marcada) {
     const QSignalBlocker b(caixa);
     caixa->setChecked(marcada);
 }
 
-void RadioGroup::engadir(QRadioButton* boton, int valor) {
-    botons_.append(boton);
-    valores_.append(valor);
+RadioGroup::RadioGroup(QObject* parent) : QButtonGroup(parent) {
+    setExclusive(true);
 }
 
-int RadioGroup::valor() const {
-    for (int i = 0; i < botons_.size(); ++i)
-        if (botons_[i]->isChecked()) return valores_[i];
-    return -1;
+void RadioGroup::engadir(QRadioButton* boton, const QString& codigo, const QStringList& cargar) {
+    addButton(boton);
+    botons_.append({boton, codigo, cargar.isEmpty() ? QStringList{codigo} : cargar});
 }
 
-void RadioGroup::porvalor(int valor) {
-    for (int i = 0; i < botons_.size(); ++i) {
-        QRadioButton* b = botons_[i];
-        const QSignalBlocker bloqueo(b);
-        // Auto-exclusive buttons refuse to be unchecked while exclusivity holds.
-        const bool exclusivo = b->autoExclusive();
-        b->setAutoExclusive(false);
-        b->setChecked(valores_[i] == valor);
-        b->setAutoExclusive(exclusivo);
+QString RadioGroup::valor() const {
+    for (const Boton& b : botons_)
+        if (b.boton->isChecked()) return b.codigo;
+    return {};
+}
+
+void RadioGroup::porvalor(const QString& codigo) {
+    // An exclusive group refuses to be left with nothing checked: exclusivity is lifted while the
+    // group is cleared, so a stale button of the last page never stays checked.
+    setExclusive(false);
+    bool marcado = false;
+    for (const Boton& b : botons_) {
+        const QSignalBlocker bloqueo(b.boton);
+        const bool este = !marcado && b.cargar.contains(codigo);
+        b.boton->setChecked(este);
+        marcado = marcado || este;
     }
+    setExclusive(true);
+}
+
+void RadioGroup::gardaren(QString& campo) const {
+    const QString v = valor();
+    if (!v.isNull()) campo = v;
+}
+
+QRadioButton* RadioGroup::boton(const QString& codigo) const {
+    for (const Boton& b : botons_)
+        if (b.codigo == codigo) return b.boton;
+    return nullptr;
 }
 
 QString acontrol(const QString& textoModelo) {

@@ -4,23 +4,29 @@
 // texts (the model keeps CR LF, Qt's controls give LF).
 #pragma once
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QColor>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStringList>
+#include <QStyle>
 #include <QWidget>
 
 namespace quibel {
 
-// A single-line edit with its caption label, which moves and hides with it.
+// A single-line edit with its caption label, which moves and hides with it. With a maximum, its
+// edit is a LimitedEdit.
 class LabelledEdit : public QWidget {
     Q_OBJECT
 public:
-    explicit LabelledEdit(QWidget* parent = nullptr);
+    explicit LabelledEdit(QWidget* parent = nullptr) : LabelledEdit(0, parent) {}
+    LabelledEdit(int maximo, QWidget* parent);
     QLabel* etiqueta() const { return etiqueta_; }
     QLineEdit* edit() const { return edit_; }
     QString text() const { return edit_->text(); }
@@ -65,22 +71,39 @@ private:
     int maximo_;
 };
 
+// A standard icon of the application's style, made once: the style builds a new one, from its
+// files, at every request, which the many slot buttons of the sheets would pay at start-up.
+const QIcon& iconaestilo(QStyle::StandardPixmap icona);
+
 // Checks or unchecks without firing toggled/clicked handlers.
 void porcheck(QCheckBox* caixa, bool marcada);
 
-// A group of radio buttons that maps a value to its button. None checked is allowed.
-class RadioGroup {
+// The radio buttons of one mode field, in an exclusive button group of their own (auto-exclusive
+// buttons that share a parent would otherwise form one group with any other buttons there). Each
+// button stores its code; on load it is checked by its code or by further codes of its own.
+class RadioGroup : public QButtonGroup {
+    Q_OBJECT
 public:
-    void engadir(QRadioButton* boton, int valor);
-    // The value of the checked button, or -1 when none is.
-    int valor() const;
-    // Checks the button of the value, without signals; a value no button has unchecks all.
-    void porvalor(int valor);
-    const QList<QRadioButton*>& botons() const { return botons_; }
+    explicit RadioGroup(QObject* parent = nullptr);
+    // cargar: the codes that check the button on load; its own code when empty.
+    void engadir(QRadioButton* boton, const QString& codigo, const QStringList& cargar = {});
+    // The code of the checked button; a null text when none is.
+    QString valor() const;
+    // Clears the group, then checks the button of the code, without signals: a code no button has
+    // leaves every button unchecked.
+    void porvalor(const QString& codigo);
+    // The field takes the code of the checked button; it stays as it is while none is checked.
+    void gardaren(QString& campo) const;
+    // The button that stores the code, or null.
+    QRadioButton* boton(const QString& codigo) const;
 
 private:
-    QList<QRadioButton*> botons_;
-    QList<int> valores_;
+    struct Boton {
+        QRadioButton* boton;
+        QString codigo;
+        QStringList cargar;
+    };
+    QList<Boton> botons_;
 };
 
 // Multi-line texts at the control border.

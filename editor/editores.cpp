@@ -1,5 +1,8 @@
 #include "editor/editores.h"
+#include "editor/editores_grellas.h"
 
+#include "editor/editores_informacion.h"
+#include "editor/editores_preguntas.h"
 #include "languages/idiomas.h"
 
 #include <vector>
@@ -76,15 +79,6 @@ namespace {
 // Types whose sheets have no controls of their own yet but whose pages already behave in their
 // own way. Their editors take these quirks over.
 
-// Find a word: its own auto-play box writes P37 when clicked, so storing the sheet leaves it.
-class QuirkSopa : public PageEditor {
-public:
-    void crear(EditorContext&, QWidget*) override {}
-    void cargar(Book&, int) override {}
-    void gardar(Book&, int) override {}
-    bool gardaautoson() const override { return false; }
-};
-
 // Pairs 2: a new page starts in picture mode.
 class QuirkParellas2 : public PageEditor {
 public:
@@ -99,12 +93,32 @@ struct Entrada {
     int tipo;
     FabricaEditor fabrica;
 };
+// clang-format off
 std::vector<Entrada> editorespordefecto() {
     return {
-        {4, [] { return std::make_unique<QuirkSopa>(); }},
+        {1, editormultiple},
+        {2, editorimaxetext},
+        {4, editorsopa},
+        {8, editorfrases},
+        {10, editorpregunta},
+        {12, editorgaleriaimax},
+        {15, editormenu},
+        {16, editorexterna},
+        {18, editorrellena},
+        {19, editorsegreda},
+        {21, editorgaleriasons},
+        {29, editortextos},
+        {36, editorcadros},
+        {38, editorplantilla},
         {39, [] { return std::make_unique<QuirkParellas2>(); }},
+        {42, editoresquema},
+        {43, editorortograf},
+        {45, editordictado},
+        {48, editorfrases2},
+        {49, editorformula},
     };
 }
+// clang-format on
 
 std::array<FabricaEditor, numtipos + 1>& rexistro() {
     static std::array<FabricaEditor, numtipos + 1> r = [] {

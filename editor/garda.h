@@ -24,4 +24,9 @@ template <class F> bool guarded(F&& f) {
     return false;
 }
 
+// A member handler bound to a signal: it runs through the guard.
+template <class T> auto en(T* obxecto, void (T::*metodo)()) {
+    return [obxecto, metodo] { guarded([obxecto, metodo] { (obxecto->*metodo)(); }); };
+}
+
 } // namespace quibel

@@ -10,10 +10,12 @@
 #include "editor/follas.h"
 #include "editor/garda.h"
 #include "editor/paletatipos.h"
+#include "editor/paneiscor.h"
 #include "editor/ranuras.h"
 #include "languages/idiomas.h"
 #include "publish/exportar_ui.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -39,11 +41,6 @@
 namespace quibel {
 
 namespace {
-
-// A handler bound to a signal: it runs through the guard.
-auto en(TForm1* f, void (TForm1::*metodo)()) {
-    return [f, metodo] { guarded([f, metodo] { (f->*metodo)(); }); };
-}
 
 QToolButton* boton(QToolBar* barra, const char* nome, QStyle::StandardPixmap icona, bool contexto = false) {
     auto* b = new QToolButton(barra);
@@ -323,7 +320,8 @@ void TForm1::crearfollas() {
     TabSheet30 = nova(cambiarorde, "TabSheet30", "cambiarorde");
     TabSheet1 = nova(identif, "TabSheet1", "identif");
     tabExportar = nova(exporta, "tabExportar", "exporta");
-    TabInserir = nova(engadir, "TabInserir", "engadir");
+    TabInserir = nova(inserir, "TabInserir", "engadir");
+    crearimportacion();
 
     // Start sheet: the program's name, the language list, the credits.
     auto* inicial = new QVBoxLayout(TabSheet3);
@@ -395,8 +393,14 @@ void TForm1::crearfollas() {
         tipaxinas->engadir(
             f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
     }
-    // After every editor has made its controls: the slots take the rest and are bound.
+    // After every editor has made its controls: the slots take the rest and are bound, then the
+    // colour panels and switches the editors made.
     vincularranuras();
+    for (int t = 1; t <= numtipos; ++t)
+        vincularpaneis(documento, t, follas[t + primeirafollatipo], this);
+    if (auto* b =
+            follas[3 + primeirafollatipo]->findChild<QAbstractButton*>(QStringLiteral("SpeedButton108")))
+        connect(b, &QAbstractButton::clicked, this, en(this, &TForm1::SpeedButton108Click));
 }
 
 void TForm1::FormCreate(const QStringList& argumentos) {
@@ -431,6 +435,7 @@ void TForm1::FormCreate(const QStringList& argumentos) {
     libro.carpetacfg = escollercarpetacfg(libro.carpetaprograma);
 
     crearvistas();
+    vinculararrastre(); // after the views: the text frame and the menu buttons reload them
 
     // Interface language: the list goes on the start sheet, the menu on the toolbar and the
     // title line, followed by the version item.
@@ -561,44 +566,6 @@ void TForm1::Quibelv270Click() {
     panelsonavega->hide();
     vercomunes(0);
     titular->clear();
-}
-
-void TForm1::rotularventa() {
-    crearpaleta(); // the palette first: its captions are the type names
-    const auto t = [](int i) { return textosui[i]; };
-    const QString xml = QStringLiteral("XML");
-    Label36->setText(t(130));
-    Label45->setText(t(162));
-    SpeedButton168->setText(t(131));
-    txtlibro->setCaption(t(38));
-    SpeedButton135->setText(t(1));
-    SpeedButton137->setText(t(0));
-    bgardar->setText(t(2) + xml);
-    bgardarcomo->setText(t(3));
-    bconf->setText(t(4));
-    bpaxinas->setText(t(5));
-    btinserir->setText(t(196));
-    txgrson->setText(t(30));
-    precur->setText(QStringLiteral("   ") + t(32));
-    ALIMAXES->setCaption(QStringLiteral("  ") + t(33));
-    ALSONS->setCaption(QStringLiteral("  ") + t(34));
-    ALANIMA->setCaption(QStringLiteral("  ") + t(35));
-    ALTEXTOS->setCaption(QStringLiteral("  ") + t(36));
-    proppaxltxt->setCaption(t(47));
-    proppaxld->setCaption(t(87));
-    benpax->setCaption(t(53));
-    malpax->setCaption(t(54));
-    labelmensa->setText(t(52));
-    labelliga->setText(t(213));
-    txtcabe->setToolTip(t(77));
-    txtpe->setToolTip(t(78));
-    SpeedButton13->setToolTip(t(2) + xml);
-    SpeedButton11->setToolTip(t(81));
-    SpeedButton9->setToolTip(t(83));
-    SpeedButton10->setToolTip(t(82));
-    SpeedButton7->setToolTip(t(84));
-    SpeedButton167->setToolTip(t(5));
-    btmirar->setToolTip(t(62));
 }
 
 } // namespace quibel

@@ -54,6 +54,7 @@ class LimitedEdit;
 class SelectorTipos;
 class TXMLDoc;
 struct InformeLectura;
+struct Rotulo;
 
 // Shown in the window caption, the version item and the splash window.
 inline const QString versionquibel = QStringLiteral("Quibel  v5.6.4");
@@ -76,7 +77,7 @@ public:
         cambiarorde = 3, // TabSheet30: page order
         identif = 4,     // TabSheet1: book properties
         exporta = 5,     // tabExportar
-        engadir = 6,     // TabInserir: import of pages
+        inserir = 6,     // TabInserir: import of pages
     };
     static constexpr int numfollas = primeirafollatipo + numtipos + 1; // 58
 
@@ -140,8 +141,12 @@ public:
     void sprsplMoved(int pos);
     void SpeedButton169Click(); // close
     void Quibelv270Click();     // version item: back to the start sheet
-    // Captions and hints of the controls of the window frame in the language in force.
+    // Captions and hints of the window and of its sheets in the language in force, from the one
+    // table of them (languages/rotulos.h).
     void rotularventa();
+    // Writes a caption (Rotulo::Clase) on a control of a kind the sheets use; false for another.
+    static bool porrotulo(QWidget* control, int clase, const QString& texto);
+    QList<QWidget*> controisderotulo(const Rotulo& r) const;
 
     // --- editor cycle (quibelf_ciclo.cpp) -----------------------------------------------------
     bool paxinavalida() const {
@@ -213,6 +218,19 @@ public:
     // The background-picture frame, sized and placed with the background picture.
     static QString marcofondo() { return QStringLiteral("bimaxe"); }
 
+    // --- import of pages from another book (book/importar_ui.cpp) ---------------------------
+    LabelledEdit* arquivoengadir = nullptr; // the source book file
+    QToolButton* SpeedButton200 = nullptr;
+    QLineEdit *engadedesde = nullptr, *engadeata = nullptr; // the range, from 1
+    QPushButton* btinserirxa = nullptr;
+    QLabel *labelinsert = nullptr, *labelinsertlibro = nullptr, *labelinsertpaxinas = nullptr;
+    void btinserirClick(); // the import sheet, only with a page shown
+    void SpeedButton200Click();
+    void paraengadir(const QString& arquivo); // reads the source and proposes its whole range
+    void btinserirxaClick();
+    // Inserts pages desde..ata of the source after the page shown, or nothing with a message.
+    void engadir(const QString& arquivo, int desde, int ata);
+
     // --- resource panel (quibelf_recursos.cpp) --------------------------------------------------
     QLabel* precur = nullptr; // header
     QWidget* Panel4 = nullptr;
@@ -266,8 +284,28 @@ public:
     // The mode switches of the find-a-word and pairs-2 pages: the box from P26, its panels shown.
     void amosarsopa();
     void amosarparellas2();
-    void CheckBox1Click(); // find a word: with pictures
-    void chparsonClick();  // pairs 2: sounds
+    void CheckBox1Click();      // find a word: with pictures
+    void chparsonClick();       // pairs 2: sounds
+    void SpeedButton108Click(); // the puzzle: draws its grid again
+
+    // --- dragging page elements, the menu page's buttons (quibelf_arrastre.cpp, quibelf_menu.cpp)
+    QFrame* marcomvi = nullptr; // the frame of the selected moving picture of type 23
+    int botonmenu = 0;          // the menu button whose text visormenu holds (1..6); 0 before any show
+    // Binds the drag rows, the text frame's resize, the background label, the moving pictures'
+    // clear and the menu buttons whose controls are on their sheets; after the views are made.
+    void vinculararrastre();
+    void cargararrastre(int tipo); // their show step
+    // The page shown while the sheet shown is its working copy of type tipo, else nullptr.
+    Tpaxina* paxinadetipo(int tipo);
+    void ponermarco(QWidget* imaxe);
+    void puntosimxno();
+    void imxmovpremida(int n);           // a press on moving picture n selects it
+    void ponerimxmov(PictureBox* imaxe); // a picture dropped into a moving picture
+    void borrarimxmov(int n);            // moving picture n is cleared to its numbered blank
+    void borrimx1Click();                // clears the selected moving picture
+    void vincularmenu();
+    void cargarmenu();         // show step of the menu page
+    void escollerboton(int k); // boton1Click..boton6Click and txtmenu1Click..txtmenu6Click
 
     // --- HTML views of the page texts (quibelf_vistas.cpp) --------------------------------------
     HtmlView *visortexto = nullptr, *visormenu = nullptr, *visorplantilla = nullptr;
@@ -345,6 +383,7 @@ private:
     bool FormCloseQuery();
     void reiniciarcontroles(Documento::PasoReinicio paso);
     void crearcontroispropiedades(); // the book-property controls that a read or reset reaches
+    void crearimportacion();
     // Enables the commands that need a book (after New and a successful Open).
     void activartraballo();
     // Saves under the final name (".zube" rule), asking before replacing another file when

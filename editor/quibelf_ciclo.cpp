@@ -6,6 +6,7 @@
 #include "editor/controis.h"
 #include "editor/follas.h"
 #include "editor/paletatipos.h"
+#include "editor/paneiscor.h"
 #include "editor/quibelf.h"
 #include "editor/ranuras.h"
 #include "languages/idiomas.h"
@@ -184,20 +185,11 @@ void TForm1::amosarpropiedades() {
 }
 
 void TForm1::colorcape() {
-    const auto cor = [](const QString& texto, const QColor& defecto) {
-        try {
-            return colorDe(hexacor(texto));
-        } catch (const std::exception&) {
-            return defecto;
-        }
-    };
-    const QColor fondo = cor(libro.corfondolibro, Qt::white);
-    const QColor texto = cor(libro.cortextolibro, Qt::black);
-    for (QLineEdit* e : {txtcabe, static_cast<QLineEdit*>(txtpe)}) {
-        QPalette p = e->palette();
-        p.setColor(QPalette::Base, fondo);
-        p.setColor(QPalette::Text, texto);
-        e->setPalette(p);
+    const QColor fondo = corde(libro.corfondolibro, Qt::white);
+    const QColor texto = corde(libro.cortextolibro, Qt::black);
+    for (QWidget* e : {static_cast<QWidget*>(txtcabe), static_cast<QWidget*>(txtpe)}) {
+        darcor(e, fondo, PapelCor::fondo);
+        darcor(e, texto, PapelCor::texto);
     }
 }
 

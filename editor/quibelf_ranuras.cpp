@@ -4,6 +4,7 @@
 #include "book/campos.h"
 #include "book/grella.h"
 #include "book/rutinas.h"
+#include "editor/atopar.h"
 #include "editor/avisos.h"
 #include "editor/controis.h"
 #include "editor/quibelf.h"
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QToolButton>
-#include <stdexcept>
 
 namespace quibel {
 
@@ -31,38 +31,6 @@ QPixmap marcavideo() {
     const QPoint triangulo[] = {{24, 14}, {24, 34}, {42, 24}};
     pintor.drawPolygon(triangulo, 3);
     return p;
-}
-
-// A control of a sheet by name: the one its editor made, which must be of the class the slot
-// needs, or a new one placed on the sheet.
-template <class W> W* atopar(QWidget* folla, const QString& nome, int& posicion) {
-    if (QWidget* w = folla->findChild<QWidget*>(nome)) {
-        if (auto* certo = qobject_cast<W*>(w)) return certo;
-        throw std::logic_error(("the slot control " + nome + " has another class").toStdString());
-    }
-    auto* w = new W(folla);
-    w->setObjectName(nome);
-    // Made here until its editor lays it out: a plain column of slots.
-    const int y = 4 + 30 * (posicion++);
-    if constexpr (std::is_same_v<W, PictureBox>) {
-        w->setFrameShape(QFrame::StyledPanel);
-        w->setGeometry(4, y, 40, 28);
-    } else if constexpr (std::is_same_v<W, QToolButton>) {
-        w->setGeometry(48, y, 26, 26);
-    } else {
-        w->setGeometry(48, y, 200, 26);
-    }
-    return w;
-}
-
-// A name edit is a plain edit or the edit of a labelled one.
-QLineEdit* editde(QWidget* folla, const QString& nome, int& posicion) {
-    if (QWidget* w = folla->findChild<QWidget*>(nome)) {
-        if (auto* l = qobject_cast<LabelledEdit*>(w)) return l->edit();
-        if (auto* e = qobject_cast<QLineEdit*>(w)) return e;
-        throw std::logic_error(("the name edit " + nome + " has another class").toStdString());
-    }
-    return atopar<LabelledEdit>(folla, nome, posicion)->edit();
 }
 
 } // namespace
@@ -107,7 +75,7 @@ void TForm1::vincularranuras() {
             }
             if (r.limpar) {
                 auto* b = atopar<QToolButton>(folla, QString::fromLatin1(r.limpar), posicion);
-                if (b->icon().isNull()) b->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+                if (b->icon().isNull()) b->setIcon(iconaestilo(QStyle::SP_DialogDiscardButton));
                 const bool aorixe = QLatin1String(r.control) == QLatin1String("imxetiq2");
                 connect(b, &QToolButton::clicked, this, [&c, imaxe, edit, aorixe, campo = r.campo] {
                     guarded([&] {
@@ -118,7 +86,7 @@ void TForm1::vincularranuras() {
             }
         } else {
             auto* tocar = atopar<QToolButton>(folla, QString::fromLatin1(r.control), posicion);
-            if (tocar->icon().isNull()) tocar->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+            if (tocar->icon().isNull()) tocar->setIcon(iconaestilo(QStyle::SP_MediaPlay));
             v.tocar = tocar;
             DropTarget::vincular(
                 edit, [&d] { return txtsonDragOver(d.tiporecurso, d.recursoescollido); },
@@ -127,7 +95,7 @@ void TForm1::vincularranuras() {
                 });
             if (r.limpar) {
                 auto* b = atopar<QToolButton>(folla, QString::fromLatin1(r.limpar), posicion);
-                if (b->icon().isNull()) b->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+                if (b->icon().isNull()) b->setIcon(iconaestilo(QStyle::SP_DialogDiscardButton));
                 connect(b, &QToolButton::clicked, this, [&c, tocar, edit, campo = r.campo] {
                     guarded([&] { quitarson(c, tocar, edit, campo, 0); });
                 });
@@ -214,7 +182,7 @@ void TForm1::trasponerim(const Ranura& r, PictureBox* imaxe, const QPoint& punto
         bimax->resize(qMax(20, n.width()), qMax(20, n.height()));
     } else if (control == QLatin1String("Image1")) {
         // The puzzle's grid over a copy of its picture.
-        if (imaxe->width() <= 1) return;
+        if (imaxe->imaxe().width() <= 1) return;
         auto* gre = atopar<PictureBox>(folla, QStringLiteral("imagegre"), posicion);
         const int filas = enteiro(editde(folla, QStringLiteral("filas"), posicion)->text(), 1);
         const int columnas = enteiro(editde(folla, QStringLiteral("colum"), posicion)->text(), 1);
@@ -239,6 +207,13 @@ void TForm1::trasponerim(const Ranura& r, PictureBox* imaxe, const QPoint& punto
         if (control == QLatin1String("cadros2imx1")) p[1] = QStringLiteral("1");
         if (control == QLatin1String("cadros2imx2")) p[2] = QStringLiteral("2");
     }
+}
+
+void TForm1::SpeedButton108Click() {
+    // The puzzle's grid drawn again, as after a drop of its picture.
+    for (const RanuraVinculada& v : ranurasvinculadas)
+        if (v.ranura->tipo == 3 && QLatin1String(v.ranura->control) == QLatin1String("Image1"))
+            trasponerim(*v.ranura, v.imaxe, QPoint());
 }
 
 void TForm1::vincularespeciais() {
@@ -323,7 +298,9 @@ void TForm1::vincularespeciais() {
         auto* imaxe = atopar<PictureBox>(folla, QStringLiteral("imxmov%1").arg(i), posicion);
         QLineEdit* etiqimx = editde(folla, QStringLiteral("etiqimx"), posicion);
         DropTarget::vincular(imaxe, imaxes, [this, &c, imaxe, etiqimx, i](QWidget*, const QPoint&) {
-            if (ponerim(c, imaxe, etiqimx, i)) imaxemarcada = i;
+            if (!ponerim(c, imaxe, etiqimx, i)) return;
+            imaxemarcada = i;
+            ponerimxmov(imaxe);
         });
     }
 
@@ -377,6 +354,7 @@ void TForm1::cargarespeciais(int tipo) {
             quitarim(*contextoranuras, temimx,
                      follatipo(follas, tipo)->findChild<LabelledEdit*>(QString::fromLatin1(n.nome))->edit(),
                      n.campo, 1);
+    cargararrastre(tipo);
 }
 
 void TForm1::amosarsopa() {

@@ -12,6 +12,8 @@
 #include "editor/recursos.h"
 #include "editor/servizos.h"
 
+#include <QAbstractButton>
+
 namespace quibel {
 
 void TForm1::crearvistas() {
@@ -44,6 +46,20 @@ void TForm1::crearvistas() {
         connect(vista, &HtmlView::clicked, this,
                 [this, vista] { guarded([this, vista] { abrireditorvisual(vista); }); });
     }
+    // The editors' buttons that open the HTML text editor on their view.
+    const struct {
+        int tipo;
+        const char* boton;
+        HtmlView* vista;
+    } abridores[] = {{2, "editar", visortexto},
+                     {15, "SpeedButton69", visormenu},
+                     {15, "SpeedButton98", visormenu},
+                     {38, "SpeedButton104", visorplantilla}};
+    for (const auto& a : abridores)
+        if (auto* b =
+                follas[a.tipo + primeirafollatipo]->findChild<QAbstractButton*>(QString::fromLatin1(a.boton)))
+            connect(b, &QAbstractButton::clicked, this,
+                    [this, vista = a.vista] { guarded([this, vista] { abrireditortexto(vista); }); });
     // Black on white: the menu view's text was once white on white.
     visormenu->setColours(Qt::white, Qt::black);
     if (QWidget* basetext = visortexto->parentWidget(); basetext->objectName() == QLatin1String("basetext"))

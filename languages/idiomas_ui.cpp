@@ -1,11 +1,16 @@
 // The main window's side of the interface language: the language list, the language menu and
 // their handlers, and the window's answer when a language is applied.
+#include "editor/controis.h"
 #include "editor/garda.h"
 #include "editor/quibelf.h"
 #include "languages/idiomas.h"
+#include "languages/rotulos.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 
 namespace quibel {
@@ -113,6 +118,45 @@ void TForm1::Po1Click() {
 }
 void TForm1::Valenci1Click() {
     escolleridioma(11, libro.carpetacfg);
+}
+
+bool TForm1::porrotulo(QWidget* control, int clase, const QString& texto) {
+    if (clase == Rotulo::hint) {
+        control->setToolTip(texto);
+        return true;
+    }
+    if (clase == Rotulo::etiqueta) {
+        auto* l = qobject_cast<LabelledEdit*>(control);
+        if (l) l->setCaption(texto);
+        return l;
+    }
+    if (auto* p = qobject_cast<Panel*>(control))
+        p->setCaption(texto);
+    else if (auto* g = qobject_cast<QGroupBox*>(control))
+        g->setTitle(texto);
+    else if (auto* b = qobject_cast<QAbstractButton*>(control))
+        b->setText(texto);
+    else if (auto* l = qobject_cast<QLabel*>(control))
+        l->setText(texto);
+    else
+        return false;
+    return true;
+}
+
+QList<QWidget*> TForm1::controisderotulo(const Rotulo& r) const {
+    const QString nome = QString::fromLatin1(r.nome);
+    if (r.folla >= 0 && r.folla < numfollas) return follas[r.folla]->findChildren<QWidget*>(nome);
+    return findChildren<QWidget*>(nome);
+}
+
+void TForm1::rotularventa() {
+    crearpaleta(); // the palette first: its captions are the type names
+    // A control that its sheet's editor has not made yet is skipped.
+    for (const Rotulo& r : rotulos()) {
+        const QString texto = r.texto();
+        for (QWidget* w : controisderotulo(r))
+            porrotulo(w, r.clase, texto);
+    }
 }
 
 void TForm1::cambiartextos() {

@@ -440,3 +440,10 @@ TEST(Lertextoarquivo, NothingWhenTheFileCannotBeRead) {
     EXPECT_EQ(lertextoarquivo(tmp.filePath("missing.txt")), std::nullopt);
     EXPECT_EQ(lertextoarquivo(tmp.filePath("folder.txt")), std::nullopt);
 }
+
+TEST(Hexacor, TheDefaultStandsForWhatIsNoColour) {
+    EXPECT_EQ(hexacor("FF8000", 7), 0x0080FFu);
+    EXPECT_EQ(hexacor("ff8000", 7), 0x0080FFu);
+    for (const char* malo : {"", "verde", "12g456", " ffffff", "123456789"})
+        EXPECT_EQ(hexacor(q(malo), 7), 7u) << malo;
+}

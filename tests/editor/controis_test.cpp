@@ -62,26 +62,41 @@ TEST(LimitedEdit, LimitsTypingButNotCodeAndLetsALongTextShrink) {
     EXPECT_EQ(edit.text(), "a text longer than fiv");
 }
 
-TEST(RadioGroup, ValueMapsToButtonsAndNoneCheckedIsAllowed) {
+TEST(RadioGroup, CodesMapToButtonsAndAnUnknownCodeClearsTheGroup) {
     QWidget w;
     QRadioButton a(&w), b(&w), c(&w);
-    RadioGroup g;
-    g.engadir(&a, 1);
-    g.engadir(&b, 2);
-    g.engadir(&c, 5);
+    RadioGroup g(&w);
+    g.engadir(&a, "0");
+    g.engadir(&b, "1", {"1", "x"}); // two codes check one button
+    g.engadir(&c, "2");
     int toggles = 0;
     QObject::connect(&a, &QRadioButton::toggled, [&] { ++toggles; });
-    EXPECT_EQ(g.valor(), -1);
-    g.porvalor(5);
-    EXPECT_EQ(g.valor(), 5);
-    g.porvalor(1);
+    EXPECT_TRUE(g.valor().isNull());
+    EXPECT_TRUE(g.exclusive());
+
+    g.porvalor("0");
     EXPECT_TRUE(a.isChecked());
-    EXPECT_FALSE(c.isChecked());
-    g.porvalor(9);
-    EXPECT_EQ(g.valor(), -1);
+    g.porvalor("x");
+    EXPECT_EQ(g.valor(), "1");
     EXPECT_FALSE(a.isChecked());
+    QString campo = "7";
+    g.gardaren(campo);
+    EXPECT_EQ(campo, "1");
+
+    // The stale button of the last page never stays checked, and the field keeps what it had.
+    g.porvalor("7");
+    EXPECT_FALSE(a.isChecked() || b.isChecked() || c.isChecked());
+    campo = "7";
+    g.gardaren(campo);
+    EXPECT_EQ(campo, "7");
+    EXPECT_TRUE(g.exclusive());
     EXPECT_EQ(toggles, 0) << "loading a sheet fires no handler";
-    EXPECT_TRUE(a.autoExclusive());
+
+    // The author's click still switches within the group.
+    g.porvalor("2");
+    a.click();
+    EXPECT_FALSE(c.isChecked());
+    EXPECT_EQ(g.valor(), "0");
 }
 
 TEST(CheckBox, SetWithoutSignals) {
