@@ -100,7 +100,7 @@ ResultadoExportar exportarlibro(Book libro, const FollaExportar& folla, const Co
                       libro.txtempa,
                       QStringLiteral("scormzub.js"),
                       QStringLiteral("imsmanifest.xml")};
-    const NomesAlmacen nomes(lista.rutas, reservados);
+    const NomesAlmacen nomes(lista.rutas, reservados, almacen);
     const int maximo = lista.paxinas + int(nomes.ficheiros().size());
     int posicion = lista.paxinas;
     if (avisos.progreso) avisos.progreso(posicion, maximo);

@@ -303,10 +303,24 @@ QString consufixo(const QString& nome, int n) {
 
 } // namespace
 
-NomesAlmacen::NomesAlmacen(const QStringList& rutas, const QStringList& reservados) {
+NomesAlmacen::NomesAlmacen(const QStringList& rutas, const QStringList& reservados, const QString& almacen) {
     QSet<QString> tomados;
     for (const QString& r : reservados)
         if (!r.isEmpty()) tomados.insert(r.toCaseFolded());
+    // A file of the book that already lies in the store under a clean name keeps it: no other
+    // file may be copied over it.
+    QHash<QString, QString> propios; // canonical path -> its own name
+    const QString cartafol = almacen.isEmpty() ? QString() : QFileInfo(almacen).canonicalFilePath();
+    if (!cartafol.isEmpty())
+        for (const QString& ruta : rutas) {
+            const QFileInfo info(ruta);
+            if (enderezoweb(ruta) || !info.isFile()) continue;
+            const QFileInfo canonica(info.canonicalFilePath());
+            if (canonica.absolutePath() != cartafol || nomeexport(ruta) != canonica.fileName()) continue;
+            if (tomados.contains(canonica.fileName().toCaseFolded())) continue;
+            tomados.insert(canonica.fileName().toCaseFolded());
+            propios.insert(canonica.filePath(), canonica.fileName());
+        }
     for (const QString& ruta : rutas) {
         if (enderezoweb(ruta) || porruta_.contains(ruta)) continue;
         const QFileInfo info(ruta);
@@ -316,11 +330,14 @@ NomesAlmacen::NomesAlmacen(const QStringList& rutas, const QStringList& reservad
             porruta_.insert(ruta, *v);
             continue;
         }
-        const QString base = nomeexport(ruta);
-        QString nome = base;
-        for (int n = 2; tomados.contains(nome.toCaseFolded()); ++n)
-            nome = consufixo(base, n);
-        tomados.insert(nome.toCaseFolded());
+        QString nome = propios.value(canonica);
+        if (nome.isEmpty()) {
+            const QString base = nomeexport(ruta);
+            nome = base;
+            for (int n = 2; tomados.contains(nome.toCaseFolded()); ++n)
+                nome = consufixo(base, n);
+            tomados.insert(nome.toCaseFolded());
+        }
         porruta_.insert(ruta, nome);
         porcanonica_.insert(canonica, nome);
         ficheiros_.append({ruta, nome});
