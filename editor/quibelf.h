@@ -6,8 +6,8 @@
 // The class is split over several files: quibelf.cpp (building and life cycle),
 // quibelf_ciclo.cpp (editor cycle), quibelf_paxinas.cpp (page list and keys),
 // quibelf_costuras.cpp (the steps whose subsystems are still small: resource panel, sound,
-// preview, views, export objects), book/comandos_ui.cpp (book commands) and
-// languages/idiomas_ui.cpp (interface language).
+// preview, views, export objects), book/comandos_ui.cpp (book commands),
+// languages/idiomas_ui.cpp (interface language) and publish/exportar_ui.cpp (the export sheet).
 #pragma once
 
 #include "book/documento.h"

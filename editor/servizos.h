@@ -31,7 +31,8 @@ public:
     // File and folder dialogs; an empty result means the author cancelled.
     virtual QString abrirarquivo(const QString& titulo, const QString& cartafol, const QString& filtro) = 0;
     // The open dialog with several files selectable, in the dialog's order.
-    virtual QStringList abrirarquivos(const QString& titulo, const QString& cartafol, const QString& filtro) = 0;
+    virtual QStringList abrirarquivos(const QString& titulo, const QString& cartafol,
+                                      const QString& filtro) = 0;
     virtual QString gardararquivo(const QString& titulo, const QString& nome, const QString& filtro) = 0;
     virtual QString escollercartafol(const QString& titulo, const QString& cartafol) = 0;
     // The colour chooser, starting at a colour; nothing when the author cancels.

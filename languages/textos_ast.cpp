@@ -225,7 +225,9 @@ void textosAST() {
     textosui[219] = QStringLiteral("Licencia");
     textosui[220] = QStringLiteral("quibel_as");
     textosui[textosubstituir] = QStringLiteral("El ficheru yá esiste. ¿Quies sustituilu?");
-    textosui[textoforadolibro] = QStringLiteral("Estos ficheros del llibru tán fuera de la so carpeta y de la carpeta de recursos, y van espublizase con él. ¿Quies siguir?");
+    textosui[textoforadolibro] =
+        QStringLiteral("Estos ficheros del llibru tán fuera de la so carpeta y de la carpeta de recursos, y "
+                       "van espublizase con él. ¿Quies siguir?");
     textosui[textocomaadxunto] = QStringLiteral("El nome d'un ficheru axuntu nun pue llevar comes:");
     idiomavisor = 6;
 }

@@ -225,7 +225,8 @@ void textosBRA() {
     textosui[219] = QStringLiteral("Licença");
     textosui[220] = QStringLiteral("quibel_pt");
     textosui[textosubstituir] = QStringLiteral("O arquivo já existe. Deseja substituí-lo?");
-    textosui[textoforadolibro] = QStringLiteral("Estes arquivos do livro estão fora da sua pasta e da pasta de recursos, e serão publicados com ele. Deseja continuar?");
+    textosui[textoforadolibro] = QStringLiteral("Estes arquivos do livro estão fora da sua pasta e da pasta "
+                                                "de recursos, e serão publicados com ele. Deseja continuar?");
     textosui[textocomaadxunto] = QStringLiteral("O nome de um arquivo anexo não pode conter vírgulas:");
     idiomavisor = 4;
 }

@@ -225,7 +225,9 @@ void textosCAT() {
     textosui[219] = QStringLiteral("Llicència");
     textosui[220] = QStringLiteral("quibel_cat");
     textosui[textosubstituir] = QStringLiteral("El fitxer ja existeix. Voleu substituir-lo?");
-    textosui[textoforadolibro] = QStringLiteral("Aquests fitxers del llibre són fora de la seva carpeta i de la carpeta de recursos, i es publicaran amb ell. Voleu continuar?");
+    textosui[textoforadolibro] =
+        QStringLiteral("Aquests fitxers del llibre són fora de la seva carpeta i de la carpeta de recursos, "
+                       "i es publicaran amb ell. Voleu continuar?");
     textosui[textocomaadxunto] = QStringLiteral("El nom d'un fitxer adjunt no pot contenir comes:");
     idiomavisor = 2;
 }

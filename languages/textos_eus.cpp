@@ -226,7 +226,9 @@ void textosEUS() {
     textosui[219] = QStringLiteral("Lizentzia");
     textosui[220] = QStringLiteral("quibel_ek");
     textosui[textosubstituir] = QStringLiteral("Fitxategia badago lehendik. Ordeztu nahi duzu?");
-    textosui[textoforadolibro] = QStringLiteral("Liburuaren fitxategi hauek bere karpetatik eta baliabideen karpetatik kanpo daude, eta harekin argitaratuko dira. Jarraitu nahi duzu?");
+    textosui[textoforadolibro] =
+        QStringLiteral("Liburuaren fitxategi hauek bere karpetatik eta baliabideen karpetatik kanpo daude, "
+                       "eta harekin argitaratuko dira. Jarraitu nahi duzu?");
     textosui[textocomaadxunto] = QStringLiteral("Fitxategi erantsi baten izenak ezin du komarik izan:");
     idiomavisor = 3;
 }

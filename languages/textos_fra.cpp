@@ -225,7 +225,9 @@ void textosFRA() {
     textosui[219] = QStringLiteral("Licence");
     textosui[220] = QStringLiteral("quibel_fr");
     textosui[textosubstituir] = QStringLiteral("Le fichier existe déjà. Voulez-vous le remplacer?");
-    textosui[textoforadolibro] = QStringLiteral("Ces fichiers du livre se trouvent hors de son dossier et du dossier des ressources, et seront publiés avec lui. Voulez-vous continuer?");
+    textosui[textoforadolibro] =
+        QStringLiteral("Ces fichiers du livre se trouvent hors de son dossier et du dossier des ressources, "
+                       "et seront publiés avec lui. Voulez-vous continuer?");
     textosui[textocomaadxunto] = QStringLiteral("Le nom d'un fichier joint ne peut pas contenir de virgule:");
     idiomavisor = 5;
 }

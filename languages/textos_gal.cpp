@@ -225,7 +225,9 @@ void textosGAL() {
     textosui[219] = QStringLiteral("Licenza");
     textosui[220] = QStringLiteral("quibel_gz");
     textosui[textosubstituir] = QStringLiteral("O arquivo xa existe, desexa substituílo?");
-    textosui[textoforadolibro] = QStringLiteral("Estes arquivos do libro están fóra do seu cartafol e do cartafol de recursos, e publicaranse con el. Desexa continuar?");
+    textosui[textoforadolibro] =
+        QStringLiteral("Estes arquivos do libro están fóra do seu cartafol e do cartafol de recursos, e "
+                       "publicaranse con el. Desexa continuar?");
     textosui[textocomaadxunto] = QStringLiteral("O nome dun arquivo adxunto non pode levar comas:");
     idiomavisor = 1;
 }

@@ -225,7 +225,9 @@ void textosITA() {
     textosui[219] = QStringLiteral("Licenza");
     textosui[220] = QStringLiteral("quibel_it");
     textosui[textosubstituir] = QStringLiteral("Il file esiste già. Sostituirlo?");
-    textosui[textoforadolibro] = QStringLiteral("Questi file del libro si trovano fuori dalla sua cartella e dalla cartella delle risorse, e saranno pubblicati con esso. Vuoi continuare?");
+    textosui[textoforadolibro] =
+        QStringLiteral("Questi file del libro si trovano fuori dalla sua cartella e dalla cartella delle "
+                       "risorse, e saranno pubblicati con esso. Vuoi continuare?");
     textosui[textocomaadxunto] = QStringLiteral("Il nome di un file allegato non può contenere virgole:");
     idiomavisor = 5;
 }

@@ -225,7 +225,8 @@ void textosPOR() {
     textosui[219] = QStringLiteral("Licença");
     textosui[220] = QStringLiteral("quibel_pt");
     textosui[textosubstituir] = QStringLiteral("O ficheiro já existe. Deseja substituí-lo?");
-    textosui[textoforadolibro] = QStringLiteral("Estes ficheiros do livro estão fora da sua pasta e da pasta de recursos, e serão publicados com ele. Deseja continuar?");
+    textosui[textoforadolibro] = QStringLiteral("Estes ficheiros do livro estão fora da sua pasta e da pasta "
+                                                "de recursos, e serão publicados com ele. Deseja continuar?");
     textosui[textocomaadxunto] = QStringLiteral("O nome de um ficheiro anexo não pode conter vírgulas:");
     idiomavisor = 4;
 }

@@ -225,7 +225,9 @@ void textosVAL() {
     textosui[219] = QStringLiteral("Llicència");
     textosui[220] = QStringLiteral("quibel_va");
     textosui[textosubstituir] = QStringLiteral("L'arxiu ja existix. Voleu substituir-lo?");
-    textosui[textoforadolibro] = QStringLiteral("Estos fitxers del llibre estan fora de la seua carpeta i de la carpeta de recursos, i es publicaran amb ell. Voleu continuar?");
+    textosui[textoforadolibro] =
+        QStringLiteral("Estos fitxers del llibre estan fora de la seua carpeta i de la carpeta de recursos, "
+                       "i es publicaran amb ell. Voleu continuar?");
     textosui[textocomaadxunto] = QStringLiteral("El nom d'un fitxer adjunt no pot contindre comes:");
     idiomavisor = 7;
 }

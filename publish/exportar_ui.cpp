@@ -250,9 +250,7 @@ ExportSheet::ExportSheet(Documento& documento, QWidget* folla, Ganchos ganchos)
         if (p == Documento::PasoReinicio::paneis) guarded([this] { cargar(); });
     });
     connect(&documento_, &Documento::lido, this, [this] { guarded([this] { cargar(); }); });
-    connect(&documento_, &Documento::idiomacambiado, this, [this] { guarded([this] { rotular(); }); });
     cargar();
-    rotular();
 }
 
 void ExportSheet::cargar() {
@@ -273,21 +271,6 @@ void ExportSheet::cargar() {
     pltempa->setVisible(!l.empa);
     adxuntos->clear();
     adxuntos->addItems(l.adxuntos);
-}
-
-void ExportSheet::rotular() {
-    const auto t = [](int i) { return textosui[i]; };
-    Label29->setText(t(56));
-    Label28->setText(t(37));
-    Label30->setText(t(38));
-    empa->setText(t(57));
-    dirax->setCaption(t(58));
-    SpeedButton83->setText(t(59));
-    Label31->setText(t(55));
-    labellicencia->setText(t(219));
-    SpeedButton164->setText(t(62));
-    Label61->setText(t(188));
-    lbadxuntos->setText(t(218));
 }
 
 FollaExportar ExportSheet::valores() const {

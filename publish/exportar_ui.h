@@ -1,7 +1,8 @@
 // The export sheet tabExportar: where and under which names a book is published, the extras
 // wanted, the attachments and the licence, and "Publicar", which runs the export driver on a
 // snapshot and takes back what it returns. The names are bound to the book; the sheet's own
-// values (template, Flash size, SCORM) live in its controls.
+// values (template, Flash size, SCORM) live in its controls. The window's caption table
+// re-captions it by objectName.
 #pragma once
 
 #include "book/documento.h"
@@ -82,8 +83,6 @@ public:
 
     // The controls from the book (after a reset or a read), without running their handlers.
     void cargar();
-    // Captions in the language in force.
-    void rotular();
     // The sheet's own values, for the export and the preview.
     FollaExportar valores() const;
 

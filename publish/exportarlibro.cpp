@@ -66,6 +66,10 @@ ResultadoExportar exportarlibro(Book libro, const FollaExportar& folla, const Co
 
     // Target and store folders.
     if (libro.donde.isEmpty()) libro.donde = contorno.cartafolactual;
+    // A relative target is taken from the folder the sheet stands for, never from wherever the
+    // process happens to be.
+    if (!libro.donde.isEmpty() && QFileInfo(libro.donde).isRelative())
+        libro.donde = condelimitador(contorno.cartafolactual) + libro.donde;
     libro.donde = condelimitador(libro.donde);
     const QString destino = libro.donde;
     if (destino.isEmpty() || !cartafol(destino, 119, 120, avisos)) return devolver();
@@ -96,7 +100,7 @@ ResultadoExportar exportarlibro(Book libro, const FollaExportar& folla, const Co
                       libro.txtempa,
                       QStringLiteral("scormzub.js"),
                       QStringLiteral("imsmanifest.xml")};
-    const NomesAlmacen nomes(lista.rutas, reservados);
+    const NomesAlmacen nomes(lista.rutas, reservados, almacen);
     const int maximo = lista.paxinas + int(nomes.ficheiros().size());
     int posicion = lista.paxinas;
     if (avisos.progreso) avisos.progreso(posicion, maximo);

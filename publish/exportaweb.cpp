@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace quibel {
@@ -23,6 +24,14 @@ QString falla(const QString& ruta, const QString& motivo) {
 
 std::filesystem::path rutafs(const QString& ruta) {
     return std::filesystem::path(ruta.toStdU16String());
+}
+
+// What a new file gets: read and write for all, less the process's mask.
+std::filesystem::perms modonovo() {
+    // Read by setting it back at once: the program copies on its one thread.
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    return std::filesystem::perms(0666 & ~mascara);
 }
 
 } // namespace
@@ -74,6 +83,12 @@ Copia copiaficheiro(const QString& orixe, const QString& destino, bool substitui
         r.erro = falla(destino, QString::fromLocal8Bit(ec.message().c_str()));
         return r; // the temporary file goes with its object
     }
+    // The copy takes the mode of a file the author saves (the target's own when it is replaced),
+    // not the source's: a private source must not make a store file the web server cannot read.
+    std::filesystem::permissions(
+        rutafs(temporal.fileName()),
+        r.existia && !alvo.isSymLink() ? std::filesystem::status(rutafs(destino)).permissions() : modonovo(),
+        ec);
     std::filesystem::rename(rutafs(temporal.fileName()), rutafs(destino), ec);
     if (ec) {
         r.erro = falla(destino, QString::fromLocal8Bit(ec.message().c_str()));
@@ -288,10 +303,24 @@ QString consufixo(const QString& nome, int n) {
 
 } // namespace
 
-NomesAlmacen::NomesAlmacen(const QStringList& rutas, const QStringList& reservados) {
+NomesAlmacen::NomesAlmacen(const QStringList& rutas, const QStringList& reservados, const QString& almacen) {
     QSet<QString> tomados;
     for (const QString& r : reservados)
         if (!r.isEmpty()) tomados.insert(r.toCaseFolded());
+    // A file of the book that already lies in the store under a clean name keeps it: no other
+    // file may be copied over it.
+    QHash<QString, QString> propios; // canonical path -> its own name
+    const QString cartafol = almacen.isEmpty() ? QString() : QFileInfo(almacen).canonicalFilePath();
+    if (!cartafol.isEmpty())
+        for (const QString& ruta : rutas) {
+            const QFileInfo info(ruta);
+            if (enderezoweb(ruta) || !info.isFile()) continue;
+            const QFileInfo canonica(info.canonicalFilePath());
+            if (canonica.absolutePath() != cartafol || nomeexport(ruta) != canonica.fileName()) continue;
+            if (tomados.contains(canonica.fileName().toCaseFolded())) continue;
+            tomados.insert(canonica.fileName().toCaseFolded());
+            propios.insert(canonica.filePath(), canonica.fileName());
+        }
     for (const QString& ruta : rutas) {
         if (enderezoweb(ruta) || porruta_.contains(ruta)) continue;
         const QFileInfo info(ruta);
@@ -301,11 +330,14 @@ NomesAlmacen::NomesAlmacen(const QStringList& rutas, const QStringList& reservad
             porruta_.insert(ruta, *v);
             continue;
         }
-        const QString base = nomeexport(ruta);
-        QString nome = base;
-        for (int n = 2; tomados.contains(nome.toCaseFolded()); ++n)
-            nome = consufixo(base, n);
-        tomados.insert(nome.toCaseFolded());
+        QString nome = propios.value(canonica);
+        if (nome.isEmpty()) {
+            const QString base = nomeexport(ruta);
+            nome = base;
+            for (int n = 2; tomados.contains(nome.toCaseFolded()); ++n)
+                nome = consufixo(base, n);
+            tomados.insert(nome.toCaseFolded());
+        }
         porruta_.insert(ruta, nome);
         porcanonica_.insert(canonica, nome);
         ficheiros_.append({ruta, nome});

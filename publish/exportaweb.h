@@ -64,11 +64,12 @@ QStringList foradolibro(const Book& libro, const QStringList& rutas);
 // under which it is stored and referred to. Names in reservados (the export's own files beside
 // the resources) and names taken by an earlier file are never given twice: a clash takes the
 // first free suffix, "foto.jpg" then "foto_2.jpg". Letter case does not make two names
-// different, as a package may be unpacked where it does not.
+// different, as a package may be unpacked where it does not. A file that already lies in the
+// store folder almacen under a clean name keeps that name before any other file is named.
 class NomesAlmacen {
 public:
     NomesAlmacen() = default;
-    NomesAlmacen(const QStringList& rutas, const QStringList& reservados);
+    NomesAlmacen(const QStringList& rutas, const QStringList& reservados, const QString& almacen = {});
     // The stored name of a path, else nomeexport of it (a path that names no file of the list).
     QString nome(const QString& ruta) const;
     // The files in list order with their names; each file once.

@@ -70,8 +70,12 @@ QString cadeajson(const QString& texto) {
     return r;
 }
 
-void ObxectoJson::engadir(const QString& clave, const QString& valor) {
-    if (!valor.isEmpty()) engadirsempre(clave, valor);
+void ObxectoJson::engadepar(const QString& clave, const QString& valor, bool primeiro) {
+    if (valor.isEmpty()) return;
+    if (primeiro)
+        pares_.prepend({clave, cadeajson(valor)});
+    else
+        engadirsempre(clave, valor);
 }
 
 void ObxectoJson::engadirsempre(const QString& clave, const QString& valor) {
@@ -89,10 +93,6 @@ void ObxectoJson::engadirlista(const QString& clave, const QStringList& items) {
 
 void ObxectoJson::engadirobxecto(const QString& clave, const ObxectoJson& valor) {
     if (!valor.baleiro()) pares_.append({clave, valor.texto()});
-}
-
-void ObxectoJson::engadirprimeiro(const QString& clave, const QString& valor) {
-    if (!valor.isEmpty()) pares_.prepend({clave, cadeajson(valor)});
 }
 
 QString ObxectoJson::pares() const {
@@ -451,7 +451,7 @@ public:
     const QString& operator[](int c) const { return esc_.at(c); }
     const QString& w0() const { return w0_; }
     QString enderezo(int c) const { return rutaurl(raw_[c], o_.recursos, o_.exportando, o_.nomes); }
-    QStringList lista(int a, int b, bool enderezos) const {
+    QStringList jsonlista(int a, int b, bool enderezos) const {
         QStringList r;
         for (int c = a; c <= b; ++c)
             if (!raw_[c].isEmpty()) r << (enderezos ? enderezo(c) : esc_[c]);
@@ -515,51 +515,51 @@ void engadirentrada(ObxectoJson& o, const Entrada& e, const Paxinajson& p) {
     const QString clave = QLatin1String(e.clave);
     switch (e.tipo) {
     case Entrada::campo:
-        o.engadir(clave, p[e.a].isEmpty() && e.valor ? QLatin1String(e.valor) : p[e.a]);
+        o.engadepar(clave, p[e.a].isEmpty() && e.valor ? QLatin1String(e.valor) : p[e.a]);
         break;
     case Entrada::texto:
-        o.engadir(clave, textohtmljson(p.w0()));
+        o.engadepar(clave, textohtmljson(p.w0()));
         break;
     case Entrada::enderezo:
-        o.engadir(clave, p.enderezo(e.a));
+        o.engadepar(clave, p.enderezo(e.a));
         break;
     case Entrada::lista:
-        o.engadirlista(clave, p.lista(e.a, e.b, false));
+        o.engadirlista(clave, p.jsonlista(e.a, e.b, false));
         break;
     case Entrada::listaenderezos:
-        o.engadirlista(clave, p.lista(e.a, e.b, true));
+        o.engadirlista(clave, p.jsonlista(e.a, e.b, true));
         break;
     case Entrada::fixo:
-        o.engadir(clave, QLatin1String(e.valor));
+        o.engadepar(clave, QLatin1String(e.valor));
         break;
     case Entrada::mapa: {
         QString v = e.valor ? QLatin1String(e.valor) : QString();
         for (const Mapa& m : e.mapas)
             if (p[e.a] == QLatin1String(m.de)) v = QLatin1String(m.a);
-        o.engadir(clave, v);
+        o.engadepar(clave, v);
         break;
     }
     case Entrada::composto:
         o.engadirlista(clave, p.items(*e.comp));
         break;
     case Entrada::par:
-        o.engadir(clave, p[e.a] + QLatin1String("||") + p[e.b]);
+        o.engadepar(clave, p[e.a] + QLatin1String("||") + p[e.b]);
         break;
     case Entrada::correctas: {
         QString v;
         for (int c = 19; c <= 22; ++c)
             v += p[c] == QLatin1String("0") ? u'0' : u'1';
-        o.engadir(clave, v);
+        o.engadepar(clave, v);
         break;
     }
     case Entrada::esquemamodo:
-        if (p.w0().contains(QLatin1String("[o]"))) o.engadir(clave, QStringLiteral("1"));
+        if (p.w0().contains(QLatin1String("[o]"))) o.engadepar(clave, QStringLiteral("1"));
         break;
     case Entrada::esquematexto: {
         QString v = p.w0();
         v.remove(u'\n');
         v.replace(u'\r', u'|');
-        o.engadir(clave, v);
+        o.engadepar(clave, v);
         break;
     }
     }
@@ -578,33 +578,33 @@ QString obxectopaxina(const Book& libro, int paxina, const OpcionsJson& opcions)
     // A type code that is no number counts as an unknown type.
     const int tipo = enteiro(raw[campo::tipo], 0);
     ObxectoJson o;
-    o.engadir(QStringLiteral("id"), QString::number(paxina));
-    if (p[campo::bloquearecuar] == uno) o.engadir(QStringLiteral("ipasar"), uno);
-    if (p[campo::bloqueavanzar] == uno) o.engadir(QStringLiteral("dpasar"), uno);
-    o.engadir(QStringLiteral("txcabe"), p[campo::cabeceira]);
-    o.engadir(QStringLiteral("txpe"), p[campo::pe]);
+    o.engadepar(QStringLiteral("id"), QString::number(paxina));
+    if (p[campo::bloquearecuar] == uno) o.engadepar(QStringLiteral("ipasar"), uno);
+    if (p[campo::bloqueavanzar] == uno) o.engadepar(QStringLiteral("dpasar"), uno);
+    o.engadepar(QStringLiteral("txcabe"), p[campo::cabeceira]);
+    o.engadepar(QStringLiteral("txpe"), p[campo::pe]);
     if (!p[campo::textoliga].isEmpty())
-        o.engadir(QStringLiteral("pxliga"),
-                  p[campo::textoliga] + QLatin1String("||") + p[campo::destinoliga]);
-    o.engadir(QStringLiteral("mensaben"), p[campo::mensaxeben]);
-    o.engadir(QStringLiteral("mensamal"), p[campo::mensaxemal]);
+        o.engadepar(QStringLiteral("pxliga"),
+                    p[campo::textoliga] + QLatin1String("||") + p[campo::destinoliga]);
+    o.engadepar(QStringLiteral("mensaben"), p[campo::mensaxeben]);
+    o.engadepar(QStringLiteral("mensamal"), p[campo::mensaxemal]);
     if (!raw[campo::imaxe].isEmpty() && !entre(tipo, {12, 21, 43})) {
-        o.engadir(QStringLiteral("imaxe"), p.enderezo(campo::imaxe));
+        o.engadepar(QStringLiteral("imaxe"), p.enderezo(campo::imaxe));
         if (entre(tipo, {2, 30})) {
-            if (p[15] == uno) o.engadir(QStringLiteral("autoim"), uno);
-            o.engadir(QStringLiteral("posx"), p[28]);
-            o.engadir(QStringLiteral("posy"), p[29]);
+            if (p[15] == uno) o.engadepar(QStringLiteral("autoim"), uno);
+            o.engadepar(QStringLiteral("posx"), p[28]);
+            o.engadepar(QStringLiteral("posy"), p[29]);
         }
-        if (entre(tipo, {2, 30, 1, 19, 38})) o.engadir(QStringLiteral("altim"), p[33]);
+        if (entre(tipo, {2, 30, 1, 19, 38})) o.engadepar(QStringLiteral("altim"), p[33]);
     }
     if (!raw[campo::son].isEmpty() && tipo != 28) {
-        o.engadir(QStringLiteral("ison"), p.enderezo(campo::son));
-        if (p[campo::autoson] == uno) o.engadir(QStringLiteral("autoson"), uno);
+        o.engadepar(QStringLiteral("ison"), p.enderezo(campo::son));
+        if (p[campo::autoson] == uno) o.engadepar(QStringLiteral("autoson"), uno);
     }
     if (tipo >= 1 && tipo <= 51) {
         const Tipojson& t = tiposjson()[tipo];
         if (t.porta < 0 || !p[t.porta].isEmpty()) {
-            o.engadirprimeiro(QStringLiteral("type"), QLatin1String(t.nome));
+            o.engadepar(QStringLiteral("type"), QLatin1String(t.nome), true);
             for (const Entrada& e : t.entradas)
                 engadirentrada(o, e, p);
         }
@@ -636,31 +636,31 @@ const QString codigosvisor[] = {QStringLiteral("ESP"), QStringLiteral("GAL"), QS
 QString configuracion(const Book& l, const OpcionsJson& o, const Retornos& r) {
     const auto url = [&](const QString& ruta) { return rutaurl(ruta, o.recursos, o.exportando, o.nomes); };
     ObxectoJson c;
-    c.engadir(QStringLiteral("version"), QStringLiteral("5.6"));
-    if (!o.exportando) c.engadir(QStringLiteral("npax"), QString::number(o.paxinaactual));
-    c.engadir(QStringLiteral("tag"), escapajson(l.txtag));
-    c.engadir(QStringLiteral("recursos"), l.nalmacen);
-    c.engadir(QStringLiteral("idioma"), o.idiomavisor >= 0 && o.idiomavisor < int(std::size(codigosvisor))
-                                            ? codigosvisor[o.idiomavisor]
-                                            : codigosvisor[0]);
+    c.engadepar(QStringLiteral("version"), QStringLiteral("5.6"));
+    if (!o.exportando) c.engadepar(QStringLiteral("npax"), QString::number(o.paxinaactual));
+    c.engadepar(QStringLiteral("tag"), escapajson(l.txtag));
+    c.engadepar(QStringLiteral("recursos"), l.nalmacen);
+    c.engadepar(QStringLiteral("idioma"), o.idiomavisor >= 0 && o.idiomavisor < int(std::size(codigosvisor))
+                                              ? codigosvisor[o.idiomavisor]
+                                              : codigosvisor[0]);
     c.engadirsempre(QStringLiteral("licencia"), escapajson(l.txtlicencia));
     QStringList adxuntos;
     for (const QString& a : l.adxuntos)
         if (QFileInfo(a).isFile()) adxuntos << url(a);
-    c.engadir(QStringLiteral("adxuntos"), adxuntos.join(u','));
-    c.engadir(QStringLiteral("modo"), l.tipolibro);
-    c.engadir(QStringLiteral("corfondo"), l.corfondolibro);
-    if (l.chbanda) c.engadir(QStringLiteral("corbanda"), l.corbandalibro);
-    if (l.chbarra) c.engadir(QStringLiteral("cornavega"), l.cornavegalibro);
-    c.engadir(QStringLiteral("cormensaxes"), l.cormensaxeslibro);
-    c.engadir(QStringLiteral("cortexto"), l.cortextolibro);
-    c.engadir(QStringLiteral("titulo"), escapajson(l.txttitulo));
-    c.engadir(QStringLiteral("subtitulo"), escapajson(l.txtsub));
-    c.engadir(QStringLiteral("autor"), escapajson(l.txtautor));
-    c.engadir(QStringLiteral("iden"), escapajson(l.txtiden));
+    c.engadepar(QStringLiteral("adxuntos"), adxuntos.join(u','));
+    c.engadepar(QStringLiteral("modo"), l.tipolibro);
+    c.engadepar(QStringLiteral("corfondo"), l.corfondolibro);
+    if (l.chbanda) c.engadepar(QStringLiteral("corbanda"), l.corbandalibro);
+    if (l.chbarra) c.engadepar(QStringLiteral("cornavega"), l.cornavegalibro);
+    c.engadepar(QStringLiteral("cormensaxes"), l.cormensaxeslibro);
+    c.engadepar(QStringLiteral("cortexto"), l.cortextolibro);
+    c.engadepar(QStringLiteral("titulo"), escapajson(l.txttitulo));
+    c.engadepar(QStringLiteral("subtitulo"), escapajson(l.txtsub));
+    c.engadepar(QStringLiteral("autor"), escapajson(l.txtautor));
+    c.engadepar(QStringLiteral("iden"), escapajson(l.txtiden));
     if (!l.arquivologo.isEmpty()) {
         c.engadirsempre(QStringLiteral("logo"), url(l.arquivologo));
-        c.engadir(QStringLiteral("lnklogo"), l.saltologo);
+        c.engadepar(QStringLiteral("lnklogo"), l.saltologo);
     }
     if (!l.arquivofondo.isEmpty()) {
         ObxectoJson f;
@@ -672,9 +672,9 @@ QString configuracion(const Book& l, const OpcionsJson& o, const Retornos& r) {
         c.engadirobxecto(QStringLiteral("imaxefondo"), f);
     }
     // The skins and the bar as the store names them.
-    c.engadir(QStringLiteral("imbarra"), url(l.arquivobarra));
-    c.engadir(QStringLiteral("aspectosup"), url(l.arquivoaspectosup));
-    c.engadir(QStringLiteral("aspectoinf"), url(l.arquivoaspectoinf));
+    c.engadepar(QStringLiteral("imbarra"), url(l.arquivobarra));
+    c.engadepar(QStringLiteral("aspectosup"), url(l.arquivoaspectosup));
+    c.engadepar(QStringLiteral("aspectoinf"), url(l.arquivoaspectoinf));
     if (!l.axuda.isEmpty()) {
         QString v;
         if (enderezoweb(l.axuda))
@@ -685,22 +685,22 @@ QString configuracion(const Book& l, const OpcionsJson& o, const Retornos& r) {
             v = url(l.axuda);
         c.engadirsempre(QStringLiteral("axuda"), v);
     }
-    if (l.desordenpax) c.engadir(QStringLiteral("desordenar"), QStringLiteral("1"));
+    if (l.desordenpax) c.engadepar(QStringLiteral("desordenar"), QStringLiteral("1"));
     if (!l.arquivosonido.isEmpty()) {
         QString v = url(l.arquivosonido) + QLatin1String("||") +
                     (l.sonvol.isEmpty() ? QStringLiteral("1") : l.sonvol);
         if (l.chkrepiteson) v += QLatin1String("||1");
-        c.engadir(QStringLiteral("sonido"), v);
+        c.engadepar(QStringLiteral("sonido"), v);
     }
-    c.engadir(QStringLiteral("ben"), escapajson(r.txtben));
-    c.engadir(QStringLiteral("mal"), escapajson(r.txtmal));
+    c.engadepar(QStringLiteral("ben"), escapajson(r.txtben));
+    c.engadepar(QStringLiteral("mal"), escapajson(r.txtmal));
     if (!l.benson.isEmpty()) c.engadirsempre(QStringLiteral("sonben"), url(l.arquivocorrecto));
     if (!l.malson.isEmpty()) c.engadirsempre(QStringLiteral("sonmal"), url(l.arquivoincorrecto));
-    c.engadir(QStringLiteral("caracteres"), escapajson(l.txcaracter));
+    c.engadepar(QStringLiteral("caracteres"), escapajson(l.txcaracter));
     if (l.chhorizontal)
-        c.engadir(QStringLiteral("modomenu"), QStringLiteral("1"));
+        c.engadepar(QStringLiteral("modomenu"), QStringLiteral("1"));
     else if (l.chdereita)
-        c.engadir(QStringLiteral("modomenu"), QStringLiteral("2"));
+        c.engadepar(QStringLiteral("modomenu"), QStringLiteral("2"));
     if (!l.txmenus[0].isEmpty()) {
         QStringList items;
         for (int i = 0; i < Book::numligas; ++i)
@@ -708,7 +708,7 @@ QString configuracion(const Book& l, const OpcionsJson& o, const Retornos& r) {
                 items << escapajson(l.txmenus[i]) + QLatin1String("||") + escapajson(l.txligas[i]);
         c.engadirlista(QStringLiteral("menu"), items);
     }
-    c.engadir(QStringLiteral("final"), l.txtenlacefinal);
+    c.engadepar(QStringLiteral("final"), l.txtenlacefinal);
     return c.texto();
 }
 

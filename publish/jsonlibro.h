@@ -19,12 +19,11 @@ namespace quibel {
 // can stand inside a script element of the page.
 class ObxectoJson {
 public:
-    // Each does nothing when the value is empty (an empty text, an array without items).
-    void engadir(const QString& clave, const QString& valor);
+    // Each does nothing when the value is empty (an empty text, an array without items). primeiro
+    // puts the pair in front of the others.
+    void engadepar(const QString& clave, const QString& valor, bool primeiro = false);
     void engadirlista(const QString& clave, const QStringList& items);
     void engadirobxecto(const QString& clave, const ObxectoJson& valor);
-    // Puts the pair in front of the others.
-    void engadirprimeiro(const QString& clave, const QString& valor);
     // A pair written also when its value is empty.
     void engadirsempre(const QString& clave, const QString& valor);
     bool baleiro() const { return pares_.isEmpty(); }

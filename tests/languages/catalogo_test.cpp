@@ -229,6 +229,11 @@ TEST(Catalogo, ProgramTextsFollowTheCatalogueInEveryTable) {
         for (int i = numtextosui; i < numtextosui + numtextosprograma; ++i)
             EXPECT_FALSE(taboa(n)[i].trimmed().isEmpty()) << siglas[n] << " " << i;
     EXPECT_EQ(taboa(GAL)[textosubstituir], "O arquivo xa existe, desexa substituílo?");
+    EXPECT_EQ(taboa(DEU)[textoforadolibro],
+              "Diese Dateien des Buches liegen außerhalb seines Ordners und des "
+              "Ressourcenordners und werden mit ihm veröffentlicht. Möchten Sie "
+              "fortfahren?");
+    EXPECT_EQ(taboa(ESP)[textocomaadxunto], "El nombre de un archivo adjunto no puede llevar comas:");
 }
 
 TEST(Catalogo, SwitchingToSpanishEmptiesTheCreditLine) {

@@ -235,6 +235,14 @@ TEST_F(ExportarTest, FilesFromOutsideTheBookAreAskedAboutOnce) {
               (QStringList{"Arbore_grande.png", "doc.pdf", "id_rsa", "son.mp3"}));
 }
 
+TEST_F(ExportarTest, ARelativeTargetIsTakenFromTheGivenFolder) {
+    QDir().mkpath(base + "actual/saida/Recursos_Libro");
+    libro.donde = "saida";
+    const ResultadoExportar r = exportar();
+    EXPECT_EQ(r.donde, base + "actual/saida/");
+    EXPECT_TRUE(QFileInfo::exists(base + "actual/saida/Recursos_Libro/son.mp3"));
+}
+
 TEST_F(ExportarTest, AnEmptyBookNameIsRefused) {
     libro.nlibro = "..";
     const ResultadoExportar r = exportar();

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace quibel;
 using namespace quibel::proba;
@@ -114,4 +116,23 @@ TEST_F(CopiaficheiroTest, FailedWriteKeepsThePreviousTarget) {
     EXPECT_FALSE(c.erro.isEmpty());
     EXPECT_EQ(ler(destino), "old");
     EXPECT_EQ(ficheiros(), (QStringList{"destino.png", "orixe.png"}));
+}
+
+TEST_F(CopiaficheiroTest, TheCopyHasTheModeOfASavedFileNotTheSources) {
+    namespace fs = std::filesystem;
+    const auto modo = [](const QString& r) {
+        return int(fs::status(r.toStdString()).permissions() & fs::perms::mask);
+    };
+    const mode_t mascara = ::umask(022);
+    fs::permissions(orixe.toStdString(), fs::perms(0600));
+    const bool novo = copiaficheiro(orixe, destino, false).ok;
+    const int modonovo = modo(destino);
+    // A replaced target keeps its own mode.
+    fs::permissions(destino.toStdString(), fs::perms(0640));
+    const bool substituido = copiaficheiro(orixe, destino, true).ok;
+    ::umask(mascara);
+    EXPECT_TRUE(novo);
+    EXPECT_EQ(modonovo, 0644);
+    EXPECT_TRUE(substituido);
+    EXPECT_EQ(modo(destino), 0640);
 }

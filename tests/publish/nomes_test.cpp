@@ -177,6 +177,28 @@ TEST_F(AlmacenTest, CopiesUnderTheCleanNamesOnlyTheSameFileStaysAndZipReadsTheSo
     EXPECT_EQ(zip.size(), 3) << "a missing file adds no entry";
 }
 
+TEST_F(AlmacenTest, AFileAlreadyInTheStoreKeepsItsNameAndNothingIsCopiedOverIt) {
+    escribir(base + "almacen/foto.jpg", "own");
+    escribir(base + "almacen/Foto.jpg", "other case"); // sorted before or beside it
+    escribir(base + "fora/foto.jpg", "outside");
+    const QStringList rutas{base + "almacen/Foto.jpg", base + "fora/foto.jpg", base + "almacen/foto.jpg"};
+    const NomesAlmacen n(rutas, {}, base + "almacen");
+    EXPECT_EQ(n.nome(base + "almacen/Foto.jpg"), "Foto.jpg");
+    EXPECT_EQ(n.nome(base + "fora/foto.jpg"), "foto_2.jpg");
+    EXPECT_EQ(n.nome(base + "almacen/foto.jpg"), "foto_3.jpg") << "a case clash in the store is no own name";
+    copiaarquivos(n, base + "almacen", nullptr, {});
+    EXPECT_EQ(ler(base + "almacen/Foto.jpg"), "other case");
+    EXPECT_EQ(ler(base + "almacen/foto.jpg"), "own");
+    EXPECT_EQ(ler(base + "almacen/foto_2.jpg"), "outside");
+    // Without the store folder the first in list order takes the plain name.
+    EXPECT_EQ(
+        NomesAlmacen({base + "fora/foto.jpg", base + "almacen/foto.jpg"}, {}).nome(base + "fora/foto.jpg"),
+        "foto.jpg");
+    EXPECT_EQ(NomesAlmacen({base + "fora/foto.jpg", base + "almacen/foto.jpg"}, {}, base + "almacen")
+                  .nome(base + "fora/foto.jpg"),
+              "foto_2.jpg");
+}
+
 TEST_F(AlmacenTest, FilesOutsideTheBookAreListed) {
     escribir(base + "libro/res/a.png", "a");
     escribir(base + "libro/b.png", "b");
