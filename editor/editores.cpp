@@ -1,5 +1,6 @@
 #include "editor/editores.h"
 
+#include "editor/editores_posicions.h"
 #include "languages/idiomas.h"
 
 #include <vector>
@@ -85,15 +86,6 @@ public:
     bool gardaautoson() const override { return false; }
 };
 
-// Pairs 2: a new page starts in picture mode.
-class QuirkParellas2 : public PageEditor {
-public:
-    void crear(EditorContext&, QWidget*) override {}
-    void cargar(Book&, int) override {}
-    void gardar(Book&, int) override {}
-    void novapaxina(Tpaxina& p) override { p[26] = QStringLiteral("1"); }
-};
-
 // The editors that exist so far, one line per page type: {type, factory}.
 struct Entrada {
     int tipo;
@@ -102,7 +94,15 @@ struct Entrada {
 std::vector<Entrada> editorespordefecto() {
     return {
         {4, [] { return std::make_unique<QuirkSopa>(); }},
-        {39, [] { return std::make_unique<QuirkParellas2>(); }},
+        {20, editorposicions(20)},
+        {23, editorposicions(23)},
+        {30, editorposicions(30)},
+        {32, editorposicions(32)},
+        {35, editorposicions(35)},
+        {39, editorposicions(39)},
+        {44, editorposicions(44)},
+        {50, editorposicions(50)},
+        {51, editorposicions(51)},
     };
 }
 
