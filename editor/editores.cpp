@@ -1,5 +1,6 @@
 #include "editor/editores.h"
 
+#include "editor/editores_numeros.h"
 #include "editor/editores_posicions.h"
 #include "languages/idiomas.h"
 
@@ -96,10 +97,17 @@ std::vector<Entrada> editorespordefecto() {
         {4, [] { return std::make_unique<QuirkSopa>(); }},
         {20, editorposicions(20)},
         {23, editorposicions(23)},
+        {25, editornumeros(25)},
+        {26, editornumeros(26)},
+        {27, editornumeros(27)},
         {30, editorposicions(30)},
+        {31, editornumeros(31)},
         {32, editorposicions(32)},
+        {33, editornumeros(33)},
         {35, editorposicions(35)},
         {39, editorposicions(39)},
+        {40, editornumeros(40)},
+        {41, editornumeros(41)},
         {44, editorposicions(44)},
         {50, editorposicions(50)},
         {51, editorposicions(51)},

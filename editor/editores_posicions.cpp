@@ -18,18 +18,6 @@ namespace quibel {
 
 namespace {
 
-QVBoxLayout* columna(QWidget* w) {
-    auto* l = new QVBoxLayout(w);
-    l->setContentsMargins(6, 6, 6, 6);
-    return l;
-}
-
-QGroupBox* grupo(QWidget* pai, const char* nome, QLayout* l) {
-    auto* g = nomeado<QGroupBox>(pai, nome);
-    l->addWidget(g);
-    return g;
-}
-
 // A design area of a fixed size: its elements stand where the page puts them.
 QFrame* area(QWidget* pai, QSize tamano) {
     auto* a = new QFrame(pai);
@@ -531,10 +519,6 @@ class EditorOrdeaImx : public EditorFilaImaxes {
 public:
     EditorOrdeaImx() : EditorFilaImaxes(35, marcacando("modoordeaimx", 8), 155) {}
 };
-
-template <class E> std::unique_ptr<PageEditor> novo() {
-    return std::make_unique<E>();
-}
 
 } // namespace
 

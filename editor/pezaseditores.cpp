@@ -6,9 +6,22 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QToolButton>
 
 namespace quibel {
+
+QVBoxLayout* columna(QWidget* w) {
+    auto* l = new QVBoxLayout(w);
+    l->setContentsMargins(6, 6, 6, 6);
+    return l;
+}
+
+QGroupBox* grupo(QWidget* pai, const char* nome, QLayout* l) {
+    auto* g = nomeado<QGroupBox>(pai, nome);
+    l->addWidget(g);
+    return g;
+}
 
 RadioGroup* radios(QWidget* folla, QWidget* pai, const char* grupo, std::initializer_list<BotonRadio> botons,
                    QBoxLayout* l) {

@@ -4,18 +4,33 @@
 #pragma once
 
 #include "editor/controis.h"
+#include "editor/editores.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <memory>
 
 class QBoxLayout;
 class QComboBox;
+class QGroupBox;
+class QLayout;
+class QVBoxLayout;
 
 namespace quibel {
 
 class PictureBox;
+
+// The factory of an editor class.
+template <class E> std::unique_ptr<PageEditor> novo() {
+    return std::make_unique<E>();
+}
+
+// A column layout on a sheet.
+QVBoxLayout* columna(QWidget* w);
+// A named group box added to a layout.
+QGroupBox* grupo(QWidget* pai, const char* nome, QLayout* l);
 
 // A radio button of a group: its objectName, the code it stores and further codes that check it.
 struct BotonRadio {

@@ -97,7 +97,7 @@ TEST(EditoresPosicions, RoundTripThroughTheBookFile) {
 
 // Every slot of these sheets finds a control of the class the slot binder expects.
 TEST(EditoresPosicions, SlotControlsHaveTheBindersClasses) {
-    for (int tipo : {20, 23, 30, 32, 35, 39, 44, 50, 51}) {
+    for (int tipo : {20, 23, 27, 30, 31, 32, 35, 39, 40, 44, 50, 51}) {
         FollaEditor f(tipo);
         for (const Ranura* r : ranurasdetipo(tipo)) {
             SCOPED_TRACE(r->control);
