@@ -75,15 +75,20 @@ inline void ancora(const Ancora& a) {
 }
 
 // The filled page is stored, saved, read back as Open reads it and shown again: every control
-// shows what it showed.
-inline void idaevolta(int tipo, const std::vector<Fila>& filas) {
+// shows what it showed, and the placed elements stand where they stood.
+inline void idaevolta(int tipo, const std::vector<Fila>& filas, const std::vector<const char*>& pezas = {},
+                      const Campos& campos = {}) {
     FollaEditor f(tipo);
     f.encher(filas);
+    ponercampos(f, campos, 1);
     f.editor->cargar(f.libro, 1);
     f.editor->gardar(f.libro, 1);
     std::vector<QString> antes;
     for (const Fila& r : filas)
         antes.push_back(valorde(f.control(r.control)));
+    std::vector<QPoint> postos;
+    for (const char* n : pezas)
+        postos.push_back(f.control<QWidget>(n)->pos());
 
     CarpetaLibro d;
     const QString arquivo = d.ruta("libro.zube");

@@ -84,15 +84,15 @@ TEST(EditoresPosicions, TablesLoadAndStore) {
 }
 
 TEST(EditoresPosicions, RoundTripThroughTheBookFile) {
-    for (const auto& [tipo, filas] : std::vector<std::pair<int, const std::vector<Fila>*>>{{20, &fila20},
-                                                                                           {30, &fila30},
-                                                                                           {32, &fila32},
-                                                                                           {35, &fila35},
-                                                                                           {39, &fila39},
-                                                                                           {44, &fila44},
-                                                                                           {50, &fila50},
-                                                                                           {51, &fila51}})
+    for (const auto& [tipo, filas] : std::vector<std::pair<int, const std::vector<Fila>*>>{
+             {32, &fila32}, {35, &fila35}, {39, &fila39}, {44, &fila44}, {50, &fila50}, {51, &fila51}})
         proba::idaevolta(tipo, *filas);
+    // Placed elements come back where they stood, defaults and stored positions alike.
+    proba::idaevolta(20, fila20, {"punto1", "punto2", "punto6"}, {{8, "123"}, {20, "45"}});
+    proba::idaevolta(23, {{"libre", 26, "3"}, {"movimxver", 26, "3"}}, {"imxmov1", "imxmov2", "imxmov6"},
+                     {{1, ""}, {2, "b.png"}, {8, "200"}, {20, "77"}, {6, ""}});
+    proba::idaevolta(30, fila30, {"imxetiq2", "Panel49", "Panel54"},
+                     {{28, "30"}, {29, "40"}, {12, "100"}, {24, "60"}});
 }
 
 // Every slot of these sheets finds a control of the class the slot binder expects.
