@@ -155,11 +155,8 @@ private:
         marcomvi = nomeado<QFrame>(a, "marcomvi");
         marcomvi->setFrameShape(QFrame::Box);
         marcomvi->hide();
-        for (int k = 0; k < nummoviles; ++k) {
-            auto* i = nomeado<PictureBox>(a, nomenumero("imxmov", k + 1));
-            i->setScaledContents(true);
-            moviles[k] = i;
-        }
+        for (int k = 0; k < nummoviles; ++k)
+            moviles[k] = nomeado<PictureBox>(a, nomenumero("imxmov", k + 1));
         l->addWidget(a, 0, Qt::AlignTop);
 
         auto* dereita = new QVBoxLayout;
