@@ -122,20 +122,20 @@ private:
 // --- 23: moving pictures ----------------------------------------------------------------------
 
 constexpr int nummoviles = 6;
-constexpr int minimoimaxe = 40; // the side of the blank square of an empty moving picture
+constexpr int ladobaleiro = 40; // the side of the blank square of an empty moving picture
 
 // An empty moving picture: a square with its number.
-void imaxebaleira(PictureBox* imaxe, int numero) {
-    QPixmap p(minimoimaxe, minimoimaxe);
+void porcadradobaleiro(PictureBox* imaxe, int numero) {
+    QPixmap p(ladobaleiro, ladobaleiro);
     p.fill(Qt::white);
     QPainter pintor(&p);
     pintor.setPen(Qt::black);
-    pintor.drawRect(0, 0, minimoimaxe - 1, minimoimaxe - 1);
-    pintor.drawText(QRect(10, 10, minimoimaxe - 10, minimoimaxe - 10), Qt::AlignLeft | Qt::AlignTop,
+    pintor.drawRect(0, 0, ladobaleiro - 1, ladobaleiro - 1);
+    pintor.drawText(QRect(10, 10, ladobaleiro - 10, ladobaleiro - 10), Qt::AlignLeft | Qt::AlignTop,
                     QString::number(numero));
     pintor.end();
     imaxe->porimaxe(p);
-    imaxe->resize(minimoimaxe, minimoimaxe);
+    imaxe->resize(ladobaleiro, ladobaleiro);
 }
 
 class EditorMoveimx : public EditorTaboa {
@@ -197,7 +197,7 @@ private:
         for (int k = 0; k < nummoviles; ++k) {
             PictureBox* imaxe = moviles[k];
             if (p[1 + k].isEmpty()) {
-                imaxebaleira(imaxe, k + 1);
+                porcadradobaleiro(imaxe, k + 1);
                 p[7 + k] = QStringLiteral("420");
                 p[19 + k] = QString::number(10 + 60 * k);
             } else if (!imaxe->imaxe().isNull()) {
