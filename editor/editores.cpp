@@ -4,6 +4,8 @@
 #include "editor/editores_clasificar.h"
 #include "editor/editores_imaxes.h"
 #include "editor/editores_informacion.h"
+#include "editor/editores_numeros.h"
+#include "editor/editores_posicions.h"
 #include "editor/editores_preguntas.h"
 #include "languages/idiomas.h"
 
@@ -78,18 +80,6 @@ QString titulotipo(int tipo) {
 
 namespace {
 
-// Types whose sheets have no controls of their own yet but whose pages already behave in their
-// own way. Their editors take these quirks over.
-
-// Pairs 2: a new page starts in picture mode.
-class QuirkParellas2 : public PageEditor {
-public:
-    void crear(EditorContext&, QWidget*) override {}
-    void cargar(Book&, int) override {}
-    void gardar(Book&, int) override {}
-    void novapaxina(Tpaxina& p) override { p[26] = QStringLiteral("1"); }
-};
-
 // The editors that exist so far, one line per page type: {type, factory}.
 struct Entrada {
     int tipo;
@@ -117,23 +107,38 @@ std::vector<Entrada> editorespordefecto() {
         {17, editorTabSheet23},
         {18, editorrellena},
         {19, editorsegreda},
+        {20, editorposicions(20)},
         {21, editorgaleriasons},
         {22, editorTabSheet15},
+        {23, editorposicions(23)},
         {24, editorescoller},
+        {25, editornumeros(25)},
+        {26, editornumeros(26)},
+        {27, editornumeros(27)},
         {28, editorTabSheet26},
         {29, editortextos},
+        {30, editorposicions(30)},
+        {31, editornumeros(31)},
+        {32, editorposicions(32)},
+        {33, editornumeros(33)},
         {34, editorTabSheet34},
+        {35, editorposicions(35)},
         {36, editorcadros},
         {37, editorTabSheet37},
         {38, editorplantilla},
-        {39, [] { return std::make_unique<QuirkParellas2>(); }},
+        {39, editorposicions(39)},
+        {40, editornumeros(40)},
+        {41, editornumeros(41)},
         {42, editoresquema},
         {43, editorortograf},
+        {44, editorposicions(44)},
         {45, editordictado},
         {46, editorrelaciona},
         {47, editorclasifica2},
         {48, editorfrases2},
         {49, editorformula},
+        {50, editorposicions(50)},
+        {51, editorposicions(51)},
     };
 }
 // clang-format on

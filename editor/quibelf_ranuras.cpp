@@ -322,6 +322,7 @@ void TForm1::cargarespeciais(int tipo) {
     if (tipo == 39) amosarparellas2();
     if (tipo == 15) campoimaxemenu = 22;
     if (tipo == 23) {
+        imaxemarcada = 0; // the clear of the selected picture must not reach a picture of this page
         // Shown, the moving pictures name no file.
         for (int i = 1; i <= 6; ++i)
             quitarim(*contextoranuras,
