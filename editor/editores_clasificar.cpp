@@ -21,26 +21,19 @@ namespace {
 class TabClasificar : public EditorTaboa {
 public:
     TabClasificar()
-        : EditorTaboa(
-              {
-                  texto("nomcaixa1", 1),
-                  texto("nomcaixa2", 2),
-                  texto("trp1", 27),
-                  texto("trp2", 28),
-                  texto("Edit45", 3),
-                  texto("edit46", 4),
-                  texto("edit47", 5),
-                  texto("edit48", 6),
-                  texto("edit49", 7),
-                  texto("edit50", 8),
-                  marcasalvo("chtxtcla", 26, "1", "0", "1"),
-              },
-              {{"GroupBox27", 79},
-               {"GroupBox28", 80},
-               {"trp1", 68},
-               {"trp2", 68},
-               {"Label25", 98},
-               {"chtxtcla", 112}}) {}
+        : EditorTaboa({
+              texto("nomcaixa1", 1),
+              texto("nomcaixa2", 2),
+              texto("trp1", 27),
+              texto("trp2", 28),
+              texto("Edit45", 3),
+              texto("edit46", 4),
+              texto("edit47", 5),
+              texto("edit48", 6),
+              texto("edit49", 7),
+              texto("edit50", 8),
+              marcasalvo("chtxtcla", 26, "1", "0", "1"),
+          }) {}
 
 private:
     void construir(QWidget* f) override {
@@ -83,17 +76,15 @@ private:
 class TabLiga : public EditorTaboa {
 public:
     TabLiga()
-        : EditorTaboa(
-              {
-                  memo("rtliga", W(0)),
-                  texto("txtliga1", 2),
-                  texto("txtliga2", 3),
-                  texto("txtliga4", 4),
-                  texto("txtenla1", 5),
-                  texto("txtenla2", 6),
-                  texto("txtenla4", 7),
-              },
-              {{"GroupBox71", 148}, {"GroupBox70", 149}, {"SpeedButton163", 63}}) {}
+        : EditorTaboa({
+              memo("rtliga", W(0)),
+              texto("txtliga1", 2),
+              texto("txtliga2", 3),
+              texto("txtliga4", 4),
+              texto("txtenla1", 5),
+              texto("txtenla2", 6),
+              texto("txtenla4", 7),
+          }) {}
 
     using PageEditor::reiniciar;
     void reiniciar(Documento::PasoReinicio paso) override {
@@ -173,20 +164,18 @@ private:
 class TabSheet16 : public EditorTaboa {
 public:
     TabSheet16()
-        : EditorTaboa(
-              {
-                  texto("Edit35", 1),
-                  texto("Edit37", 2),
-                  texto("Edit39", 3),
-                  texto("Edit42", 4),
-                  texto("Edit44", 5),
-                  texto("Edit38", 6),
-                  texto("Edit36", 7),
-                  texto("Edit40", 8),
-                  texto("Edit41", 9),
-                  texto("Edit43", 10),
-              },
-              {{"GroupBox51", 89}, {"GroupBox52", 90}}) {}
+        : EditorTaboa({
+              texto("Edit35", 1),
+              texto("Edit37", 2),
+              texto("Edit39", 3),
+              texto("Edit42", 4),
+              texto("Edit44", 5),
+              texto("Edit38", 6),
+              texto("Edit36", 7),
+              texto("Edit40", 8),
+              texto("Edit41", 9),
+              texto("Edit43", 10),
+          }) {}
 
 private:
     void construir(QWidget* f) override {
@@ -210,7 +199,7 @@ private:
 // Links 2: ten text links and the picture of their buttons. P26..P29 are link texts here.
 class TabSheet26 : public EditorTaboa {
 public:
-    TabSheet26() : EditorTaboa(filas(), {{"Label46", 36}, {"Label47", 29}, {"GroupBox80", 148}}) {}
+    TabSheet26() : EditorTaboa(filas()) {}
 
 private:
     static constexpr const char* textos[] = {"Edit4",  "Edit7",  "Edit11", "Edit13", "Edit15",
@@ -257,17 +246,11 @@ QPixmap disposicion(bool letras) {
 class TabSheet34 : public EditorTaboa {
 public:
     TabSheet34()
-        : EditorTaboa(
-              {
-                  texto("txpalabra", 1),
-                  radio("chordea", 26),
-                  marcacando("chordea2", 8, "0", "0", "1"),
-              },
-              {{"txpalabra", 47},
-               {"GroupBox100", 127},
-               {"labelordea", 107},
-               {"chordea2", 158},
-               {"modoordea", 155}}) {}
+        : EditorTaboa({
+              texto("txpalabra", 1),
+              radio("chordea", 26),
+              marcacando("chordea2", 8, "0", "0", "1"),
+          }) {}
 
 private:
     void construir(QWidget* f) override {
@@ -299,17 +282,15 @@ private:
 class TabSheet37 : public EditorTaboa {
 public:
     TabSheet37()
-        : EditorTaboa(
-              {
-                  memo("textopir", W(0)),
-                  texto("txpira1", 1),
-                  texto("txpira2", 2),
-                  texto("txpira3", 3),
-                  texto("txpira4", 4),
-                  texto("txpira5", 5),
-                  texto("txpira6", 6),
-              },
-              {{"Label59", 47}}) {}
+        : EditorTaboa({
+              memo("textopir", W(0)),
+              texto("txpira1", 1),
+              texto("txpira2", 2),
+              texto("txpira3", 3),
+              texto("txpira4", 4),
+              texto("txpira5", 5),
+              texto("txpira6", 6),
+          }) {}
 
 private:
     void construir(QWidget* f) override {
@@ -328,7 +309,7 @@ private:
 // Relations: two lists of six items and what each item of the first is related with.
 class Relaciona : public EditorTaboa {
 public:
-    Relaciona() : EditorTaboa(filas(), {{"relacionadocon", 215}}) {}
+    Relaciona() : EditorTaboa(filas()) {}
 
 private:
     static std::vector<Vinculo> filas() {
@@ -361,22 +342,20 @@ private:
 class Clasifica2 : public EditorTaboa {
 public:
     Clasifica2()
-        : EditorTaboa(
-              {
-                  texto("clasifica2paltx1", 3),
-                  texto("clasifica2paltx2", 4),
-                  texto("clasifica2paltx3", 5),
-                  texto("clasifica2paltx4", 6),
-                  texto("clasifica2paltx5", 7),
-                  texto("clasifica2paltx6", 8),
-                  texto("clasifica2detx1", 19),
-                  texto("clasifica2detx2", 20),
-                  texto("clasifica2detx3", 21),
-                  texto("clasifica2detx4", 22),
-                  texto("clasifica2detx5", 23),
-                  texto("clasifica2detx6", 24),
-              },
-              {{"cajas", 216}, {"palabras", 70}}) {}
+        : EditorTaboa({
+              texto("clasifica2paltx1", 3),
+              texto("clasifica2paltx2", 4),
+              texto("clasifica2paltx3", 5),
+              texto("clasifica2paltx4", 6),
+              texto("clasifica2paltx5", 7),
+              texto("clasifica2paltx6", 8),
+              texto("clasifica2detx1", 19),
+              texto("clasifica2detx2", 20),
+              texto("clasifica2detx3", 21),
+              texto("clasifica2detx4", 22),
+              texto("clasifica2detx5", 23),
+              texto("clasifica2detx6", 24),
+          }) {}
 
 private:
     QLineEdit* grupoedit(int k) const {

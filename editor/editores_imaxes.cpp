@@ -71,21 +71,12 @@ ColourPanel* panelcor(QWidget* pai, const char* nome, const QColor& inicial) {
 class TabPuzzle : public EditorTaboa {
 public:
     TabPuzzle()
-        : EditorTaboa(
-              {
-                  baleiro("filas", 9, "1"),
-                  baleiro("colum", 10, "1"),
-                  marcacando("reixa", 4),
-                  texto("tranpfondo", 3),
-              },
-              {{"impuzle", 126},
-               {"impfondo", 40},
-               {"Label20", 68},
-               {"Label2", 65},
-               {"Label13", 66},
-               {"reixa", 67},
-               {"Panel25", 126},
-               {"Panel26", 40}}) {}
+        : EditorTaboa({
+              baleiro("filas", 9, "1"),
+              baleiro("colum", 10, "1"),
+              marcacando("reixa", 4),
+              texto("tranpfondo", 3),
+          }) {}
 
 private:
     void construir(QWidget* f) override {
@@ -179,13 +170,11 @@ private:
 class TabRaios : public EditorTaboa {
 public:
     TabRaios()
-        : EditorTaboa(
-              {
-                  cor("raicol", 29, CorDefecto::panel),
-                  texto("rairesp", 2),
-                  memo("raitext", W(0)),
-              },
-              {{"raitxt", 126}, {"raitxtf", 40}, {"raicol", 103}, {"Label32", 75}, {"Label27", 76}}) {}
+        : EditorTaboa({
+              cor("raicol", 29, CorDefecto::panel),
+              texto("rairesp", 2),
+              memo("raitext", W(0)),
+          }) {}
 
     void reiniciar() override {
         control<Panel>("raicol")->setColor(coresiniciais::raicol);
@@ -263,17 +252,15 @@ private:
 class TabClaimax : public EditorTaboa {
 public:
     TabClaimax()
-        : EditorTaboa(
-              {
-                  texto("nomcaixaim1", 1),
-                  texto("nomcaixaim2", 2),
-                  texto("trp3", 27),
-                  texto("trp4", 28),
-                  cor("imcorfondo", 18, CorDefecto::fondolibro),
-                  marcacando("chimxclac", 11),
-                  marcasalvo("chimxcla", 26, "1", "0", "1"),
-              },
-              rotulos()) {}
+        : EditorTaboa({
+              texto("nomcaixaim1", 1),
+              texto("nomcaixaim2", 2),
+              texto("trp3", 27),
+              texto("trp4", 28),
+              cor("imcorfondo", 18, CorDefecto::fondolibro),
+              marcacando("chimxclac", 11),
+              marcasalvo("chimxcla", 26, "1", "0", "1"),
+          }) {}
 
 private:
     static constexpr const char* grupos[] = {"GroupBox31", "GroupBox32", "GroupBox33",
@@ -284,16 +271,6 @@ private:
                                              "checkbox23", "checkbox25", "checkbox27"};
     static constexpr const char* limpar[] = {"SpeedButton92", "SpeedButton93",  "SpeedButton94",
                                              "SpeedButton78", "SpeedButton105", "SpeedButton109"};
-    static std::vector<Rotulo> rotulos() {
-        std::vector<Rotulo> r = {{"trp3", 68},       {"trp4", 68},       {"GroupBox29", 79},
-                                 {"GroupBox30", 80}, {"imcorfondo", 44}, {"chimxcla", 112},
-                                 {"chimxclac", 74}};
-        for (int i = 0; i < 6; ++i) {
-            r.push_back({caixa1[i], 79});
-            r.push_back({caixa2[i], 80});
-        }
-        return r;
-    }
     void construir(QWidget* f) override {
         auto* grella = new QGridLayout(f);
         const char* caixas[] = {"GroupBox29", "GroupBox30"};
@@ -340,22 +317,13 @@ private:
 class TabSheet14 : public EditorTaboa {
 public:
     TabSheet14()
-        : EditorTaboa(
-              {
-                  texto("txtridimx1", 6),
-                  texto("txtridimx2", 7),
-                  texto("txtridimx3", 8),
-                  texto("txtridimx4", 9),
-                  texto("txtridimx5", 10),
-              },
-              {{"txtridimx1", 63},
-               {"txtridimx2", 63},
-               {"txtridimx3", 63},
-               {"txtridimx4", 63},
-               {"txtridimx5", 63},
-               {"boximaxeid", 127},
-               {"op1imaxeid", 158},
-               {"op2imaxeid", 107}}) {}
+        : EditorTaboa({
+              texto("txtridimx1", 6),
+              texto("txtridimx2", 7),
+              texto("txtridimx3", 8),
+              texto("txtridimx4", 9),
+              texto("txtridimx5", 10),
+          }) {}
 
 private:
     void construir(QWidget* f) override {
@@ -400,19 +368,12 @@ void construirgrupos(QWidget* f, QGridLayout* grella, std::initializer_list<cons
 class TabSheet17 : public EditorTaboa {
 public:
     TabSheet17()
-        : EditorTaboa(
-              {
-                  texto("txtarrastra1", 7),
-                  texto("txtarrastra2", 8),
-                  texto("txtarrastra3", 9),
-                  cor("bcarrastra", 18, CorDefecto::panel),
-              },
-              {{"GroupBox53", 91},
-               {"GroupBox38", 92},
-               {"bcarrastra", 40},
-               {"txtarrastra1", 63},
-               {"txtarrastra2", 63},
-               {"txtarrastra3", 63}}) {}
+        : EditorTaboa({
+              texto("txtarrastra1", 7),
+              texto("txtarrastra2", 8),
+              texto("txtarrastra3", 9),
+              cor("bcarrastra", 18, CorDefecto::panel),
+          }) {}
 
     void reiniciar() override { control<Panel>("bcarrastra")->setColor(coresiniciais::paxina); }
 
@@ -455,13 +416,11 @@ private:
 class TabSheet23 : public EditorTaboa {
 public:
     TabSheet23()
-        : EditorTaboa(
-              {
-                  texto("caratempo", 28),
-                  cor("caracol", 18, CorDefecto::fondolibro),
-                  cor("caratapa", 29, CorDefecto::panel),
-              },
-              rotulos()) {}
+        : EditorTaboa({
+              texto("caratempo", 28),
+              cor("caracol", 18, CorDefecto::fondolibro),
+              cor("caratapa", 29, CorDefecto::panel),
+          }) {}
 
     void reiniciar() override {
         control<Panel>("caracol")->setColor(coresiniciais::paxina);
@@ -471,12 +430,6 @@ public:
 private:
     static constexpr const char* grupos[] = {"GroupBox2",  "GroupBox46", "GroupBox47",
                                              "GroupBox48", "GroupBox49", "GroupBox50"};
-    static std::vector<Rotulo> rotulos() {
-        std::vector<Rotulo> r = {{"caracol", 40}, {"caratapa", 103}, {"Label33", 101}, {"Label34", 102}};
-        for (int i = 1; i <= 6; ++i)
-            r.push_back({nome("cara", i), 126});
-        return r;
-    }
     void construir(QWidget* f) override {
         auto* grella = new QGridLayout(f);
         const char* limpar[] = {"SpeedButton1",  "SpeedButton16",  "SpeedButton20",
@@ -506,23 +459,13 @@ private:
 class TabSheet15 : public EditorTaboa {
 public:
     TabSheet15()
-        : EditorTaboa(
-              {
-                  texto("txtidrson1", 6),
-                  texto("txtidrson2", 7),
-                  texto("txtidrson3", 8),
-                  texto("txtidrson4", 9),
-                  texto("txtidrson5", 10),
-              },
-              {{"txtidrson1", 63},
-               {"txtidrson2", 63},
-               {"txtidrson3", 63},
-               {"txtidrson4", 63},
-               {"txtidrson5", 63},
-               {"boxsonid", 127},
-               {"op1sonid", 158},
-               {"op2sonid", 107},
-               {"op3sonid", 26}}) {}
+        : EditorTaboa({
+              texto("txtidrson1", 6),
+              texto("txtidrson2", 7),
+              texto("txtidrson3", 8),
+              texto("txtidrson4", 9),
+              texto("txtidrson5", 10),
+          }) {}
 
 private:
     void construir(QWidget* f) override {
@@ -559,7 +502,7 @@ private:
 // slots that show the pictures.
 class Escoller : public EditorTaboa {
 public:
-    Escoller() : EditorTaboa(filas(), rotulos()) {}
+    Escoller() : EditorTaboa(filas()) {}
 
     void reiniciar() override { control<Panel>("bcescolle")->setColor(coresiniciais::paxina); }
 
@@ -574,12 +517,6 @@ private:
         }
         v.push_back(cor("bcescolle", 18, CorDefecto::panel));
         return v;
-    }
-    static std::vector<Rotulo> rotulos() {
-        std::vector<Rotulo> r = {{"bcescolle", 44}};
-        for (int i = 1; i <= 6; ++i)
-            r.push_back({nome("txtescolle", i), 63});
-        return r;
     }
     void construir(QWidget* f) override {
         auto* grella = new QGridLayout(f);

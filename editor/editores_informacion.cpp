@@ -85,12 +85,7 @@ class EditorImaxeTexto : public EditorTaboa {
 public:
     EditorImaxeTexto()
         : EditorTaboa({marcacando("autoimx", 15), texto("altimtx", 33), marcasalvo("shtml", 21, "0"),
-                       cor("cttexto", 19, CorDefecto::textolibro)},
-                      {{"txtimtxt", 126},
-                       {"Label9", 63},
-                       {"ctfondo", 40, "    "},
-                       {"cttexto", 63},
-                       {"Image3", 128, "", "", true}}) {}
+                       cor("cttexto", 19, CorDefecto::textolibro)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -233,9 +228,8 @@ const Galeria galeriasons = {
 // The image gallery (12) and the sound gallery (21): captions P19..P24, frames P29 (default on).
 class EditorGaleria : public EditorTaboa {
 public:
-    EditorGaleria(const Galeria& g, std::vector<Rotulo> rotulos)
-        : EditorTaboa(mais(serietexto(g.lenda, 19, 6), {marcasalvo(g.marcos, 29, "0")}), std::move(rotulos)),
-          g_(g) {}
+    explicit EditorGaleria(const Galeria& g)
+        : EditorTaboa(mais(serietexto(g.lenda, 19, 6), {marcasalvo(g.marcos, 29, "0")})), g_(g) {}
 
 private:
     void construir(QWidget* f) override {
@@ -274,8 +268,7 @@ public:
     EditorMenu()
         : EditorTaboa(mais(serietexto("txtmenu", 7, 6),
                            {cor("cboton", 18, CorDefecto::panel), cor("cbtexto", 19, CorDefecto::panel),
-                            marcasalvo("mhtml", 21, "0")}),
-                      {{"cbtexto", 63}, {"cboton", 40}, {"Label7", 93}, {"Label11", 94}, {"Label12", 63}}) {}
+                            marcasalvo("mhtml", 21, "0")})) {}
     int botonmenu() const override { return botonmenu_; }
     void porbotonmenu(int boton) override { botonmenu_ = qBound(1, boton, 6); }
 
@@ -343,13 +336,7 @@ class EditorExterna : public EditorTaboa {
 public:
     EditorExterna()
         : EditorTaboa({memo("txexterna", 18), texto("dimxexterna", 17), texto("dimyexterna", 6),
-                       texto("Edit53", 2), texto("Edit54", 3), texto("altimxexterna", 33)},
-                      {{"Label14", 97},
-                       {"Label15", 53},
-                       {"Label16", 99},
-                       {"GroupBox35", 95},
-                       {"txtext", 96},
-                       {"Label75", 188}}) {}
+                       texto("Edit53", 2), texto("Edit54", 3), texto("altimxexterna", 33)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -399,14 +386,7 @@ class EditorTextos : public EditorTaboa {
 public:
     EditorTextos()
         : EditorTaboa({memo("txdicta", W(0)), radio("moddicta", 26), baleiro("tamtextos", 8, "16"),
-                       cor("Panel56", 19, CorDefecto::textolibro)},
-                      {{"Label48", 47},
-                       {"Panel48", 40},
-                       {"Panel56", 47},
-                       {"moddicta1", 154},
-                       {"moddicta2", 158},
-                       {"moddicta3", 107},
-                       {"GroupBox81", 127}}) {}
+                       cor("Panel56", 19, CorDefecto::textolibro)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -465,13 +445,7 @@ public:
     EditorPlantilla()
         : EditorTaboa({texto("altimxplantilla", 33), texto("resplan", 2), radio("opplan", 8),
                        texto("botonplantillatx", 20), texto("botonplantillair", 3),
-                       cor("cortexplan", 19, CorDefecto::textolibro)},
-                      {{"resplan", 76},
-                       {"labelplan", 47},
-                       {"corfondoplan", 40},
-                       {"cortexplan", 47},
-                       {"labelboton", 213},
-                       {"textobtplantilla", 47}}) {}
+                       cor("cortexplan", 19, CorDefecto::textolibro)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -545,7 +519,7 @@ private:
 
 class EditorEsquema : public EditorTaboa {
 public:
-    EditorEsquema() : EditorTaboa({memo("textoesq", W(0)), radio("rbesq", 8)}, {{"gresquema", 194}}) {}
+    EditorEsquema() : EditorTaboa({memo("textoesq", W(0)), radio("rbesq", 8)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -583,8 +557,7 @@ std::unique_ptr<PageEditor> editorimaxetext() {
     return std::make_unique<EditorImaxeTexto>();
 }
 std::unique_ptr<PageEditor> editorgaleriaimax() {
-    return std::make_unique<EditorGaleria>(galeriaimax,
-                                           mais(serierotulos("txtimaxg", 6, 88), {{"chvercimaxe", 74}}));
+    return std::make_unique<EditorGaleria>(galeriaimax);
 }
 std::unique_ptr<PageEditor> editormenu() {
     return std::make_unique<EditorMenu>();
@@ -593,8 +566,7 @@ std::unique_ptr<PageEditor> editorexterna() {
     return std::make_unique<EditorExterna>();
 }
 std::unique_ptr<PageEditor> editorgaleriasons() {
-    return std::make_unique<EditorGaleria>(galeriasons,
-                                           mais(serierotulos("txtson", 6, 30), {{"chvercsons", 74}}));
+    return std::make_unique<EditorGaleria>(galeriasons);
 }
 std::unique_ptr<PageEditor> editortextos() {
     return std::make_unique<EditorTextos>();

@@ -63,16 +63,7 @@ class EditorReloxo : public EditorTaboa {
 public:
     EditorReloxo()
         : EditorTaboa(
-              {marcacando("chkhalea", 4), texto("txthora1", 3), texto("txthora2", 2), memo("Memo3", W(0))},
-              {{"Label26", 63},
-               {"GroupBox67", 127},
-               {"GroupBox66", 145},
-               {"chhoram1", 158},
-               {"chhoram2", 156},
-               {"chhoram3", 155},
-               {"txthora2", 147},
-               {"txthora1", 146},
-               {"chkhalea", 167}}) {}
+              {marcacando("chkhalea", 4), texto("txthora1", 3), texto("txthora2", 2), memo("Memo3", W(0))}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -147,9 +138,7 @@ const Disposicion disposicions[] = {
 
 class EditorOpera : public EditorTaboa {
 public:
-    EditorOpera()
-        : EditorTaboa({}, {{"GroupBox68", 127}, {"chnumero2", 107}, {"chnumero1", 158}, {"chnumero3", 190}}) {
-    }
+    EditorOpera() : EditorTaboa({}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -222,7 +211,7 @@ private:
 // Every field is a slot: nothing to load or store.
 class EditorPanel : public EditorTaboa {
 public:
-    EditorPanel() : EditorTaboa({}, {{"labelimxfondo", 64}, {"Label8", 157}}) {}
+    EditorPanel() : EditorTaboa({}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -253,17 +242,7 @@ public:
         : EditorTaboa({texto("medirtx", 6), texto("medirtotal", 18), texto("immedir1tx", 7),
                        texto("immedir2tx", 8), texto("immedir3tx", 9), texto("immedir4tx", 10),
                        texto("immedir1val", 1), texto("immedir2val", 2), texto("immedir3val", 3),
-                       texto("immedir4val", 4)},
-                      {{"medirtx", 47},
-                       {"medirtotal", 169},
-                       {"immedir1tx", 47},
-                       {"immedir2tx", 47},
-                       {"immedir3tx", 47},
-                       {"immedir4tx", 47},
-                       {"immedir1val", 168},
-                       {"immedir2val", 168},
-                       {"immedir3val", 168},
-                       {"immedir4val", 168}}) {}
+                       texto("immedir4val", 4)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -296,35 +275,7 @@ private:
 
 class EditorOperaAlea : public EditorTaboa {
 public:
-    EditorOperaAlea()
-        : EditorTaboa({texto("txalea1", 2), texto("txalea2", 3), radio("grupochalea98", 8)},
-                      {{"GroupBox97", 127},
-                       {"Label52", 176},
-                       {"GroupBox98", 127},
-                       {"chalea1", 107},
-                       {"chalea2", 158},
-                       {"chalea3", 177},
-                       {"chalea4", 178},
-                       {"chalea5", 179},
-                       {"chalea6", 180},
-                       {"chalea7", 177, "", " "},
-                       {"chalea8", 178, "", " "},
-                       {"chalea9", 180, "", " "},
-                       {"Label62", -1, " 1 "},
-                       {"Label63", -1, " 2 "},
-                       {"chalea10", 180},
-                       {"chalea11", 180, "", " "},
-                       {"chalea23", 190}}) {}
-
-    // Captions made of two strings.
-    void rotular() override {
-        EditorTaboa::rotular();
-        for (const auto& [boton, segundo] :
-             {std::pair{"chalea7", 182}, {"chalea8", 182}, {"chalea9", 181}, {"chalea11", 181}}) {
-            auto* b = control<QRadioButton>(boton);
-            b->setText(b->text() + textosui[segundo]);
-        }
-    }
+    EditorOperaAlea() : EditorTaboa({texto("txalea1", 2), texto("txalea2", 3), radio("grupochalea98", 8)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -378,9 +329,8 @@ QComboBox* listasignos(QWidget* pai, const char* nome) {
 // The sign list and the answer mode that both fraction pages have.
 class EditorFraccions : public EditorTaboa {
 protected:
-    EditorFraccions(std::vector<Vinculo> filas, std::vector<Rotulo> rotulos, const char* lista,
-                    const char* modo)
-        : EditorTaboa(std::move(filas), std::move(rotulos)), lista_(lista), modo_(modo) {}
+    EditorFraccions(std::vector<Vinculo> filas, const char* lista, const char* modo)
+        : EditorTaboa(std::move(filas)), lista_(lista), modo_(modo) {}
 
     void cargarespecial(Book& libro, int n) override {
         Tpaxina& p = libro.paxina(n);
@@ -402,11 +352,9 @@ private:
 class EditorFraccion : public EditorFraccions {
 public:
     EditorFraccion()
-        : EditorFraccions(
-              {texto("editfrac1", 2), texto("editfrac2", 3), texto("editfrac3", 4), texto("editfrac4", 5),
-               texto("editfrac5", 6), texto("editfrac6", 7)},
-              {{"grFracciones", 191}, {"grTipoFracciones", 127}, {"chkfrac1", 158}, {"chkfrac2", 190}},
-              "modofrac1", "grupochkfrac") {}
+        : EditorFraccions({texto("editfrac1", 2), texto("editfrac2", 3), texto("editfrac3", 4),
+                           texto("editfrac4", 5), texto("editfrac5", 6), texto("editfrac6", 7)},
+                          "modofrac1", "grupochkfrac") {}
 
 private:
     void construir(QWidget* f) override {
@@ -434,12 +382,6 @@ public:
     EditorAleafrac()
         : EditorFraccions(
               {texto("editafrac1", 2), texto("editafrac2", 3), marcacando("chkafracigualden", 18)},
-              {{"labelafrac", 176},
-               {"fraleafracciones", 192},
-               {"chkafracigualden", 193},
-               {"grtipoafrac", 127},
-               {"chkalfrac1", 158},
-               {"chkalfrac2", 190}},
               "modoafrac", "grupochkalfrac") {}
 
 private:

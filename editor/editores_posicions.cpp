@@ -35,19 +35,7 @@ class EditorEtiquetas : public EditorTaboa {
 public:
     EditorEtiquetas()
         : EditorTaboa({texto("etiq1", 1), texto("etiq2", 2), texto("etiq3", 3), texto("etiq4", 4),
-                       texto("etiq5", 5), texto("etiq6", 6), radio("grupomodoetiq", 26)},
-                      {{"nomimxetiq", 126},
-                       {"GroupBox34", 25},
-                       {"GroupBox55", 127},
-                       {"modoetiq1", 108},
-                       {"modoetiq2", 105},
-                       {"modoetiq3", 109},
-                       {"modoetiq4", 110},
-                       {"modoetiq5", 111},
-                       {"modoetiq6", 47},
-                       {"modoetiq7", 170},
-                       {"modoetiq8", 29},
-                       {"modoetiq9", 214}}) {}
+                       texto("etiq5", 5), texto("etiq6", 6), radio("grupomodoetiq", 26)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -140,12 +128,7 @@ void porcadradobaleiro(PictureBox* imaxe, int numero) {
 
 class EditorMoveimx : public EditorTaboa {
 public:
-    EditorMoveimx()
-        : EditorTaboa({}, {{"movimxver", 112},
-                           {"senorde", 113},
-                           {"imxmovnom", 126},
-                           {"GroupBox69", 86},
-                           {"libre", 155}}) {}
+    EditorMoveimx() : EditorTaboa({}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -232,12 +215,7 @@ class EditorEtiquetas2 : public EditorTaboa {
 public:
     EditorEtiquetas2()
         : EditorTaboa({texto("Edit18", 1), texto("Edit19", 2), texto("Edit20", 3), texto("Edit21", 4),
-                       texto("Edit22", 5), texto("Edit23", 6), texto("etq2tam", 18)},
-                      {{"GroupBox82", 127},
-                       {"chetiq21", 108},
-                       {"chetiq22", 107},
-                       {"chetiq23", 158},
-                       {"nomimxetiq2", 126}}) {}
+                       texto("Edit22", 5), texto("Edit23", 6), texto("etq2tam", 18)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -315,7 +293,7 @@ private:
 class EditorFilaImaxes : public EditorTaboa {
 public:
     EditorFilaImaxes(int tipo, Vinculo caixa, int rotulo)
-        : EditorTaboa({caixa}, {{caixa.control, rotulo}}), tipo_(tipo), caixa_(caixa.control) {}
+        : EditorTaboa({caixa}), tipo_(tipo), caixa_(caixa.control) {}
 
 private:
     void construir(QWidget* f) override {
@@ -352,8 +330,8 @@ class EditorParellas2 : public EditorTaboa {
 public:
     EditorParellas2()
         : EditorTaboa({marcacando("chparson", 26, "2", "2", "1"), texto("tempopar2", 28),
-                       cor("fondopar2", 18, CorDefecto::fondolibro), cor("carapar2", 29, CorDefecto::panel)},
-                      {{"carapar2", 103}, {"fondopar2", 44}, {"Label65", 101}, {"chparson", 34}}) {}
+                       cor("fondopar2", 18, CorDefecto::fondolibro),
+                       cor("carapar2", 29, CorDefecto::panel)}) {}
 
     void novapaxina(Tpaxina& p) override { p[26] = QStringLiteral("1"); }
 
@@ -393,8 +371,8 @@ private:
         panelparson->setAutoFillBackground(true);
         auto* s = new QGridLayout(panelparson);
         for (int i = 1; i <= 12; ++i)
-            s->addWidget(ranurason(panelparson, nomenumero("parsontx", i), nomenumero("parsonbp", i),
-                                   nomenumero("parsonbr", i)),
+            s->addWidget(filason(panelparson, nomenumero("parsontx", i), nomenumero("parsonbp", i),
+                                 nomenumero("parsonbr", i)),
                          (i - 1) % 6, (i - 1) / 6);
         new Encima(imaxes, panelparson);
         panelparson->hide();
@@ -425,8 +403,8 @@ private:
 class EditorIdentif2 : public EditorTaboa {
 public:
     EditorIdentif2()
-        : EditorTaboa({memo("texto1_arrastra2", 6), memo("texto2_arrastra2", 7), memo("texto3_arrastra2", 8)},
-                      {}) {}
+        : EditorTaboa(
+              {memo("texto1_arrastra2", 6), memo("texto2_arrastra2", 7), memo("texto3_arrastra2", 8)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -437,7 +415,7 @@ private:
             c->addWidget(ranuraimaxe(f, "imx" + n + "_arrastra2", "tximx" + n + "_arrastra2", "noimx" + n,
                                      {160, 120}));
             c->addWidget(nomeado<QPlainTextEdit>(f, ("texto" + n + "_arrastra2").constData()), 1);
-            c->addWidget(ranurason(f, "txarr2son" + n, "iden2sonar" + n, "iden2sonbt" + n));
+            c->addWidget(filason(f, "txarr2son" + n, "iden2sonar" + n, "iden2sonbt" + n));
             l->addLayout(c);
         }
     }
@@ -445,7 +423,7 @@ private:
 
 class EditorLetras : public EditorTaboa {
 public:
-    EditorLetras() : EditorTaboa({texto("letrastx1", 1), texto("letrastx2", 2), texto("letrastx3", 3)}, {}) {}
+    EditorLetras() : EditorTaboa({texto("letrastx1", 1), texto("letrastx2", 2), texto("letrastx3", 3)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -455,7 +433,7 @@ private:
             const QByteArray n = QByteArray::number(k);
             c->addWidget(nomeado<QLineEdit>(f, ("letrastx" + n).constData()));
             c->addWidget(ranuraimaxe(f, "letrasuimx" + n, "letrasimxtx" + n, "letrasimxbt" + n, {160, 120}));
-            c->addWidget(ranurason(f, "letrasusontx" + n, "letrasusonar" + n, "letrasusonbt" + n));
+            c->addWidget(filason(f, "letrasusontx" + n, "letrasusonar" + n, "letrasusonbt" + n));
             c->addStretch(1);
             l->addLayout(c);
         }
@@ -469,13 +447,7 @@ public:
     // P1 and P2 are the flags of the two picture drops: the store never touches them.
     EditorCadros2()
         : EditorTaboa({texto("cadros2txnumero", 18), marcacando("chcadros2alea", 26),
-                       marcacando("chcadros2numeros", 8), marcacando("cdr_visible", 11)},
-                      {{"cdr_visible", 100},
-                       {"chcadros2alea", 167},
-                       {"chcadros2numeros", 210},
-                       {"cadros2txlabel", 175},
-                       {"labelcadros2", 126, "", "  1"},
-                       {"labelcadros2c", 126, "", "  2"}}) {}
+                       marcacando("chcadros2numeros", 8), marcacando("cdr_visible", 11)}) {}
 
 private:
     void construir(QWidget* f) override {

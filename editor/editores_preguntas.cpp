@@ -42,8 +42,7 @@ public:
         : EditorTaboa(
               mais(mais(mais({memo("memult", W(0)), texto("altimxtest", 33)}, serietexto("txtmult", 2, 4)),
                         serietexto("txtmulta", 6, 4)),
-                   seriemarcas("chktest", 19, 4)),
-              {{"txtresp", 126}, {"correct", 60}}) {}
+                   seriemarcas("chktest", 19, 4))) {}
 
 private:
     void construir(QWidget* f) override {
@@ -72,15 +71,7 @@ public:
     EditorSopa()
         : EditorTaboa(mais(mais({texto("fondosopa", 28)}, serietexto("sopa", 1, 8)),
                            {marcacando("CheckBox1", 26, "2", "2", "1"), marcacando("enuncia", 9),
-                            marcacando("colorea", 10), marcacando("cadro", 11)}),
-                      {{"Label22", 69},
-                       {"Label5", 70},
-                       {"CheckBox1", 71},
-                       {"enuncia", 72},
-                       {"colorea", 73},
-                       {"cadro", 74},
-                       {"GroupBox59", 86},
-                       {"labelsopa", 173}}) {}
+                            marcacando("colorea", 10), marcacando("cadro", 11)})) {}
     // Its own auto-play box writes P37 when clicked: storing the sheet leaves it.
     bool gardaautoson() const override { return false; }
 
@@ -152,9 +143,7 @@ class EditorFrases : public EditorTaboa {
 public:
     EditorFrases()
         : EditorTaboa({texto("Edit5", 1), texto("Edit6", 2), texto("Edit9", 3), texto("Edit1", 4),
-                       texto("Edit3", 5), texto("Edit8", 6)},
-                      mais(mais(serierotulos("grfrase", 3, 85), serierotulos("txtfrson", 3, 30)),
-                           {{"Label17", 100}, {"Label23", 100}, {"Label24", 100}})) {}
+                       texto("Edit3", 5), texto("Edit8", 6)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -184,8 +173,7 @@ class EditorPregunta : public EditorTaboa {
 public:
     EditorPregunta()
         : EditorTaboa(mais(mais(serietexto("txtpreg", 1, 4), serietexto("txtresp", 5, 4)),
-                           {marcasalvo("pregch", 26, "1", "", "1")}),
-                      {{"Label3", 11}, {"Label4", 76}, {"pregch", 113}}) {}
+                           {marcasalvo("pregch", 26, "1", "", "1")})) {}
 
 private:
     void construir(QWidget* f) override {
@@ -211,8 +199,7 @@ public:
     EditorRellena()
         : EditorTaboa(mais(mais(mais(serietexto("completan", 7, 6), serietexto("completa", 1, 6)),
                                 serietexto("completap", 19, 6)),
-                           {radio("modorel", 26)}),
-                      {{"Label6", 104}, {"modorel1", 105}, {"modorel2", 106}, {"modorel3", 107}}) {}
+                           {radio("modorel", 26)})) {}
 
 private:
     void construir(QWidget* f) override {
@@ -244,14 +231,8 @@ class EditorSegreda : public EditorTaboa {
 public:
     EditorSegreda()
         : EditorTaboa({texto("segpal", 2), memo("segtext", W(0)), texto("tecladosegreda", 6),
-                       marcacando("chsegreda1", 26), marcacando("chsegreda2", 8), texto("altimsegreda", 33)},
-                      {{"segnomimax", 126},
-                       {"Label37", 63},
-                       {"segpal", 28},
-                       {"GroupBox102", 86},
-                       {"chsegreda1", 187},
-                       {"chsegreda2", 181},
-                       {"labelsegreda", 173}}) {}
+                       marcacando("chsegreda1", 26), marcacando("chsegreda2", 8),
+                       texto("altimsegreda", 33)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -279,8 +260,7 @@ class EditorOrtograf : public EditorTaboa {
 public:
     EditorOrtograf()
         : EditorTaboa(
-              {memo("texto_ortograf", W(0)), texto("palabra_ortograf", 1), texto("otras_ortograf", 19)},
-              {{"palabra_ortograf", 70}, {"otras_ortograf", 173}, {"Label70", 47}}) {}
+              {memo("texto_ortograf", W(0)), texto("palabra_ortograf", 1), texto("otras_ortograf", 19)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -304,8 +284,7 @@ class EditorDictado : public EditorTaboa {
 public:
     EditorDictado()
         : EditorTaboa({memo("texto_dictado", W(0)), marcacando("chktexto_dictado", 8),
-                       marcacando("chkerros_dictado", 26)},
-                      {{"chktexto_dictado", 200}, {"chkerros_dictado", 201}, {"son_dictado", 30}}) {}
+                       marcacando("chkerros_dictado", 26)}) {}
 
 private:
     void construir(QWidget* f) override {
@@ -324,9 +303,7 @@ private:
 
 class EditorFrases2 : public EditorTaboa {
 public:
-    EditorFrases2()
-        : EditorTaboa(mais(serietexto("frases2tx", 1, 5), {marcacando("chfrases2", 26)}),
-                      {{"chfrases2", 158}}) {}
+    EditorFrases2() : EditorTaboa(mais(serietexto("frases2tx", 1, 5), {marcacando("chfrases2", 26)})) {}
 
 private:
     void construir(QWidget* f) override {

@@ -67,17 +67,6 @@ QWidget* ranuraimaxe(QWidget* pai, const char* imaxe, const char* nome, const ch
     return w;
 }
 
-QWidget* ranurason(QWidget* pai, const char* nome, const char* tocar, const char* limpar) {
-    auto* w = new QWidget(pai);
-    auto* l = new QHBoxLayout(w);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(2);
-    l->addWidget(editnome(w, nome), 1);
-    l->addWidget(botonranura(w, tocar));
-    l->addWidget(botonranura(w, limpar));
-    return w;
-}
-
 QStringList signosfraccion() {
     return {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("x"), QStringLiteral("/"),
             QStringLiteral("="), QStringLiteral("r"), QStringLiteral("p")};

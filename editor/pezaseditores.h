@@ -58,8 +58,6 @@ PictureBox* imaxeranura(QWidget* pai, const char* nome, QSize tamano = {64, 48})
 // slot that shows no name.
 QWidget* ranuraimaxe(QWidget* pai, const char* imaxe, const char* nome, const char* limpar,
                      QSize tamano = {64, 48});
-// A sound slot as a row: name edit, play button, clear button.
-QWidget* ranurason(QWidget* pai, const char* nome, const char* tocar, const char* limpar);
 
 // The operation signs of the fraction pages, in the order of their lists.
 QStringList signosfraccion();

@@ -432,40 +432,6 @@ void FollaPropiedades::amosar() {
             if (p) cargarcor(p, c.cor, colorDe(cordefecto(c.clave)));
 }
 
-void FollaPropiedades::rotular() {
-    const auto t = [](int i) { return textosui[i]; };
-    GroupBox58->setTitle(t(99));
-    txtdirrec->setCaption(t(37));
-    axuda->setCaption(t(42));
-    txttitulo->setCaption(t(48));
-    txtsub->setCaption(t(49));
-    txtautor->setCaption(t(50));
-    txtiden->setCaption(t(51));
-    GroupBox58->setTitle(t(52));
-    txtben->setCaption(t(53));
-    txtmal->setCaption(t(54));
-    benson->setCaption(t(30));
-    malson->setCaption(t(30));
-    soncontinuo->setCaption(t(30));
-    pel->setText(t(41));
-    txtimaxe->setCaption(t(64));
-    txtlogo->setCaption(t(39));
-    Label21->setText(t(44));
-    Label38->setText(t(45));
-    Label39->setText(t(46));
-    Label40->setText(t(47));
-    trpf->setCaption(t(68));
-    GroupBox1->setTitle(t(43));
-    txtenlacefinal->setCaption(t(87));
-    nomimbarra->setCaption(t(46));
-    Label50->setText(t(47));
-    Label51->setText(t(87));
-    txtag->setCaption(t(172));
-    txcaracter->setCaption(t(173));
-    desordenpax->setText(t(113));
-    saltologo->setCaption(t(87));
-}
-
 bool FollaPropiedades::cargar(PictureBox* p, const QString& arquivo) const {
     QImageReader lector(arquivo);
     const QImage i = lector.read();

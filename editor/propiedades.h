@@ -65,8 +65,6 @@ public:
 
     // Every control from the model (start, reset, read).
     void amosar();
-    // Captions in the language in force.
-    void rotular();
     // Reset: the three pictures and their names cleared, the background frame 0 x 0.
     void reiniciarimaxes();
     // After a read: a book picture loaded (a failure is skipped); the background frame takes

@@ -149,6 +149,8 @@ public:
     // Writes a caption (Rotulo::Clase) on a control of a kind the sheets use; false for another.
     static bool porrotulo(QWidget* control, int clase, const QString& texto);
     QList<QWidget*> controisderotulo(const Rotulo& r) const;
+    // The rows of sheet `numero` on a sheet built apart (an editor tested on a bare sheet).
+    static void rotularfolla(QWidget* folla, int numero);
 
     // --- editor cycle (quibelf_ciclo.cpp) -----------------------------------------------------
     bool paxinavalida() const {

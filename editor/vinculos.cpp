@@ -36,13 +36,6 @@ std::vector<Vinculo> serietexto(const char* prefixo, int primeiro, int conta) {
     return v;
 }
 
-std::vector<Rotulo> serierotulos(const char* prefixo, int conta, int texto) {
-    std::vector<Rotulo> r;
-    for (int i = 1; i <= conta; ++i)
-        r.push_back({nomeserie(prefixo, i), texto});
-    return r;
-}
-
 QColor corfondolibro(const Book& libro) {
     return corde(libro.corfondolibro, Qt::white);
 }
@@ -156,30 +149,6 @@ void TaboaVinculos::gardar(Book& libro, int paxina) const {
             campo = gardarcor(static_cast<Panel*>(o));
             break;
         }
-    }
-}
-
-void rotular(QWidget* folla, const std::vector<Rotulo>& rotulos) {
-    for (const Rotulo& r : rotulos) {
-        QString t = QString::fromUtf8(r.antes);
-        if (r.texto >= 0) t += textosui[r.texto];
-        t += QString::fromUtf8(r.despois);
-        QWidget* w = folla->findChild<QWidget*>(QString::fromLatin1(r.control));
-        if (!w) throw std::logic_error(std::string("a caption without its control: ") + r.control);
-        if (r.axuda)
-            w->setToolTip(t);
-        else if (auto* l = qobject_cast<LabelledEdit*>(w))
-            l->setCaption(t);
-        else if (auto* p = qobject_cast<Panel*>(w))
-            p->setCaption(t);
-        else if (auto* g = qobject_cast<QGroupBox*>(w))
-            g->setTitle(t);
-        else if (auto* e = qobject_cast<QLabel*>(w))
-            e->setText(t);
-        else if (auto* b = qobject_cast<QAbstractButton*>(w))
-            b->setText(t);
-        else
-            throw std::logic_error(std::string("a caption on a control that has none: ") + r.control);
     }
 }
 

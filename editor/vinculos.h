@@ -1,6 +1,6 @@
 // Binding tables of the page editors: each row ties a control of a sheet (by objectName) to a page
 // field under one rule, so that an editor's load and store are its table plus its type's special
-// steps. Also the captions of a sheet by objectName, the own background colour that several types
+// steps. Also the own background colour that several types
 // share, and small builders that make named controls.
 #pragma once
 
@@ -117,21 +117,6 @@ private:
     std::vector<QObject*> controis_;
 };
 
-// A caption of a fixed control: antes + textosui[texto] + despois (texto < 0: the literals alone),
-// or its hint.
-struct Rotulo {
-    const char* control;
-    int texto;
-    const char* antes = "";
-    const char* despois = "";
-    bool axuda = false; // the hint rather than the caption
-};
-// The same caption on prefix1..prefixN.
-std::vector<Rotulo> serierotulos(const char* prefixo, int conta, int texto);
-// Applies the captions to the controls of the sheet found by name: the label of a labelled edit,
-// the caption of a panel, the title of a group box, the text of a label or a button.
-void rotular(QWidget* folla, const std::vector<Rotulo>& rotulos);
-
 // The own background colour of a text (types 2, 29, 38): P30 the flag, P18 the colour. On load an
 // empty P18, or a flag that is not "1", makes P18 the book background (written into the page); the
 // panel takes P18 and the box shows the flag. The colour the panel then shows is returned.
@@ -160,7 +145,7 @@ QWidget* filaimaxe(QWidget* pai, const char* imaxe, const char* nome, const char
 // The row of a sound slot: its name edit, its play button and its clear button.
 QWidget* filason(QWidget* pai, const char* nome, const char* tocar, const char* limpar);
 
-// An editor that is its binding table and captions plus its type's special steps, which run
+// An editor that is its binding table plus its type's special steps, which run
 // after the table on load and on store.
 class EditorTaboa : public PageEditor {
 public:
@@ -178,12 +163,11 @@ public:
         taboa_.gardar(libro, paxina);
         gardarespecial(libro, paxina);
     }
-    void rotular() override { quibel::rotular(folla_, rotulos_); }
 
 protected:
-    EditorTaboa(std::vector<Vinculo> filas, std::vector<Rotulo> rotulos)
-        : taboa_(std::move(filas)), rotulos_(std::move(rotulos)) {}
-    // Makes the sheet's controls, every bound and captioned one by its objectName.
+    explicit EditorTaboa(std::vector<Vinculo> filas) : taboa_(std::move(filas)) {}
+    // Makes the sheet's controls, every bound and captioned one by its objectName (the captions
+    // come from the window's table of them).
     virtual void construir(QWidget* folla) = 0;
     virtual void cargarespecial(Book& libro, int paxina) { (void)libro, (void)paxina; }
     virtual void gardarespecial(Book& libro, int paxina) { (void)libro, (void)paxina; }
@@ -195,7 +179,6 @@ protected:
     EditorContext* contexto_ = nullptr;
     QWidget* folla_ = nullptr;
     TaboaVinculos taboa_;
-    std::vector<Rotulo> rotulos_;
 };
 
 } // namespace quibel

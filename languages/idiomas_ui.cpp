@@ -2,7 +2,6 @@
 // their handlers, and the window's answer when a language is applied.
 #include "editor/controis.h"
 #include "editor/garda.h"
-#include "editor/propiedades.h"
 #include "editor/quibelf.h"
 #include "languages/idiomas.h"
 #include "languages/rotulos.h"
@@ -150,6 +149,13 @@ QList<QWidget*> TForm1::controisderotulo(const Rotulo& r) const {
     return findChildren<QWidget*>(nome);
 }
 
+void TForm1::rotularfolla(QWidget* folla, int numero) {
+    for (const Rotulo& r : rotulos())
+        if (r.folla == numero)
+            for (QWidget* w : folla->findChildren<QWidget*>(QString::fromLatin1(r.nome)))
+                porrotulo(w, r.clase, r.texto());
+}
+
 void TForm1::rotularventa() {
     crearpaleta(); // the palette first: its captions are the type names
     // A control that its sheet's editor has not made yet is skipped.
@@ -158,7 +164,6 @@ void TForm1::rotularventa() {
         for (QWidget* w : controisderotulo(r))
             porrotulo(w, r.clase, texto);
     }
-    propiedades->rotular();
 }
 
 void TForm1::cambiartextos() {

@@ -41,7 +41,7 @@ void amosarfolla(proba::FollaEditor& f) {
     QFont letra(QStringLiteral("Verdana"));
     letra.setPixelSize(11);
     f.folla.setFont(letra);
-    f.editor->rotular();
+    f.rotular();
     f.folla.resize(QSize(860, 540).expandedTo(f.folla.minimumSizeHint()));
 }
 

@@ -7,6 +7,7 @@
 #include "editor/controis.h"
 #include "editor/editores.h"
 #include "editor/paneiscor.h"
+#include "editor/quibelf.h"
 #include "editor/vinculos.h"
 #include "fakes.h"
 
@@ -96,6 +97,11 @@ template <class T> std::vector<T> xunto(std::initializer_list<std::vector<T>> pa
 // The editor of a type, built by its registered factory on a bare sheet.
 class FollaEditor {
 public:
+    // The captions of the sheet from the window's table, then the editor's own.
+    void rotular() {
+        TForm1::rotularfolla(&folla, tipo_ + primeirafollatipo);
+        editor->rotular();
+    }
     explicit FollaEditor(int tipo) : tipo_(tipo) {
         libro.inicializar();
         libro.numpaxinas = 2;

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QToolButton>
 #include <map>
-#include <set>
 
 using namespace quibel;
 using proba::Venta;
@@ -36,20 +35,14 @@ class Rotulos : public Venta {};
 
 } // namespace
 
-// The sheets whose controls all exist by now: the frame, the start, order and import sheets, and
-// the pages whose editors have landed. Every row of them finds exactly one control it can caption.
-TEST_F(Rotulos, EveryRowOfABuiltSheetFindsItsControl) {
-    const std::set<int> completas = {-1, 0, 3, 6, 36 + primeirafollatipo};
-    int vistos = 0;
+// Every row finds exactly one control of a kind it can caption, on its own sheet.
+TEST_F(Rotulos, EveryRowFindsItsControl) {
     for (const Rotulo& r : rotulos()) {
-        if (!completas.count(r.folla)) continue;
         SCOPED_TRACE(r.nome);
         const QList<QWidget*> w = form->controisderotulo(r);
         ASSERT_EQ(w.size(), 1);
         EXPECT_TRUE(TForm1::porrotulo(w[0], r.clase, r.texto()));
-        ++vistos;
     }
-    EXPECT_GT(vistos, 40);
 }
 
 TEST_F(Rotulos, ComposedCaptionsKeepTheirBlanksAndTheLastWriteWins) {

@@ -14,22 +14,20 @@ namespace {
 class EditorReglas : public EditorTaboa {
 public:
     EditorReglas()
-        : EditorTaboa(
-              {
-                  texto("ed", 1),
-                  texto("etiq", 2),
-                  memo("memo", W(0)),
-                  marcacando("cando", 3),
-                  marcasalvo("salvo", 4, "0"),
-                  marcasalvo("orde", 5, "1", "", "1"),
-                  marcacando("modo", 6, "2", "2", "1"),
-                  radio("grupo", 7),
-                  baleiro("tam", 8, "16"),
-                  cor("fondo", 18, CorDefecto::fondolibro),
-                  cor("letra", 19, CorDefecto::textolibro),
-                  cor("propia", 20, CorDefecto::panel),
-              },
-              {{"etiq", 47}, {"caixa", 40, "    "}, {"lab", -1, "Alt"}, {"ed", 77, "", "", true}}) {}
+        : EditorTaboa({
+              texto("ed", 1),
+              texto("etiq", 2),
+              memo("memo", W(0)),
+              marcacando("cando", 3),
+              marcasalvo("salvo", 4, "0"),
+              marcasalvo("orde", 5, "1", "", "1"),
+              marcacando("modo", 6, "2", "2", "1"),
+              radio("grupo", 7),
+              baleiro("tam", 8, "16"),
+              cor("fondo", 18, CorDefecto::fondolibro),
+              cor("letra", 19, CorDefecto::textolibro),
+              cor("propia", 20, CorDefecto::panel),
+          }) {}
 
 private:
     void construir(QWidget* f) override {
@@ -131,16 +129,6 @@ TEST_F(Vinculos, LoadFiresNoHandler) {
     folla->encher({{"ed", 1, "q"}, {"cando", 3, "1"}, {"memo", W(0), "m"}});
     folla->editor->cargar(folla->libro, 1);
     EXPECT_EQ(cambios, 0);
-}
-
-TEST_F(Vinculos, CaptionsReachTheirControls) {
-    aplicaridioma(0);
-    folla->editor->rotular();
-    EXPECT_EQ(folla->control<LabelledEdit>("etiq")->etiqueta()->text(), textosui[47]);
-    EXPECT_EQ(folla->control<LabelledEdit>("etiq")->text(), "") << "the edit's own text stays";
-    EXPECT_EQ(folla->control<QGroupBox>("caixa")->title(), "    " + textosui[40]);
-    EXPECT_EQ(folla->control<QLabel>("lab")->text(), "Alt");
-    EXPECT_EQ(folla->control<QLineEdit>("ed")->toolTip(), textosui[77]);
 }
 
 TEST(FondoPropio, TheBoxDecidesAndLoadWritesTheBookBackground) {
