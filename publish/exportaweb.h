@@ -6,11 +6,13 @@
 
 #include "book/globais.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 
 namespace quibel {
 
@@ -80,9 +82,13 @@ private:
     QList<QPair<QString, QString>> ficheiros_;
 };
 
-// One ZIP entry: a file added under an archive name.
+// One ZIP entry: a file added under an archive name, or (arquivo empty) bytes made in memory.
 struct EntradaZip {
+    EntradaZip() = default;
+    EntradaZip(QString a, QString n, QByteArray d = {})
+        : arquivo(std::move(a)), nome(std::move(n)), datos(std::move(d)) {}
     QString arquivo, nome;
+    QByteArray datos;
     bool operator==(const EntradaZip&) const = default;
 };
 
