@@ -112,7 +112,9 @@ ResultadoExportar exportarlibro(Book libro, const FollaExportar& folla, const Co
     // The Flash host page: the page title and the custom player folder serve the later steps.
     if (libro.sihtml) {
         contexto.titulo = libro.txttitulo.isEmpty() ? senextension(libro.nlibro) : libro.txttitulo;
-        if (!folla.txplant.isEmpty()) {
+        // A template that cannot be read gives no custom player folder.
+        if (!folla.txplant.isEmpty() && QFileInfo(folla.txplant).isFile() &&
+            QFileInfo(folla.txplant).isReadable()) {
             const QString c = QFileInfo(folla.txplant).absolutePath();
             if (QFileInfo(c).isDir()) contexto.cartafolplantilla = condelimitador(c);
         }
