@@ -47,6 +47,8 @@ struct PoliticaLibro {
     bool externasocodigo = false;
     // Type 23: modo only when P26 is "1", "2" or "3".
     bool modomoveimxvalidado = false;
+    // Type 20: in mode "7" the tags are pictures, written as file values.
+    bool etiquetasimaxes = false;
 };
 
 // Name of the type-16 element that holds P1 (the activity file) as a file value, at indent 14
