@@ -227,6 +227,8 @@ void textosCAT() {
     textosui[textosubstituir] = QStringLiteral("El fitxer ja existeix. Voleu substituir-lo?");
     textosui[textoforadolibro] = QStringLiteral("Aquests fitxers del llibre són fora de la seva carpeta i de la carpeta de recursos, i es publicaran amb ell. Voleu continuar?");
     textosui[textocomaadxunto] = QStringLiteral("El nom d'un fitxer adjunt no pot contenir comes:");
+    textosui[textozipfora] = QStringLiteral("Nom repetit al paquet, queda fora:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM necessita el nom de la pàgina HTML: el paquet queda sense els fitxers SCORM");
     idiomavisor = 2;
 }
 

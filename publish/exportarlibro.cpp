@@ -157,7 +157,8 @@ ResultadoExportar exportarlibro(Book libro, const FollaExportar& folla, const Co
         fallohtml = true;
         titular(avisos, 123);
     }
-    if (!fallohtml && libro.empa && !libro.txthtml.isEmpty() && pasos.paquete) {
+    // Also without an HTML page name: the step then adds nothing and tells why.
+    if (!fallohtml && libro.empa && pasos.paquete) {
         try {
             pasos.paquete(contexto);
         } catch (const std::exception&) {
