@@ -15,7 +15,7 @@ namespace quibel {
 
 // The variations of a file written in the book-file vocabulary. The defaults give the book file
 // itself; the player book file sets the version "5.6.4", sangriaconfig 8, its own file names
-// (valorarquivo), recursos, adxuntos and axuda hooks, nomespeles, and the type flags below.
+// (valorarquivo), recursos, adxuntos and axuda hooks, and the type flags below.
 struct PoliticaLibro {
     // Value of the root's version attribute.
     QString version = QStringLiteral("5.6.3");

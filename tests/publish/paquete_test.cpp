@@ -286,6 +286,25 @@ TEST_F(PaqueteTest, AStepThatFailsIsToldAndTheArchiveKeepsWhatWasAdded) {
     QDir().mkpath(base + "saida/libro.zub");
     exportar();
     EXPECT_EQ(mensaxes, QStringList{textosui[123] + " " + base + "saida/libro.zub"});
+
+    // An archive that cannot be written: the failure's own text in a message; what is there stays.
+    SetUp();
+    QDir().mkpath(zip());
+    escribir(zip() + "/kept", "x");
+    exportar();
+    ASSERT_EQ(mensaxes.size(), 1);
+    EXPECT_TRUE(mensaxes[0].contains("libro.zip")) << mensaxes[0].toStdString();
+    EXPECT_EQ(ler(zip() + "/kept"), "x");
+}
+
+TEST_F(PaqueteTest, TheArchiveStepTellsTheNamesItLeftOut) {
+    // The package step did not run (no HTML5 description): the archive still keeps a name once.
+    PasosExportar& p = contorno.pasos;
+    pasospaquete(contorno);
+    escribir(base + "a", "a");
+    EXPECT_EQ(p.escribirzip(zip(), {{base + "a", "x"}, {base + "a", "x"}, {base + "a", "y"}}), "");
+    EXPECT_EQ(titulares, QStringList{textosui[textozipfora] + " x"});
+    EXPECT_EQ(nomeszip(zip()), (QStringList{"x", "y"}));
 }
 
 TEST_F(PaqueteTest, TheManifestValidatesAgainstTheScormSchemas) {
