@@ -12,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <utility>
 
 namespace quibel {
 
@@ -84,11 +83,8 @@ private:
 
 // One ZIP entry: a file added under an archive name, or (arquivo empty) bytes made in memory.
 struct EntradaZip {
-    EntradaZip() = default;
-    EntradaZip(QString a, QString n, QByteArray d = {})
-        : arquivo(std::move(a)), nome(std::move(n)), datos(std::move(d)) {}
     QString arquivo, nome;
-    QByteArray datos;
+    QByteArray datos{};
     bool operator==(const EntradaZip&) const = default;
 };
 
