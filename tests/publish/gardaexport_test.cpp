@@ -204,11 +204,13 @@ TEST_F(GardaexportTest, TheHelpElement) {
     EXPECT_TRUE(elementos("axuda").isEmpty());
 }
 
-TEST_F(GardaexportTest, StoreAndAttachmentsWrittenOnlyWhenThere) {
+TEST_F(GardaexportTest, StoreAndAttachmentsWrittenOnlyWhenThereAndForeignPathsByTheirNames) {
     libro.nalmacen = libro.carpetarecursos = "";
     libro.adxuntos = {base + "docs/gone.pdf"};
+    paxina(libro, 1, "1", {{14, "C:\\fotos\\Foto 1.JPG"}}); // from another system, not there
     EXPECT_TRUE(elementos("recursos").isEmpty());
     EXPECT_TRUE(elementos("adxuntos").isEmpty());
+    EXPECT_EQ(elementos("imaxe"), QStringList{"<imaxe>Foto_1.JPG</imaxe>"});
 }
 
 TEST_F(GardaexportTest, TheEncodedFormReadsBackAsThePlainFile) {
