@@ -51,10 +51,15 @@
         return api ? String(api.LMSGetValue(elemento)) : "";
     }
 
+    // The player's object, declared with var, let or const.
     function zub() {
-        return typeof window.ZUB !== "undefined" && window.ZUB && typeof window.ZUB.zub_dat === "function"
-            ? window.ZUB
-            : null;
+        var z = null;
+        try {
+            z = typeof ZUB !== "undefined" ? ZUB : null;
+        } catch (e) {
+            z = null; // declared but not yet set
+        }
+        return z && typeof z.zub_dat === "function" ? z : null;
     }
 
     function numero(valor) {

@@ -25,13 +25,14 @@ namespace {
 const QString ferramentas = QStringLiteral(QUIBEL_SOURCE_DIR "/.cache/npm/");
 
 // A stand-in for the HTML5 player: it loads the run-time script in its head, defines ZUB after
-// it, and reports three pages, two activities and one right answer as the player does.
+// it (with const, which puts no property on window), and reports three pages, two activities and
+// one right answer as the player does.
 const char paxinaproba[] = R"js(<!DOCTYPE html>
 <html><head><meta charset="utf-8">
 <script type="text/javascript" src="scormzub.js"></script>
 </head><body>
 <script>
-var ZUB = (function () {
+const ZUB = (function () {
     var ben = 0, usuario = null;
     return {
         zub_dat: function (orde, valor) {
@@ -369,8 +370,8 @@ function correr() {
     f.onload = function () {
         f.onload = null;
         setTimeout(function () {
-            f.contentWindow.ZUB.salto(3);
-            usuario = f.contentWindow.ZUB.usuario();
+            f.contentWindow.eval("ZUB.salto(3)");
+            usuario = f.contentWindow.eval("ZUB.usuario()");
             setTimeout(function () {
                 f.src = "about:blank";
                 setTimeout(rematar, 500);
