@@ -239,7 +239,8 @@ void segreda(EscritaPaxina& x) {
 
 void etiquetas(EscritaPaxina& x) {
     x.sempre(14, L("modo"), 26);
-    serie(x, 14, "etiqueta", 1, 6, false, [&](int n) { return posicions(x, n); });
+    const bool imaxes = x.e.politica.etiquetasimaxes && x.e_(26, L("7"));
+    serie(x, 14, "etiqueta", 1, 6, imaxes, [&](int n) { return posicions(x, n); });
 }
 
 void galeriasons(EscritaPaxina& x) {

@@ -15,7 +15,7 @@ namespace quibel {
 
 // The variations of a file written in the book-file vocabulary. The defaults give the book file
 // itself; the player book file sets the version "5.6.4", sangriaconfig 8, its own file names
-// (valorarquivo), recursos, adxuntos and axuda hooks, nomespeles, and the type flags below.
+// (valorarquivo), recursos, adxuntos and axuda hooks, and the type flags below.
 struct PoliticaLibro {
     // Value of the root's version attribute.
     QString version = QStringLiteral("5.6.3");
@@ -47,6 +47,8 @@ struct PoliticaLibro {
     bool externasocodigo = false;
     // Type 23: modo only when P26 is "1", "2" or "3".
     bool modomoveimxvalidado = false;
+    // Type 20: in mode "7" the tags are pictures, written as file values.
+    bool etiquetasimaxes = false;
 };
 
 // Name of the type-16 element that holds P1 (the activity file) as a file value, at indent 14

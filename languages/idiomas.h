@@ -14,10 +14,12 @@ namespace quibel {
 inline constexpr int numtextosui = 221;
 // The program's own texts, kept after the catalogue so that its numbering (and lingua.lng's) stays
 // as it is; every table gives them, a language file does not.
-inline constexpr int numtextosprograma = 3;
+inline constexpr int numtextosprograma = 5;
 inline constexpr int textosubstituir = numtextosui;      // 221: replace an existing file?
 inline constexpr int textoforadolibro = numtextosui + 1; // 222: publish files from outside the book?
 inline constexpr int textocomaadxunto = numtextosui + 2; // 223: an attachment name with a comma
+inline constexpr int textozipfora = numtextosui + 3;     // 224: names left out of the package
+inline constexpr int textoscormhtml = numtextosui + 4;   // 225: SCORM without an HTML page name
 inline constexpr int numidiomas = 12;
 // The language number that start-up passes to aplicaridioma when lingua.lng is in force: it runs
 // no table and keeps what the catalogue holds.

@@ -229,6 +229,8 @@ void textosAST() {
         QStringLiteral("Estos ficheros del llibru tán fuera de la so carpeta y de la carpeta de recursos, y "
                        "van espublizase con él. ¿Quies siguir?");
     textosui[textocomaadxunto] = QStringLiteral("El nome d'un ficheru axuntu nun pue llevar comes:");
+    textosui[textozipfora] = QStringLiteral("Nome repetíu nel paquete, queda fuera:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM precisa'l nome de la páxina HTML: el paquete queda ensin los ficheros SCORM");
     idiomavisor = 6;
 }
 

@@ -228,6 +228,8 @@ void textosBRA() {
     textosui[textoforadolibro] = QStringLiteral("Estes arquivos do livro estão fora da sua pasta e da pasta "
                                                 "de recursos, e serão publicados com ele. Deseja continuar?");
     textosui[textocomaadxunto] = QStringLiteral("O nome de um arquivo anexo não pode conter vírgulas:");
+    textosui[textozipfora] = QStringLiteral("Nome repetido no pacote, fica de fora:");
+    textosui[textoscormhtml] = QStringLiteral("O SCORM precisa do nome da página HTML: o pacote fica sem os arquivos SCORM");
     idiomavisor = 4;
 }
 

@@ -229,6 +229,8 @@ void textosCAT() {
         QStringLiteral("Aquests fitxers del llibre són fora de la seva carpeta i de la carpeta de recursos, "
                        "i es publicaran amb ell. Voleu continuar?");
     textosui[textocomaadxunto] = QStringLiteral("El nom d'un fitxer adjunt no pot contenir comes:");
+    textosui[textozipfora] = QStringLiteral("Nom repetit al paquet, queda fora:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM necessita el nom de la pàgina HTML: el paquet queda sense els fitxers SCORM");
     idiomavisor = 2;
 }
 

@@ -226,11 +226,10 @@ void textosDEU() {
     textosui[219] = QStringLiteral("Lizenz");
     textosui[220] = QStringLiteral("quibel_de");
     textosui[textosubstituir] = QStringLiteral("Die Datei existiert bereits. Möchten Sie sie ersetzen?");
-    textosui[textoforadolibro] =
-        QStringLiteral("Diese Dateien des Buches liegen außerhalb seines Ordners und des Ressourcenordners "
-                       "und werden mit ihm veröffentlicht. Möchten Sie fortfahren?");
-    textosui[textocomaadxunto] =
-        QStringLiteral("Der Name einer angehängten Datei darf kein Komma enthalten:");
+    textosui[textoforadolibro] = QStringLiteral("Diese Dateien des Buches liegen außerhalb seines Ordners und des Ressourcenordners und werden mit ihm veröffentlicht. Möchten Sie fortfahren?");
+    textosui[textocomaadxunto] = QStringLiteral("Der Name einer angehängten Datei darf kein Komma enthalten:");
+    textosui[textozipfora] = QStringLiteral("Name im Paket wiederholt, ausgelassen:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM braucht den Namen der HTML-Seite: das Paket bleibt ohne die SCORM-Dateien");
     idiomavisor = 5;
 }
 

@@ -229,6 +229,8 @@ void textosENG() {
     textosui[textosubstituir] = QStringLiteral("The file already exists, do you want to replace it?");
     textosui[textoforadolibro] = QStringLiteral("These files of the book lie outside its folder and its resources folder, and will be published with it. Do you want to go on?");
     textosui[textocomaadxunto] = QStringLiteral("The name of an attached file cannot hold a comma:");
+    textosui[textozipfora] = QStringLiteral("Name repeated in the package, left out:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM needs the HTML page name: the package is left without the SCORM files");
     idiomavisor = 5;
 }
 // clang-format on

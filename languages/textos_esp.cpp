@@ -229,6 +229,8 @@ void textosESP() {
     textosui[textosubstituir] = QStringLiteral("El archivo ya existe, ¿desea reemplazarlo?");
     textosui[textoforadolibro] = QStringLiteral("Estos archivos del libro están fuera de su carpeta y de la carpeta de recursos, y se publicarán con él. ¿Desea continuar?");
     textosui[textocomaadxunto] = QStringLiteral("El nombre de un archivo adjunto no puede llevar comas:");
+    textosui[textozipfora] = QStringLiteral("Nombre repetido en el paquete, queda fuera:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM necesita el nombre de la página HTML: el paquete queda sin los archivos SCORM");
     idiomavisor = 0;
 }
 // clang-format on

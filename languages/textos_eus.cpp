@@ -230,6 +230,8 @@ void textosEUS() {
         QStringLiteral("Liburuaren fitxategi hauek bere karpetatik eta baliabideen karpetatik kanpo daude, "
                        "eta harekin argitaratuko dira. Jarraitu nahi duzu?");
     textosui[textocomaadxunto] = QStringLiteral("Fitxategi erantsi baten izenak ezin du komarik izan:");
+    textosui[textozipfora] = QStringLiteral("Izen errepikatua paketean, kanpoan geratzen da:");
+    textosui[textoscormhtml] = QStringLiteral("SCORMek HTML orriaren izena behar du: paketea SCORM fitxategirik gabe geratzen da");
     idiomavisor = 3;
 }
 

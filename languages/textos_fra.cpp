@@ -229,6 +229,8 @@ void textosFRA() {
         QStringLiteral("Ces fichiers du livre se trouvent hors de son dossier et du dossier des ressources, "
                        "et seront publiés avec lui. Voulez-vous continuer?");
     textosui[textocomaadxunto] = QStringLiteral("Le nom d'un fichier joint ne peut pas contenir de virgule:");
+    textosui[textozipfora] = QStringLiteral("Nom répété dans le paquet, laissé de côté :");
+    textosui[textoscormhtml] = QStringLiteral("SCORM a besoin du nom de la page HTML : le paquet reste sans les fichiers SCORM");
     idiomavisor = 5;
 }
 

@@ -229,6 +229,8 @@ void textosGAL() {
         QStringLiteral("Estes arquivos do libro están fóra do seu cartafol e do cartafol de recursos, e "
                        "publicaranse con el. Desexa continuar?");
     textosui[textocomaadxunto] = QStringLiteral("O nome dun arquivo adxunto non pode levar comas:");
+    textosui[textozipfora] = QStringLiteral("Nome repetido no paquete, queda fóra:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM precisa o nome da páxina HTML: o paquete queda sen os arquivos SCORM");
     idiomavisor = 1;
 }
 

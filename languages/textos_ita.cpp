@@ -229,6 +229,8 @@ void textosITA() {
         QStringLiteral("Questi file del libro si trovano fuori dalla sua cartella e dalla cartella delle "
                        "risorse, e saranno pubblicati con esso. Vuoi continuare?");
     textosui[textocomaadxunto] = QStringLiteral("Il nome di un file allegato non può contenere virgole:");
+    textosui[textozipfora] = QStringLiteral("Nome ripetuto nel pacchetto, lasciato fuori:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM richiede il nome della pagina HTML: il pacchetto resta senza i file SCORM");
     idiomavisor = 5;
 }
 

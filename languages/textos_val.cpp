@@ -229,6 +229,8 @@ void textosVAL() {
         QStringLiteral("Estos fitxers del llibre estan fora de la seua carpeta i de la carpeta de recursos, "
                        "i es publicaran amb ell. Voleu continuar?");
     textosui[textocomaadxunto] = QStringLiteral("El nom d'un fitxer adjunt no pot contindre comes:");
+    textosui[textozipfora] = QStringLiteral("Nom repetit en el paquet, queda fora:");
+    textosui[textoscormhtml] = QStringLiteral("SCORM necessita el nom de la pàgina HTML: el paquet queda sense els fitxers SCORM");
     idiomavisor = 7;
 }
 

@@ -116,7 +116,9 @@ ResultadoExportar exportarlibro(Book libro, const FollaExportar& folla, const Co
     // The Flash host page: the page title and the custom player folder serve the later steps.
     if (libro.sihtml) {
         contexto.titulo = libro.txttitulo.isEmpty() ? senextension(libro.nlibro) : libro.txttitulo;
-        if (!folla.txplant.isEmpty()) {
+        // A template that cannot be read gives no custom player folder.
+        if (!folla.txplant.isEmpty() && QFileInfo(folla.txplant).isFile() &&
+            QFileInfo(folla.txplant).isReadable()) {
             const QString c = QFileInfo(folla.txplant).absolutePath();
             if (QFileInfo(c).isDir()) contexto.cartafolplantilla = condelimitador(c);
         }
@@ -159,7 +161,8 @@ ResultadoExportar exportarlibro(Book libro, const FollaExportar& folla, const Co
         fallohtml = true;
         titular(avisos, 123);
     }
-    if (!fallohtml && libro.empa && !libro.txthtml.isEmpty() && pasos.paquete) {
+    // Also without an HTML page name: the step then adds nothing and tells why.
+    if (!fallohtml && libro.empa && pasos.paquete) {
         try {
             pasos.paquete(contexto);
         } catch (const std::exception&) {

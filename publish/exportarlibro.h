@@ -65,7 +65,8 @@ struct PasosExportar {
     std::function<void(ContextoExportar&, const DescricionLibro&)> html;
     // The HTML panel of a page of type 2, 15 or 38, for the description.
     std::function<QString(const Book&, int)> panelhtml;
-    // The package's own entries after the HTML5 page: host page, book file, player, SCORM.
+    // The package's own entries after the HTML5 page: host page, book file, player, SCORM (with
+    // an empty HTML page name it adds none).
     std::function<void(ContextoExportar&)> paquete;
     // Writes the archive; the failure's text, or empty.
     std::function<QString(const QString& arquivo, const QList<EntradaZip>&)> escribirzip;

@@ -6,6 +6,7 @@
 
 #include "book/globais.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -81,9 +82,10 @@ private:
     QList<QPair<QString, QString>> ficheiros_;
 };
 
-// One ZIP entry: a file added under an archive name.
+// One ZIP entry: a file added under an archive name, or (arquivo empty) bytes made in memory.
 struct EntradaZip {
     QString arquivo, nome;
+    QByteArray datos{};
     bool operator==(const EntradaZip&) const = default;
 };
 

