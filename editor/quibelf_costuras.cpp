@@ -18,9 +18,6 @@ void TForm1::sonar(const QString& arquivo) {
     if (const auto& a = servizos().aplicacion) a->abrir(QUrl::fromLocalFile(arquivo));
 }
 
-// Preview of the HTML5 page.
-void TForm1::btmirarClick() {}
-
 // Help of the interface language (F1).
 void TForm1::SpeedButton133Click() {
     abriraxuda(libro.carpetaprograma);
@@ -34,7 +31,6 @@ void TForm1::crearpaleta() {
 void TForm1::borrarpaleta() {
     if (selectortipos) selectortipos->borrarbotonestipos();
 }
-
 
 // Sound library: none yet, so sounds go to the default application (bassactivo 0).
 void TForm1::iniciarson() {

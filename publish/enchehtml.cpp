@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -127,10 +128,28 @@ QString htmlplan(const QString& texto, const QString& ruta, const QString& alt, 
     return caixamedia + QStringLiteral("<div class=\"") + t + QStringLiteral("\">") + texto + fin;
 }
 
+QString htmlpechado(const QString& html) {
+    static const QRegularExpression fintemplate(QStringLiteral("<(/template|plaintext)"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    QString r = html;
+    r.replace(fintemplate, QStringLiteral("&lt;\\1"));
+    const auto aberto = [&r](const QString& abre, const QString& pecha) {
+        const qsizetype a = r.lastIndexOf(abre, -1, Qt::CaseInsensitive);
+        return a >= 0 && r.indexOf(pecha, a + abre.size(), Qt::CaseInsensitive) < 0;
+    };
+    if (aberto(QStringLiteral("<!--"), QStringLiteral("-->"))) r += QLatin1String("-->");
+    for (const char* e :
+         {"script", "style", "textarea", "title", "xmp", "iframe", "noembed", "noframes", "noscript"}) {
+        const QString nome = QLatin1String(e);
+        if (aberto(u'<' + nome, QStringLiteral("</") + nome)) r += QStringLiteral("</") + nome + u'>';
+    }
+    return r;
+}
+
 QString panelhtml(const Book& libro, int paxina, const Enderezar& url) {
     const Tpaxina& raw = libro.paxina(paxina);
     const auto p = [&raw](int c) { return escapajson(raw[c]); };
-    const QString& w0 = libro.texto(paxina, 1);
+    const QString w0 = htmlpechado(libro.texto(paxina, 1));
     switch (enteiro(raw[campo::tipo], 0)) {
     case 2: {
         QString r = QStringLiteral(" <div class=\"cltexto-b\">");
@@ -153,7 +172,7 @@ QString panelhtml(const Book& libro, int paxina, const Enderezar& url) {
             if (raw[6 + i].isEmpty()) continue;
             r += QStringLiteral("<li>  <a href=\"javascript:;\" class=\"clmenu-bottab\">") +
                  textoenhtml(p(6 + i)) + QStringLiteral("</a><div class=\"clmenu-contenttab\">") +
-                 textohtml(libro.texto(paxina, i));
+                 textohtml(htmlpechado(libro.texto(paxina, i)));
             if (!raw[21 + i].isEmpty())
                 r += htmlmediapos(raw[21 + i], {}, {}, {}, url, QStringLiteral("clmenu"));
             r += QStringLiteral("</div></li>");
@@ -400,6 +419,20 @@ ResultadoHtml enchehtml(const PaxinaHtml& e) {
     return r;
 }
 
+PaxinaHtml paxinahtml(const DescricionLibro& d) {
+    PaxinaHtml e;
+    e.configuracion = d.configuracion;
+    e.menu = menuhtml(d.menu);
+    for (const PaxinaJson& p : d.paxinas) {
+        e.obxectos << p.obxecto;
+        e.paneis << p.panel;
+    }
+    e.tag = d.tag;
+    e.titulo = d.titulo;
+    e.subtitulo = d.subtitulo;
+    return e;
+}
+
 void conectarhtml(PasosExportar& pasos, std::function<void(const QString&)> mensaxe) {
     pasos.html = [mensaxe](ContextoExportar& c, const DescricionLibro& d) {
         // Without a page name no HTML5 page is wanted.
@@ -407,21 +440,14 @@ void conectarhtml(PasosExportar& pasos, std::function<void(const QString&)> mens
         const Enderezar url = [&c](const QString& r) {
             return rutaurl(r, c.libro.carpetarecursos, true, &c.nomes);
         };
-        PaxinaHtml e;
+        PaxinaHtml e = paxinahtml(d);
         e.nomehtml = c.libro.txthtml;
         e.destino = c.destino;
         e.cartafolxogador = c.cartafolplantilla;
         e.plantillapropia = c.folla.txplant;
         e.carpetaprograma = c.libro.carpetaprograma;
-        e.configuracion = d.configuracion;
-        e.menu = menuhtml(d.menu);
-        for (const PaxinaJson& p : d.paxinas) {
-            e.obxectos << p.obxecto;
-            e.paneis << (p.panel.isEmpty() ? panelhtml(c.libro, p.paxina, url) : p.panel);
-        }
-        e.tag = d.tag;
-        e.titulo = d.titulo;
-        e.subtitulo = d.subtitulo;
+        for (qsizetype i = 0; i < d.paxinas.size(); ++i)
+            if (e.paneis[i].isEmpty()) e.paneis[i] = panelhtml(c.libro, d.paxinas[i].paxina, url);
         e.scorm = c.scorm;
         e.empa = c.libro.empa;
         const ResultadoHtml r = enchehtml(e);

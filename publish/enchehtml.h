@@ -15,6 +15,7 @@
 namespace quibel {
 
 struct PasosExportar;
+struct DescricionLibro;
 
 // The stage messages, in every interface language.
 inline const QString erroplantilla = QStringLiteral("Error carga plantilla HTML (");
@@ -42,6 +43,10 @@ QString htmlmedia(const QString& ruta, const QString& alt, const QString& x, con
 // The text box and the media box of a template page in its layout ("3": text first).
 QString htmlplan(const QString& texto, const QString& ruta, const QString& alt, const Enderezar& url,
                  const QString& disposicion);
+// An author's HTML that cannot swallow the page after it: a "</template" or "<plaintext" shows as
+// text, and a comment or a raw-text element (script, style, textarea...) left open is closed at
+// the end. Any other HTML is kept as it is.
+QString htmlpechado(const QString& html);
 // The HTML panel of page p: types 2, 15 and 38; the empty text for the others.
 QString panelhtml(const Book& libro, int paxina, const Enderezar& url);
 // The book's link menu from its (text, target) pairs as the description escapes them; empty
@@ -82,6 +87,10 @@ struct ResultadoHtml {
     bool escrita = false; // the page was written by this call
     QList<EntradaZip> zip;
 };
+
+// The template's texts from a description: the configuration, the menu HTML, the page objects
+// with their panels and the three plain texts.
+PaxinaHtml paxinahtml(const DescricionLibro& d);
 
 // Fills the template, writes the page, copies the player folder and the template beside it and,
 // with empa, lists them as package entries. Every stage runs as far as it can; the caller shows

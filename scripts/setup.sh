@@ -18,6 +18,7 @@ packages=(
   libzip-dev libsdl2-mixer-dev libgraphicsmagick++1-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   fonts-dejavu-core fonts-liberation
+  chromium # the browser tests of the HTML5 player
 )
 
 missing=()

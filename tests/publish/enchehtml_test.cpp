@@ -120,6 +120,25 @@ TEST(Paneis, ImageTextMenuAndTemplatePages) {
     EXPECT_EQ(panelhtml(l, 4, url), "");
 }
 
+TEST(Paneis, AnAuthorsHtmlCannotSwallowThePage) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"<p>a <b>b</b></p><!-- n -->", "<p>a <b>b</b></p><!-- n -->"},
+        {"a<!-- b", "a<!-- b-->"},
+        {"x</TEMPLATE>y<plaintext>", "x&lt;/TEMPLATE>y&lt;plaintext>"},
+        {"<script>alert(1)", "<script>alert(1)</script>"},
+        {"<textarea>a</textarea><Style>", "<textarea>a</textarea><Style></style>"},
+        {"<!--<script>", "<!--<script>--></script>"},
+    };
+    for (const auto& [html, agardado] : casos)
+        EXPECT_EQ(htmlpechado(html), agardado) << html;
+    Book l;
+    l.numpaxinas = 1;
+    l.paxina(1)[0] = "38";
+    l.texto(1, 1) = "a<!--";
+    EXPECT_EQ(panelhtml(l, 1, url),
+              R"( <div class="clplan-b"><div class="clplan-z5t" >a<!----></div></div>)");
+}
+
 TEST(Menu, LinksWithTheirTargetsSafeInsideTheAttribute) {
     EXPECT_EQ(menuhtml({}), "");
     // As the description leaves them: "'" already "&#39;", "\" already "/".
