@@ -1,6 +1,7 @@
 // Writing a book file: a generated 99-page book that uses every page type (about 1 MB), built
 // into lines and saved. Peak memory of the process is reported as the counter peak_MB.
 #include "book/gardalocal.h"
+#include "librogrande.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,39 +10,9 @@
 #include <sys/resource.h>
 
 using namespace quibel;
+using namespace quibel::bench;
 
 namespace {
-
-const QString pasta = QStringLiteral("/books/demo/");
-
-Book librogrande() {
-    Book b;
-    b.txttitulo = QStringLiteral("Libro de proba");
-    b.txtautor = QStringLiteral("Autora");
-    b.txtdirrec = pasta + QStringLiteral("res/");
-    b.arquivologo = pasta + QStringLiteral("res/logo.png");
-    b.arquivofondo = pasta + QStringLiteral("res/fondo.jpg");
-    for (int i = 0; i < Book::numligas; ++i) {
-        b.txmenus[i] = QStringLiteral("Ligazón %1").arg(i);
-        b.txligas[i] = QString::number(i + 1);
-    }
-    const QString longo =
-        QStringLiteral("<p>Texto da páxina con acentos, & e <b>marcas</b>.</p>\r\n").repeated(420);
-    for (int fila = 1; fila <= Book::maxpaxinas; ++fila) {
-        Tpaxina& p = b.paxina(fila);
-        const int tipo = (fila - 1) % 51 + 1;
-        p[0] = QString::number(tipo);
-        for (int k = 1; k < Tpaxina::numcampos; ++k)
-            p[k] = (k % 3 == 0) ? pasta + QStringLiteral("res/imaxe_%1_%2.png").arg(fila).arg(k)
-                                : QStringLiteral("campo %1 da páxina %2 'co' \"texto\"").arg(k).arg(fila);
-        p[26] = QStringLiteral("1");
-        p[30] = QStringLiteral("1");
-        for (int i = 1; i <= Book::numtextos; ++i)
-            b.texto(fila, i) = longo;
-    }
-    b.numpaxinas = Book::maxpaxinas;
-    return b;
-}
 
 double picomb() {
     rusage uso{};
