@@ -195,6 +195,14 @@ TEST_F(Ficheiros, CopiacarpetaFlattensAndLaterFilesWin) {
                                       {base + "o/sub/b.css", "sczub/b.css"}}));
 }
 
+TEST_F(Ficheiros, TheTemplatesBesideTheProgramElseInTheInstalledTree) {
+    escribir(base + "usr/share/quibel/tpl/html.tlm", "instalado");
+    QDir().mkpath(base + "usr/bin");
+    EXPECT_EQ(carpetatpl(base + "usr/bin/"), base + "usr/share/quibel/tpl/");
+    escribir(base + "usr/bin/tpl/html.tlm", "xunto");
+    EXPECT_EQ(carpetatpl(base + "usr/bin"), base + "usr/bin/tpl/");
+}
+
 // A program folder with a template and a player of the tests' own.
 class Encher : public Ficheiros {
 protected:

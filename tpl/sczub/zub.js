@@ -26,9 +26,11 @@
       .replace(/&#39;/g, "'")
       .replace(/<br\s*\/?>/gi, "\n");
   }
-  // Addresses are used as the description writes them: relative to the page, or with a scheme.
+  // Addresses are used as the description writes them: relative to the page, or with a scheme;
+  // a script address from a book is never followed.
   function enderezo(v) {
-    return String(v || "").replace(/&#39;/g, "'");
+    var e = String(v || "").replace(/&#39;/g, "'");
+    return /^\s*(javascript|vbscript|data):/i.test(e) ? "" : e;
   }
   function extension(v) {
     var m = /\.([a-z0-9]+)(?:[?#].*)?$/i.exec(String(v || ""));
@@ -725,7 +727,7 @@
         if (n >= 1 && n <= paxinas.length) amosar(n - 1);
         return;
       }
-      if (d) window.open(d, "_blank");
+      if (enderezo(d)) window.open(enderezo(d), "_blank");
     },
     zub_dat: function (orde, valor) {
       if (orde === "get total_activ") return actividades();
