@@ -231,8 +231,12 @@
       var d = el("div", "zub-colocado", contido(q));
       var x = parseInt(q[ix], 10),
         y = parseInt(q[iy], 10);
-      if (!isNaN(x)) d.style.left = x + "px";
-      if (!isNaN(y)) d.style.top = y + "px";
+      // Without a place of its own an item stands in the row of the others.
+      if (isNaN(x) || isNaN(y)) d.className += " zub-sensitio";
+      else {
+        d.style.left = x + "px";
+        d.style.top = y + "px";
+      }
       c.appendChild(d);
     });
     return c;
@@ -553,7 +557,8 @@
     var corpo = el("div", "zub-corpo");
     c.appendChild(corpo);
     if (p.imaxe && !COPANEL[p.type]) {
-      var im = imaxe(p.imaxe, p.altim, "zub-imaxe");
+      // The page picture may be a video where the editor takes one.
+      var im = evideo(p.imaxe) ? video(p.imaxe) : imaxe(p.imaxe, p.altim, "zub-imaxe");
       corpo.appendChild(im);
     }
     if (x.panel) {
@@ -756,7 +761,8 @@
 
   function iniciar() {
     ler();
-    if (conf.titulo) document.title = texto(conf.titulo);
+    // The template's title is the book's own text; the description's has the player's transforms.
+    if (!document.title && conf.titulo) document.title = texto(conf.titulo);
     marco();
     amosar(comezo());
     avisar("totalp", paxinas.length);
