@@ -203,6 +203,27 @@ TEST_F(Ficheiros, TheTemplatesBesideTheProgramElseInTheInstalledTree) {
     EXPECT_EQ(carpetatpl(base + "usr/bin"), base + "usr/bin/tpl/");
 }
 
+// The shipped template and player keep what the page and the preview from file: rely on.
+TEST(Plantilla, TheShippedTemplateKeepsItsRules) {
+    const QString tpl = QStringLiteral(QUIBEL_PROGRAMA "/tpl/");
+    const QString t = QString::fromUtf8(ler(tpl + "html.tlm"));
+    ASSERT_TRUE(t.contains("[[confzub]]"));
+    EXPECT_EQ(t.count("{{paxinas}}"), 1);
+    EXPECT_EQ(t.count("{{endpaxinas}}"), 1);
+    EXPECT_EQ(t.count("{{paxinas}}", Qt::CaseInsensitive), 1) << "markers in lower case";
+    const QString bloque = textoentre(t, "{{paxinas}}", "{{endpaxinas}}");
+    for (const char* p : {"[[tags]]", "[[titulo]]", "[[subtitulo]]", "[[scorm]]", "[[confzub]]", "[[menu]]"})
+        EXPECT_FALSE(bloque.contains(QLatin1String(p), Qt::CaseInsensitive)) << p;
+    EXPECT_TRUE(bloque.contains(R"(<script type="application/json" class="zub-paxina")"));
+    EXPECT_TRUE(t.contains(R"(<script type="application/json" id="zub-conf">[[confzub]]</script>)"));
+    QStringList codigo{t};
+    for (const QString& f : QDir(tpl + "sczub").entryList(QDir::Files))
+        codigo << QString::fromUtf8(ler(tpl + "sczub/" + f));
+    for (const QString& c : codigo)
+        for (const char* prohibido : {"type=\"module\"", "fetch(", "XMLHttpRequest", "import(", "@import"})
+            EXPECT_FALSE(c.contains(QLatin1String(prohibido))) << prohibido;
+}
+
 // A program folder with a template and a player of the tests' own.
 class Encher : public Ficheiros {
 protected:
