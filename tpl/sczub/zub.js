@@ -62,7 +62,10 @@
     var e = document.createElement(etiqueta);
     if (clase) e.className = clase;
     if (contido !== undefined && contido !== null && contido !== "") {
-      if (typeof contido === "string") e.textContent = texto(contido);
+      if (typeof contido === "string") {
+        e.textContent = texto(contido);
+        if (e.textContent.indexOf("\n") >= 0) e.style.whiteSpace = "pre-line";
+      }
       else e.appendChild(contido);
     }
     return e;
@@ -579,8 +582,14 @@
       if (cor(p.cfondo)) panel.style.backgroundColor = cor(p.cfondo);
       if (cor(p.ctexto)) panel.style.color = cor(p.ctexto);
     }
+    // A page that cannot be drawn whole still gets its navigation; the status tells why.
     var tipo = TIPOS[p.type];
-    if (tipo) tipo(p, corpo);
+    try {
+      if (tipo) tipo(p, corpo);
+    } catch (e) {
+      erros.push("páxina " + (p.id || i + 1) + ": " + e.message);
+      estado("erro: " + erros.join("; "));
+    }
     if (p.pxliga) {
       var q = partes(p.pxliga);
       corpo.appendChild(el("p", "zub-pxliga", ligazon(q[0], q[1])));
@@ -682,7 +691,13 @@
       String(conf.adxuntos)
         .split(",")
         .forEach(function (a) {
-          var l = el("a", "", decodeURIComponent(a.split("/").pop()));
+          var nome = a.split("/").pop();
+          try {
+            nome = decodeURIComponent(nome);
+          } catch (e) {
+            /* a name that is no encoded text is shown as it is */
+          }
+          var l = el("a", "", nome);
           l.href = enderezo(a);
           l.target = "_blank";
           u.appendChild(el("li", "", l));
