@@ -10,7 +10,7 @@
 namespace quibel {
 
 Previa construirprevia(const Book& libro, int paxinaactual, int idiomavisor, const QString& txplant) {
-    Previa r;
+    Previa r{{}, {}, libro.arquivoaxuda, libro.txtben, libro.txtmal};
     const QString traballo = condelimitador(libro.carpetatemporal);
     if (traballo.isEmpty() || (!QFileInfo(traballo).isDir() && !QDir().mkdir(traballo))) return r;
     const Enderezar url = [](const QString& ruta) { return rutaurl(ruta, {}, false); };

@@ -59,6 +59,20 @@ TEST_F(Previa, WithoutAPageShownItStartsAtNone) {
     EXPECT_EQ(folla(), antes);
 }
 
+TEST_F(Previa, TheWorkFolderIsMadeWhenMissingAndWithoutOneNothingIsOpened) {
+    libro({"7"});
+    form->libro.txtben = "Ben!";
+    form->libro.carpetatemporal.clear();
+    form->btmirarClick();
+    EXPECT_TRUE(fakes.aplicacion->abertos.isEmpty());
+    EXPECT_EQ(form->libro.txtben, "Ben!");
+    // One that is missing is made.
+    form->libro.carpetatemporal = dir.path() + "/novo/";
+    form->btmirarClick();
+    EXPECT_EQ(fakes.aplicacion->abertos,
+              QList<QUrl>{QUrl::fromLocalFile(dir.path() + "/novo/temp_zub.html")});
+}
+
 TEST_F(Previa, APageThisBuildDidNotWriteIsNotOpened) {
     libro({"7"});
     form->amosarpaxina(1);
