@@ -191,10 +191,11 @@ QString menuhtml(const QList<QPair<QString, QString>>& ligas) {
     if (ligas.isEmpty()) return {};
     QString r = QStringLiteral("\r<ul>\r");
     for (const auto& [texto, destino] : ligas) {
-        // The target is a JavaScript string inside an attribute: escaped for the one, then the other.
+        // The target is a JavaScript string in a javascript: address inside an attribute: escaped
+        // for the string, then for the address (which is percent-decoded), then for the attribute.
         QString js = destino;
         js.replace(u'\\', QLatin1String("\\\\")).replace(u'\'', QLatin1String("\\'"));
-        js.replace(u'&', QLatin1String("&amp;"));
+        js.replace(u'%', QLatin1String("%25")).replace(u'&', QLatin1String("&amp;"));
         r += QStringLiteral("<li><a href=\"javascript:ZUB.salto('") + textoenhtml(js) +
              QStringLiteral("')\">") + textoenhtml(texto) + QStringLiteral("</a></li>\r");
     }

@@ -142,11 +142,11 @@ TEST(Paneis, AnAuthorsHtmlCannotSwallowThePage) {
 TEST(Menu, LinksWithTheirTargetsSafeInsideTheAttribute) {
     EXPECT_EQ(menuhtml({}), "");
     // As the description leaves them: "'" already "&#39;", "\" already "/".
-    const QList<QPair<QString, QString>> ligas{{"Un", "3"}, {"T<x>", escapajson("a'b\"c\\d")}};
+    const QList<QPair<QString, QString>> ligas{{"Un", "3"}, {"T<x>", escapajson("a'b\"c\\d%27")}};
     EXPECT_EQ(menuhtml(ligas),
               "\r<ul>\r"
               "<li><a href=\"javascript:ZUB.salto('3')\">Un</a></li>\r"
-              "<li><a href=\"javascript:ZUB.salto('a&amp;#39;b&quot;c/d')\">T&lt;x&gt;</a></li>\r"
+              "<li><a href=\"javascript:ZUB.salto('a&amp;#39;b&quot;c/d%2527')\">T&lt;x&gt;</a></li>\r"
               "</ul>\r");
 }
 
