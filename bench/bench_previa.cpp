@@ -67,12 +67,12 @@ void BM_xogador(benchmark::State& estado) {
     for (auto _ : estado) {
         QTemporaryDir perfil;
         QProcess c;
-        c.start(chromium,
-                {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                 QStringLiteral("--disable-gpu"), QStringLiteral("--disable-background-networking"),
-                 QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
-                 QStringLiteral("--no-first-run"), QStringLiteral("--user-data-dir=") + perfil.path(),
-                 QStringLiteral("--dump-dom"), QUrl::fromLocalFile(p.arquivo).toString()});
+        c.start(chromium, {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                           QStringLiteral("--disable-gpu"), QStringLiteral("--disable-background-networking"),
+                           QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
+                           QStringLiteral("--no-first-run"), QStringLiteral("--disable-dev-shm-usage"),
+                           QStringLiteral("--user-data-dir=") + perfil.path(), QStringLiteral("--dump-dom"),
+                           QUrl::fromLocalFile(p.arquivo).toString()});
         if (!c.waitForFinished(60000)) {
             c.kill();
             c.waitForFinished();

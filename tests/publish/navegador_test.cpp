@@ -38,8 +38,8 @@ Estado abrir(const QString& arquivo, const QStringList& outras = {"--dump-dom"})
     p.setProgram(chromium());
     p.setArguments(QStringList{"--headless", "--no-sandbox", "--disable-gpu",
                                "--disable-background-networking", "--disable-component-update",
-                               "--disable-sync", "--no-first-run", "--user-data-dir=" + perfil.path(),
-                               "--virtual-time-budget=5000"} +
+                               "--disable-sync", "--no-first-run", "--disable-dev-shm-usage",
+                               "--user-data-dir=" + perfil.path(), "--virtual-time-budget=5000"} +
                    outras + QStringList{QUrl::fromLocalFile(arquivo).toString()});
     p.start();
     if (!p.waitForFinished(60000)) {
