@@ -133,15 +133,17 @@ QString htmlpechado(const QString& html) {
                                                 QRegularExpression::CaseInsensitiveOption);
     QString r = html;
     r.replace(fintemplate, QStringLiteral("&lt;\\1"));
-    const auto aberto = [&r](const QString& abre, const QString& pecha) {
-        const qsizetype a = r.lastIndexOf(abre, -1, Qt::CaseInsensitive);
-        return a >= 0 && r.indexOf(pecha, a + abre.size(), Qt::CaseInsensitive) < 0;
-    };
-    if (aberto(QStringLiteral("<!--"), QStringLiteral("-->"))) r += QLatin1String("-->");
+    const qsizetype comentario = r.lastIndexOf(QLatin1String("<!--"));
+    if (comentario >= 0 && r.indexOf(QLatin1String("-->"), comentario + 4) < 0) r += QLatin1String("-->");
+    // One end tag for every opening of a raw-text element: the first closes what is open (also a
+    // script whose "<!--<script" ate its own end tag), the others are stray end tags, which HTML
+    // ignores.
     for (const char* e :
          {"script", "style", "textarea", "title", "xmp", "iframe", "noembed", "noframes", "noscript"}) {
         const QString nome = QLatin1String(e);
-        if (aberto(u'<' + nome, QStringLiteral("</") + nome)) r += QStringLiteral("</") + nome + u'>';
+        const qsizetype aberturas = r.count(u'<' + nome, Qt::CaseInsensitive);
+        for (qsizetype i = 0; i < aberturas; ++i)
+            r += QStringLiteral("</") + nome + u'>';
     }
     return r;
 }

@@ -44,8 +44,8 @@ QString htmlmedia(const QString& ruta, const QString& alt, const QString& x, con
 QString htmlplan(const QString& texto, const QString& ruta, const QString& alt, const Enderezar& url,
                  const QString& disposicion);
 // An author's HTML that cannot swallow the page after it: a "</template" or "<plaintext" shows as
-// text, and a comment or a raw-text element (script, style, textarea...) left open is closed at
-// the end. Any other HTML is kept as it is.
+// text, a comment left open is closed, and every raw-text element (script, style, textarea...)
+// gets an end tag at the end. HTML without them is kept as it is.
 QString htmlpechado(const QString& html);
 // The HTML panel of page p: types 2, 15 and 38; the empty text for the others.
 QString panelhtml(const Book& libro, int paxina, const Enderezar& url);

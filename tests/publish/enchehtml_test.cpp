@@ -126,8 +126,9 @@ TEST(Paneis, AnAuthorsHtmlCannotSwallowThePage) {
         {"a<!-- b", "a<!-- b-->"},
         {"x</TEMPLATE>y<plaintext>", "x&lt;/TEMPLATE>y&lt;plaintext>"},
         {"<script>alert(1)", "<script>alert(1)</script>"},
-        {"<textarea>a</textarea><Style>", "<textarea>a</textarea><Style></style>"},
+        {"<textarea>a</textarea><Style>", "<textarea>a</textarea><Style></style></textarea>"},
         {"<!--<script>", "<!--<script>--></script>"},
+        {"<script><!--<script></script>", "<script><!--<script></script>--></script></script>"},
     };
     for (const auto& [html, agardado] : casos)
         EXPECT_EQ(htmlpechado(html), agardado) << html;

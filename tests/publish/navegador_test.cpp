@@ -215,7 +215,7 @@ TEST_F(Navegador, AHostileBook) {
     l.paxina(5)[0] = "2";
     l.paxina(5)[33] = hostil;
     l.paxina(5)[8] = "1\" onmouseover=\"x";
-    l.texto(5, 1) = "<b>texto</div></script></template> [[datpanel]]";
+    l.texto(5, 1) = "<b>texto</div></script></template> [[datpanel]] <script><!--<script></script><textarea>";
     l.paxina(6)[0] = "15";
     l.paxina(6)[7] = hostil;
     l.texto(6, 1) = hostil;
