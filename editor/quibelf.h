@@ -6,7 +6,7 @@
 // The class is split over several files: quibelf.cpp (building and life cycle),
 // quibelf_ciclo.cpp (editor cycle), quibelf_paxinas.cpp (page list and keys),
 // quibelf_costuras.cpp (the steps whose subsystems are still small: resource panel, sound,
-// views, export objects), publish/previa_ui.cpp (preview), book/comandos_ui.cpp (book commands) and
+// preview, views, export objects), book/comandos_ui.cpp (book commands) and
 // languages/idiomas_ui.cpp (interface language).
 #pragma once
 
@@ -289,6 +289,7 @@ public:
     void pararson();                               // stops the sound playing
     void amosarventaimaxe(const QString& arquivo); // the image window on a picture
     void sonar(const QString& arquivo);
+    void btmirarClick();        // preview
     void SpeedButton133Click(); // help (F1)
     void crearpaleta();         // build the type palette into TabSheet22
     void borrarpaleta();
@@ -296,11 +297,6 @@ public:
     void liberarson();
     void crearexportacion(); // objects of the export (Flash stream, ZIP writer, copy list)
     void borrarexportacion();
-
-    // --- preview (publish/previa_ui.cpp) -------------------------------------------------------
-    bool publicado = false;     // the last export wrote its HTML5 page; cleared when the export sheet hides
-    void btmirarClick();        // the open book in the default application
-    void SpeedButton164Click(); // "Vista previa": the page of the last export
 
     // --- interface language (languages/idiomas_ui.cpp) ----------------------------------------
     QComboBox* comboidiomas = nullptr; // the language list of the start sheet

@@ -1,5 +1,5 @@
-// The preview handlers of the main window: the HTML5 page of the open book in the default
-// application, and the page that the last export wrote.
+// The preview button of the main window: the HTML5 page of the open book in the default
+// application.
 #include "editor/avisos.h"
 #include "editor/controis.h"
 #include "editor/follas.h"
@@ -47,14 +47,6 @@ void TForm1::btmirarClick() {
     // A page left by an earlier preview is not this book's.
     if (!p.arquivo.isEmpty()) abrir(p.arquivo);
     tipaxinas->amosar(folla);
-}
-
-void TForm1::SpeedButton164Click() {
-    const VistaPublicada v = vistapublicada(publicado, libro.donde, libro.txthtml);
-    if (v.texto >= 0)
-        mensaxe(textosui[v.texto]);
-    else
-        abrir(v.arquivo);
 }
 
 } // namespace quibel

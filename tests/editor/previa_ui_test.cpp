@@ -1,5 +1,5 @@
-// The preview buttons: the open book built into the work folder and opened, the page being edited
-// committed first and its sheet shown again; and "Vista previa" of the last export.
+// The preview button: the open book built into the work folder and opened, the page being edited
+// committed first and its sheet shown again.
 #include "../publish/ficheiros.h"
 #include "ventaproba.h"
 
@@ -81,19 +81,6 @@ TEST_F(Previa, APageThisBuildDidNotWriteIsNotOpened) {
     EXPECT_EQ(fakes.dialogos->mensaxes, QStringList{"Error crear HTML"});
     EXPECT_TRUE(fakes.aplicacion->abertos.isEmpty());
     EXPECT_EQ(folla(), 7 + primeirafollatipo) << "the sheet comes back in every case";
-}
-
-TEST_F(Previa, VistaPreviaOpensOnlyThePageOfTheLastExport) {
-    form->libro.donde = dir.path() + "/saida/";
-    form->libro.txthtml = "libro.html";
-    form->publicado = false;
-    form->SpeedButton164Click();
-    form->publicado = true;
-    form->SpeedButton164Click();
-    EXPECT_EQ(fakes.dialogos->mensaxes, (QStringList{textosui[160], textosui[161]}));
-    escribir(dir.path() + "/saida/libro.html", "x");
-    form->SpeedButton164Click();
-    EXPECT_EQ(fakes.aplicacion->abertos, QList<QUrl>{QUrl::fromLocalFile(dir.path() + "/saida/libro.html")});
 }
 
 } // namespace
