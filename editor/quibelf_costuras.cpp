@@ -32,6 +32,7 @@ void TForm1::borrarpaleta() {
     if (selectortipos) selectortipos->borrarbotonestipos();
 }
 
+
 // Sound library: none yet, so sounds go to the default application (bassactivo 0).
 void TForm1::iniciarson() {
     bassactivo = 0;
