@@ -1,6 +1,7 @@
 // The preview button: the open book built into the work folder and opened, the page being edited
 // committed first and its sheet shown again.
 #include "../publish/ficheiros.h"
+#include "editor/controis.h"
 #include "ventaproba.h"
 
 #include <QLineEdit>
@@ -48,6 +49,18 @@ TEST_F(Previa, TheEditedPageIsCommittedPreviewedAndShownAgain) {
               (QStringList{"html.tlm", "sczub", "temp_zub.html"}))
         << "nothing of the book is copied";
     EXPECT_EQ(fakes.dialogos->mensaxes, QStringList{});
+}
+
+TEST_F(Previa, TheAuthorsTemplateOfTheExportSheet) {
+    libro({"7"});
+    escribir(dir.path() + "/propia/modelo.tlm", "propia [[confzub]]");
+    escribir(dir.path() + "/propia/sczub/extra.js", "");
+    auto* txplant = new LabelledEdit(form->tabExportar);
+    txplant->setObjectName("txplant");
+    txplant->setText(dir.path() + "/propia/modelo.tlm");
+    form->btmirarClick();
+    EXPECT_TRUE(ler(paxina()).startsWith("propia {")) << ler(paxina()).toStdString();
+    EXPECT_TRUE(QFileInfo::exists(form->libro.carpetatemporal + "sczub/extra.js")) << "its player folder too";
 }
 
 TEST_F(Previa, WithoutAPageShownItStartsAtNone) {

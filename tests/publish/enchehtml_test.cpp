@@ -420,6 +420,11 @@ TEST_F(Ficheiros, ThePageOfAnExport) {
     exportarlibro(l, FollaExportar{}, c);
     EXPECT_EQ(mensaxes, QStringList{});
     EXPECT_FALSE(QFileInfo::exists(base + "sen/sczub"));
+    // A stage that fails is told once.
+    l.txthtml = "libro.html";
+    l.carpetaprograma = base + "sen_tpl/";
+    exportarlibro(l, FollaExportar{}, c);
+    EXPECT_EQ(mensaxes, QStringList{"Error carga plantilla HTML (" + base + "sen_tpl/)"});
 }
 
 } // namespace
