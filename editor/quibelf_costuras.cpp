@@ -35,9 +35,6 @@ void TForm1::sonar(const QString& arquivo) {
     if (const auto& a = servizos().aplicacion) a->abrir(QUrl::fromLocalFile(arquivo));
 }
 
-// Preview of the HTML5 page.
-void TForm1::btmirarClick() {}
-
 // Help of the interface language (F1).
 void TForm1::SpeedButton133Click() {
     abriraxuda(libro.carpetaprograma);

@@ -15,6 +15,7 @@ cd "$top"
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
+  chromium # the browser tests of the HTML5 player
   libzip-dev libsdl2-mixer-dev libgraphicsmagick++1-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   fonts-dejavu-core fonts-liberation
