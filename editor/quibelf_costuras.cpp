@@ -1,11 +1,13 @@
 // Steps of the main window that reach other subsystems: the palette, help, sound and the image
 // window are wired here; the preview and the export objects keep what the window needs meanwhile
 // (mostly nothing) until those subsystems fill the bodies in.
+#include "editor/avisos.h"
 #include "editor/axuda.h"
 #include "editor/ctrlimx.h"
 #include "editor/paletatipos.h"
 #include "editor/quibelf.h"
 #include "editor/servizos.h"
+#include "publish/enchehtml.h"
 #include "publish/exportar_ui.h"
 
 #include <QComboBox>
@@ -76,6 +78,7 @@ void TForm1::crearexportacion() {
     exportacion = new ExportSheet(documento, tabExportar,
                                   {[this](const QString& t) { titular->setText(t); },
                                    [this](int modo) { vercomunes(modo); }, [this] { amosarpropiedades(); }});
+    conectarhtml(exportacion->pasos, [](const QString& t) { mensaxe(t); });
 }
 void TForm1::borrarexportacion() {}
 

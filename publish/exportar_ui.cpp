@@ -1,4 +1,5 @@
 #include "publish/exportar_ui.h"
+#include "publish/paquete.h"
 
 #include "book/rutinas.h"
 #include "editor/avisos.h"
@@ -466,8 +467,10 @@ void ExportSheet::exportarlibro() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     c.pasos = pasos;
+    pasospaquete(c); // host page, player book file and the package, told through c.avisos
     c.idiomavisor = idiomavisor;
-    c.cartafolactual = QDir::currentPath();
+    // A target without a folder is taken from the book's.
+    c.cartafolactual = documento_.libro.carpetalibro;
 
     const ResultadoExportar r = quibel::exportarlibro(libro(), valores(), c);
 

@@ -226,3 +226,28 @@ TEST_F(Venta, TheExportSheetIsBuiltWithEveryControl) {
     EXPECT_EQ(form->exportacion->nlibro->text(), "Libro.zub");
     EXPECT_EQ(form->titular->text(), textosui[3]);
 }
+
+// Publicar on the main window writes every part of the export: the store, the player book file,
+// the HTML5 page with its player, and the package.
+TEST_F(Venta, PublicarWritesTheWholeExport) {
+    QTemporaryDir saida;
+    ASSERT_TRUE(saida.isValid());
+    libro({"1", "2"});
+    form->libro.carpetaprograma = QStringLiteral(QUIBEL_PROGRAMA "/");
+    form->libro.carpetalibro = dir.path() + "/";
+    escribir(dir.path() + "/foto.png", "png");
+    form->libro.paxina(2)[14] = dir.path() + "/foto.png";
+    ExportSheet* s = form->exportacion;
+    s->donde->setText(saida.path());
+    s->nlibro->setText("proba");
+    s->empa->click();
+    s->SpeedButton83->click();
+    const QString d = saida.path() + "/";
+    for (const char* f : {"proba.zub", "proba.html", "sczub/zub.js", "proba.zip"})
+        EXPECT_TRUE(QFileInfo::exists(d + f)) << f;
+    EXPECT_FALSE(fakes.dialogos->mensaxes.join('|').contains("Error"))
+        << fakes.dialogos->mensaxes.join('|').toStdString();
+    QFile html(d + "proba.html");
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(html.readAll().contains("application/json"));
+}
