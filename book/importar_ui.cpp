@@ -7,47 +7,18 @@
 #include "editor/controis.h"
 #include "editor/follas.h"
 #include "editor/garda.h"
+#include "editor/propiedades.h"
 #include "editor/quibelf.h"
 #include "languages/idiomas.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace quibel {
-
-namespace {
-
-// Enter in the edit is swallowed; Enter or leaving the edit points the resource panel again.
-class FiltroRecursos : public QObject {
-public:
-    FiltroRecursos(QLineEdit* edit, std::function<void()> accion)
-        : QObject(edit), accion_(std::move(accion)) {
-        edit->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress) {
-            const int k = static_cast<QKeyEvent*>(e)->key();
-            if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-                guarded(accion_);
-                return true;
-            }
-        } else if (e->type() == QEvent::FocusOut) {
-            guarded(accion_);
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> accion_;
-};
-
-} // namespace
 
 void TForm1::crearimportacion() {
     auto* grella = new QGridLayout;
@@ -89,7 +60,10 @@ void TForm1::crearimportacion() {
     connect(SpeedButton200, &QToolButton::clicked, this, en(this, &TForm1::SpeedButton200Click));
     connect(btinserirxa, &QPushButton::clicked, this, en(this, &TForm1::btinserirxaClick));
     connect(btinserir, &QToolButton::clicked, this, en(this, &TForm1::btinserirClick));
-    new FiltroRecursos(arquivoengadir->edit(), [this] { ponrecursos(); });
+    // Enter in the source edit, or leaving it, points the resource panel again, as the book's
+    // resource folder edit does.
+    SaidaEdit::vincular(
+        arquivoengadir->edit(), [this] { ponrecursos(); }, this);
 }
 
 void TForm1::btinserirClick() {

@@ -38,6 +38,11 @@ void Panel::setColor(const QColor& c) {
     QPalette p = palette();
     p.setColor(QPalette::Window, c);
     setPalette(p);
+    // The caption stays readable on a dark colour.
+    QPalette t = caption_->palette();
+    const int brillo = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+    t.setColor(QPalette::WindowText, brillo < 128 ? Qt::white : Qt::black);
+    caption_->setPalette(t);
 }
 
 void Panel::mousePressEvent(QMouseEvent* e) {

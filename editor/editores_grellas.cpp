@@ -31,7 +31,6 @@ public:
             auto* p = nomeado(new Panel(folla), QStringLiteral("corpanel%1").arg(k));
             p->setCaption(QString::number(k + 1));
             p->setColor(SquareGrid::cornumero(k + 1));
-            if (p->color() == Qt::black) darcor(p, Qt::white, PapelCor::texto); // "8" readable on black
             p->setGeometry(48 + 40 * k, 12, 36, 28);
             QObject::connect(p, &Panel::clicked, p, [this, k] { escoller(k); });
         }

@@ -15,11 +15,10 @@ cd "$top"
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  chromium # the browser tests of the HTML5 player
   libzip-dev libsdl2-mixer-dev libgraphicsmagick++1-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   fonts-dejavu-core fonts-liberation
-  chromium unzip zip libxml2-utils
+  chromium unzip zip libxml2-utils # the browser and package tests
 )
 
 missing=()

@@ -141,3 +141,16 @@ TEST(Panel, KeepsItsColourAndCaption) {
     QTest::mouseClick(&p, Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
 }
+
+TEST(PanelCaption, StaysReadableOnDarkColours) {
+    Panel p;
+    p.setCaption("8");
+    const auto letra = [&p] { return p.findChild<QLabel*>()->palette().color(QPalette::WindowText); };
+    for (const auto& [fondo, texto] : {std::pair{QColor(Qt::black), QColor(Qt::white)},
+                                       {QColor(0, 0, 0xFF), QColor(Qt::white)},
+                                       {QColor(0xFF, 0xFF, 0), QColor(Qt::black)},
+                                       {QColor(0x84, 0xE1, 0xFD), QColor(Qt::black)}}) {
+        p.setColor(fondo);
+        EXPECT_EQ(letra(), texto) << fondo.name().toStdString();
+    }
+}
