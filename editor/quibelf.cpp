@@ -435,6 +435,8 @@ void TForm1::FormCreate(const QStringList& argumentos) {
 
     crearvistas();
     vinculararrastre(); // after the views: the text frame and the menu buttons reload them
+    // The export sheet's controls exist before the language captions them.
+    crearexportacion();
 
     // Interface language: the list goes on the start sheet, the menu on the toolbar and the
     // title line, followed by the version item.
@@ -455,7 +457,6 @@ void TForm1::FormCreate(const QStringList& argumentos) {
 
     altopechado = 24;
     altoaberto = 350;
-    crearexportacion();
 
     Label1->setText(versionquibel);
     setWindowTitle(versionquibel);

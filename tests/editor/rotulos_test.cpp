@@ -79,3 +79,16 @@ TEST_F(Rotulos, EveryLanguageRecaptionsEveryControlFound) {
     EXPECT_EQ(form->txtcabe->text(), "a cabeceira");
     EXPECT_EQ(form->titular->text(), "titular");
 }
+
+// The language start-up captions every sheet, the ones built late included.
+TEST(RotulosInicio, TheWindowIsCaptionedAtStartUp) {
+    proba::ServizosFalsos fakes;
+    QStandardPaths::setTestModeEnabled(true);
+    TForm1 f;
+    std::map<std::pair<QWidget*, int>, QString> agardado;
+    for (const Rotulo& r : rotulos())
+        for (QWidget* w : f.controisderotulo(r))
+            agardado[{w, r.clase}] = r.texto();
+    for (const auto& [clave, texto] : agardado)
+        EXPECT_EQ(lerrotulo(clave.first, clave.second), texto) << clave.first->objectName().toStdString();
+}
