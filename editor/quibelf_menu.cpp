@@ -2,6 +2,7 @@
 // shows, and the label colours of the six buttons. Bound to the controls that are on the sheet.
 #include "editor/arrastre.h"
 #include "editor/atopar.h"
+#include "editor/editores_informacion.h"
 #include "editor/garda.h"
 #include "editor/htmlview.h"
 #include "editor/paneiscor.h"
@@ -66,6 +67,8 @@ void TForm1::escollerboton(int k) {
     // The view's own source: what Qt's document would give back is another HTML.
     if (botonmenu != 0) libro.texto(n, botonmenu) = visormenu->source();
     botonmenu = k;
+    // The editor stores the view into the button chosen when the sheet is left.
+    if (auto* menu = dynamic_cast<EditorMenuBotons*>(editores[15].get())) menu->porbotonmenu(k);
     visormenu->load(libro.texto(n, k));
     campoimaxemenu = 21 + k;
     quitarim(*contextoranuras, folla->findChild<PictureBox*>(QStringLiteral("imxmenu")),

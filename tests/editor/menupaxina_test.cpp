@@ -1,6 +1,8 @@
 // The menu page's buttons: choosing a button keeps the text of the one left in the page and shows
 // the text and picture of the one chosen; the mark; the label colours; the sheet's show step.
 #include "editor/ranuras.h"
+#include "editor/follas.h"
+#include "editor/htmlview.h"
 #include "editoresstub.h"
 
 #include <QAbstractButton>
@@ -9,6 +11,7 @@
 using namespace quibel;
 using proba::rato;
 using proba::soltarsobre;
+using proba::Venta;
 
 namespace {
 
@@ -138,4 +141,21 @@ TEST_F(MenuPaxina, LabelColours) {
     }
     EXPECT_EQ(etiqueta(1)->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56)) << "each its own role";
     EXPECT_EQ(form->libro.paxina(1).P, antes.P);
+}
+
+// With the menu page's own editor: leaving the sheet stores the view into the button chosen,
+// never into the first one.
+TEST_F(Venta, TheMenuEditorStoresTheChosenButtonsText) {
+    libro({"15"});
+    for (int k = 1; k <= 6; ++k)
+        form->libro.texto(1, k) = QStringLiteral("t%1").arg(k);
+    form->amosarpaxina(1);
+    QWidget* folla = form->follas[15 + primeirafollatipo];
+    folla->findChild<QAbstractButton*>("boton3")->click();
+    form->visormenu->load("novo");
+    form->tipaxinas->amosar(TForm1::pasarfolla);
+    QStringList t;
+    for (int k = 1; k <= 6; ++k)
+        t << form->libro.texto(1, k);
+    EXPECT_EQ(t.join(' '), "t1 t2 novo t4 t5 t6");
 }
