@@ -460,7 +460,7 @@ void TForm1::FormCreate(const QStringList& argumentos) {
 
     Label1->setText(versionquibel);
     setWindowTitle(versionquibel);
-    libro.carpetalibro = QDir::currentPath();
+    libro.carpetalibro = condelimitador(QDir::currentPath());
     Label44->setText(QStringLiteral("Quibel: libros multimedia interactivos, software libre."));
     Panel1->setMinimumHeight(200);
     libro.carpetarecursos = libro.carpetalibro;

@@ -398,3 +398,15 @@ TEST_F(Arrastre, MovingPictures) {
     EXPECT_EQ(imaxe->size(), QSize(30, 20));
     EXPECT_EQ(marco->geometry(), QRect(imaxe->x() - 4, imaxe->y() - 4, 38, 28));
 }
+
+// With the page editors of the program every row finds its controls and is bound.
+TEST_F(Venta, EveryDragRowIsBoundThroughTheRealEditors) {
+    QStringList sen;
+    for (const FilaArrastre& r : filasarrastre()) {
+        QWidget* folla = form->follas[r.tipo + primeirafollatipo];
+        QWidget* premido = folla->findChild<QWidget*>(r.premido ? r.premido : r.elemento);
+        if (!premido || premido->findChildren<ElementDragger*>(Qt::FindDirectChildrenOnly).size() != 1)
+            sen << r.elemento;
+    }
+    EXPECT_EQ(sen.join(' '), "");
+}
