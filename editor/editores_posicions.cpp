@@ -1,5 +1,6 @@
 #include "editor/editores_posicions.h"
 
+#include "editor/arrastre.h"
 #include "editor/paneiscor.h"
 #include "editor/pezaseditores.h"
 #include "editor/ranuras.h"
@@ -41,7 +42,7 @@ private:
     void construir(QWidget* f) override {
         auto* l = new QHBoxLayout(f);
         QFrame* a = area(f, {480, 320});
-        imaxeranura(a, "Imxetiq", {480, 320})->move(0, 0);
+        caixaimaxe(a, "Imxetiq", {480, 320})->move(0, 0);
         for (int k = 0; k < numetiquetas; ++k) {
             auto* p = etiqueta(a, nomenumero("punto", k + 1));
             p->setText(QString::number(k + 1));
@@ -110,20 +111,10 @@ private:
 // --- 23: moving pictures ----------------------------------------------------------------------
 
 constexpr int nummoviles = 6;
-constexpr int ladobaleiro = 40; // the side of the blank square of an empty moving picture
-
-// An empty moving picture: a square with its number.
+// An empty moving picture: the numbered blank square the clear leaves too.
 void porcadradobaleiro(PictureBox* imaxe, int numero) {
-    QPixmap p(ladobaleiro, ladobaleiro);
-    p.fill(Qt::white);
-    QPainter pintor(&p);
-    pintor.setPen(Qt::black);
-    pintor.drawRect(0, 0, ladobaleiro - 1, ladobaleiro - 1);
-    pintor.drawText(QRect(10, 10, ladobaleiro - 10, ladobaleiro - 10), Qt::AlignLeft | Qt::AlignTop,
-                    QString::number(numero));
-    pintor.end();
-    imaxe->porimaxe(p);
-    imaxe->resize(ladobaleiro, ladobaleiro);
+    imaxe->porimaxe(imaxebaleira(numero, imaxe->font()));
+    imaxe->resize(minimoimaxe, minimoimaxe);
 }
 
 class EditorMoveimx : public EditorTaboa {
@@ -134,7 +125,7 @@ private:
     void construir(QWidget* f) override {
         auto* l = new QHBoxLayout(f);
         QFrame* a = area(f, {520, 380});
-        imaxeranura(a, "imxmov", {520, 380})->move(0, 0);
+        caixaimaxe(a, "imxmov", {520, 380})->move(0, 0);
         marcomvi = nomeado<QFrame>(a, "marcomvi");
         marcomvi->setFrameShape(QFrame::Box);
         marcomvi->hide();
@@ -221,7 +212,7 @@ private:
     void construir(QWidget* f) override {
         auto* l = new QHBoxLayout(f);
         QFrame* a = area(f, {620, 380});
-        imxetiq2 = imaxeranura(a, "imxetiq2", {300, 220});
+        imxetiq2 = caixaimaxe(a, "imxetiq2", {300, 220});
         for (int k = 0; k < numetiquetas; ++k) {
             auto* panel = nomeado<QFrame>(a, nomenumero("Panel", 49 + k));
             panel->setFrameShape(QFrame::Panel);
@@ -464,7 +455,7 @@ private:
             auto* c = new QVBoxLayout;
             const QByteArray n(k);
             c->addWidget(etiqueta(f, n == "1" ? "labelcadros2" : "labelcadros2c"));
-            c->addWidget(imaxeranura(f, "cadros2imx" + n, {160, 120}));
+            c->addWidget(caixaimaxe(f, "cadros2imx" + n, {160, 120}));
             auto* fila = new QHBoxLayout;
             auto* nome = nomeado<QLineEdit>(f, ("cadros2imxtx" + n).constData());
             nome->setReadOnly(true);

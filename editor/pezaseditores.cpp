@@ -47,19 +47,12 @@ QByteArray nomenumero(const char* base, int numero, const char* fin) {
     return QByteArray(base) + QByteArray::number(numero) + fin;
 }
 
-PictureBox* imaxeranura(QWidget* pai, const char* nome, QSize tamano) {
-    auto* i = nomeado<PictureBox>(pai, nome);
-    i->setFrameShape(QFrame::StyledPanel);
-    i->setFixedSize(tamano);
-    return i;
-}
-
 QWidget* ranuraimaxe(QWidget* pai, const char* imaxe, const char* nome, const char* limpar, QSize tamano) {
     auto* w = new QWidget(pai);
     auto* l = new QVBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(2);
-    l->addWidget(imaxeranura(w, imaxe, tamano), 0, Qt::AlignHCenter);
+    l->addWidget(caixaimaxe(w, imaxe, tamano), 0, Qt::AlignHCenter);
     auto* fila = new QHBoxLayout;
     if (nome) fila->addWidget(editnome(w, nome), 1);
     fila->addWidget(botonranura(w, limpar));

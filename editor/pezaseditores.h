@@ -52,8 +52,6 @@ int posicion(const QString& campo, int defecto);
 // The objectName of a numbered control: base, the number, fin ("par2imx" 3 -> "par2imx3").
 QByteArray nomenumero(const char* base, int numero, const char* fin = "");
 
-// A picture of a slot, of a fixed size.
-PictureBox* imaxeranura(QWidget* pai, const char* nome, QSize tamano = {64, 48});
 // A picture slot as a column: the picture over its name edit and clear button; a null nome for a
 // slot that shows no name.
 QWidget* ranuraimaxe(QWidget* pai, const char* imaxe, const char* nome, const char* limpar,
