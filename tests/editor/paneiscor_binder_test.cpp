@@ -325,15 +325,18 @@ TEST_F(PaneisVenta, TheWindowBindsTheSheetsAndTheReaderSetsTheBookPanels) {
     EXPECT_FALSE(gre->imaxe().isNull());
 }
 
-// The real editors make their colour panels as panels that choose, with their boxes; a panel
+// The real editors make their colour panels as panels that choose, with their boxes and the
+// controls they colour; a panel
 // chosen on a shown page reaches the page and the view at once.
 TEST_F(PaneisVenta, TheEditorsPanelsAreColourPanels) {
     for (const FilaCor& fila : filascor()) {
-        QWidget* panel = form->findChild<QWidget*>(fila.panel);
-        if (!panel) continue; // its editor has not come yet
         SCOPED_TRACE(fila.panel);
+        QWidget* panel = form->findChild<QWidget*>(fila.panel);
+        ASSERT_NE(panel, nullptr);
         EXPECT_NE(qobject_cast<ColourPanel*>(panel), nullptr);
         if (fila.caixa) EXPECT_NE(form->findChild<QCheckBox*>(fila.caixa), nullptr);
+        for (const char* r : fila.receptores)
+            EXPECT_EQ(form->findChildren<QWidget*>(r).size(), 1) << r;
     }
     libro({"2"});
     form->amosarpaxina(1);
