@@ -5,9 +5,11 @@
 #include "book/gardalocal.h"
 #include "book/loaditem.h"
 
+#include "comun.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <sys/resource.h>
@@ -16,11 +18,7 @@ using namespace quibel;
 
 namespace {
 
-double picomb() {
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    return double(uso.ru_maxrss) / 1024.0;
-}
+using bench::picomb;
 
 // Peak of the process before any book exists (Qt and the benchmark library loaded).
 const double base = picomb();

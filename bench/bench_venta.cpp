@@ -8,11 +8,13 @@
 #include "editor/quibelf.h"
 #include "editor/servizos.h"
 
+#include "ventas.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <map>
 
@@ -136,10 +138,5 @@ BENCHMARK(BM_cambiopaxina)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
+    return bench::executarconventas(argc, argv);
 }

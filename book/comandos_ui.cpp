@@ -9,7 +9,9 @@
 #include "editor/follas.h"
 #include "editor/htmlview.h"
 #include "editor/paneiscor.h"
+#include "editor/propiedades.h"
 #include "editor/quibelf.h"
+#include "editor/ranuras.h"
 #include "languages/idiomas.h"
 
 #include <QAbstractButton>
@@ -19,7 +21,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QPixmap>
@@ -113,53 +114,16 @@ bool TForm1::cargar(const QString& arquivo) {
 }
 
 void TForm1::crearcontroispropiedades() {
-    // The colour panels, pictures and play buttons of the book that a read fills and a reset
-    // empties. They stay hidden until the properties sheet lays them out with their captions and
-    // binds them to the book.
-    auto* grella = new QGridLayout;
-    int columna = 0;
-    for (const auto& [clave, nomes] : paneisdecor()) {
-        for (const QString& nome : nomes) {
-            // The previews of the background picture only show a colour; the others are chosen.
-            const bool previa = nome.startsWith(QLatin1String("Panel"));
-            Panel* p = previa ? new Panel(TabSheet1) : new ColourPanel(TabSheet1);
-            p->setObjectName(nome);
-            p->setColor(colorDe(cordefecto(clave)));
-            p->setMinimumSize(40, 20);
-            if (clave == CorLibro::fondopaxina) {
-                // Shared by the page editors that give a page its own background.
-                p->setParent(Panel113);
-                p->hide();
-                continue;
-            }
-            grella->addWidget(p, 0, columna++);
-        }
-    }
-    columna = 0;
-    for (const auto& [clave, nome] : imaxesdeclave()) {
-        auto* l = new QLabel(TabSheet1);
-        l->setObjectName(nome);
-        l->setFixedSize(64, 48);
-        l->setScaledContents(true);
-        l->setFrameShape(QFrame::Box);
-        grella->addWidget(l, 1, columna++);
-        if (clave == ImaxeLibro::fondo) {
-            auto* marco = new QFrame(l);
-            marco->setObjectName(marcofondo());
-            marco->setFrameShape(QFrame::Box);
-            marco->resize(0, 0);
-        }
-    }
-    for (const auto& [clave, nome] : botonsdeson()) {
-        auto* b = new QToolButton(TabSheet1);
-        b->setObjectName(nome);
-        b->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-        b->setEnabled(false);
-        grella->addWidget(b, 1, columna++);
-    }
-    for (int i = 0; i < grella->count(); ++i)
-        grella->itemAt(i)->widget()->hide();
-    static_cast<QBoxLayout*>(TabSheet1->layout())->addLayout(grella);
+    propiedades = new FollaPropiedades(
+        ContextoPropiedades{documento, [this](const QString& arquivo) { sonar(arquivo); },
+                            [this] { ponrecursos(); }, [this] { colorcape(); }},
+        TabSheet1, txtlibro);
+    // A page's own background: shared by the page editors that give a page one.
+    auto* p = new ColourPanel(Panel113);
+    p->setObjectName(QStringLiteral("imcorfondo"));
+    p->setColor(colorDe(cordefecto(CorLibro::fondopaxina)));
+    p->setMinimumSize(40, 20);
+    p->hide();
 }
 
 const std::vector<std::pair<CorLibro, QStringList>>& TForm1::paneisdecor() {
@@ -218,34 +182,29 @@ void TForm1::reiniciarcontroles(Documento::PasoReinicio paso) {
             v->porcarpeta(libro.carpetalibro);
         break;
     case Documento::PasoReinicio::imaxes:
-        for (const auto& [clave, nome] : imaxesdeclave())
-            findChild<QLabel*>(nome)->clear();
-        findChild<QWidget*>(marcofondo())->resize(0, 0);
+        propiedades->reiniciarimaxes();
         break;
     case Documento::PasoReinicio::paneis:
         for (const auto& [clave, nomes] : paneisdecor())
             for (const QString& nome : nomes)
                 findChild<Panel*>(nome)->setColor(colorDe(cordefecto(clave)));
-        for (const auto& editor : editores)
-            if (editor) editor->reiniciar();
         colorcape();
+        amosarpropiedades();
         break;
     }
+    for (const auto& editor : editores)
+        if (editor) editor->reiniciar(paso);
 }
 
 void TForm1::aplicarinforme(const InformeLectura& informe) {
+    // The model first; the report then adds what the model does not hold (pictures, frame).
+    amosarpropiedades();
     for (const InformeLectura::Cor& c : informe.cores)
         for (const QString& nome : buscarclave(paneisdecor(), c.clave))
             findChild<Panel*>(nome)->setColor(colorDe(c.cor));
-    for (const InformeLectura::Imaxe& i : informe.imaxes) {
-        auto* l = findChild<QLabel*>(buscarclave(imaxesdeclave(), i.clave));
-        QPixmap imaxe;
-        if (imaxe.load(i.arquivo)) l->setPixmap(imaxe); // a picture that cannot be read is skipped
-        if (i.clave == ImaxeLibro::fondo && !imaxe.isNull())
-            findChild<QWidget*>(marcofondo())->resize(imaxe.width() / 2, imaxe.height() / 2);
-    }
-    if (informe.posicionfondo)
-        findChild<QWidget*>(marcofondo())->move(informe.posicionfondo->x, informe.posicionfondo->y);
+    for (const InformeLectura::Imaxe& i : informe.imaxes)
+        propiedades->cargarimaxe(findChild<PictureBox*>(buscarclave(imaxesdeclave(), i.clave)), i.arquivo);
+    if (informe.posicionfondo) propiedades->colocarfondo(*informe.posicionfondo);
     for (const SonLibro son : informe.sons)
         findChild<QAbstractButton*>(buscarclave(botonsdeson(), son))->setEnabled(true);
     numpaxinap->clear();
@@ -268,7 +227,10 @@ bool TForm1::gardarcomo(const QString& nome, bool preguntarantes) {
             QMessageBox::Yes)
         return false;
     documento.gardar = final;
-    if (!gardalocal(libro, final, idiomavisor)) {
+    const bool gardado = gardalocal(libro, final, idiomavisor);
+    // The writer fills an empty right or wrong message that is checked: the sheet shows it.
+    amosarpropiedades();
+    if (!gardado) {
         mensaxe(textosui[123]);
         return false;
     }

@@ -21,7 +21,6 @@ void Book::inicializar() {
 
     chhorizontal = false;
     chdereita = false;
-    rtliga.clear();
 
     nalmacen.clear();
     donde.clear();

@@ -73,9 +73,8 @@ public:
     bool pel = false;
     bool chskin1 = true, chskin2 = false;
     bool chhorizontal = false, chdereita = false; // menu orientation
-    QString rtliga;
-    std::array<QString, numligas> txmenus; // menu link texts
-    std::array<QString, numligas> txligas; // menu link targets
+    std::array<QString, numligas> txmenus;        // menu link texts
+    std::array<QString, numligas> txligas;        // menu link targets
 
     // Export sheet.
     QString nalmacen, donde, nlibro, txtempa, txthtml, edlomes, dirax;

@@ -366,8 +366,9 @@ void Lector::paxina(const TXMLNode& px, int fila) {
         else if (m->contador == mapa::Contador::botons)
             n = contabotons = qMin(contabotons + 1, Tpaxina::numcampos);
 
-        for (const mapa::Predefinido& d : m->predefinidos)
-            if (d.valor) pon(d.campo, QString::fromLatin1(d.valor));
+        if (!m->sempredefinidos || !m->sempredefinidos(p))
+            for (const mapa::Predefinido& d : m->predefinidos)
+                if (d.valor) pon(d.campo, QString::fromLatin1(d.valor));
 
         if (e->Attributes) {
             for (int k = 0; k < e->Attributes->Count(); ++k) {

@@ -31,6 +31,10 @@ bool completaarquivo(const Tpaxina& p) {
 bool pezaarquivo(const Tpaxina& p) {
     return p[campo::tipo] == QLatin1String("14");
 }
+// ...links 2, whose P26..P29 are link texts, not the picture's opacity and place...
+bool ligas2(const Tpaxina& p) {
+    return p[campo::tipo] == QLatin1String("28");
+}
 // ...and the clues of a word search in picture mode (`modo` 2 comes before the words).
 bool sopaimaxe(const Tpaxina& p) {
     return p[campo::tipo] == QLatin1String("4") && p[26] == QLatin1String("2");
@@ -59,7 +63,8 @@ const Elemento taboa[] = {
      .arquivo = sempre,
      .atributos = {at("trans", 27, Xeito::cen), at("posx", 28), at("posy", 29), at("auto", 15),
                    at("alt", 33)},
-     .predefinidos = {{{27, "100"}, {28, "0"}, {29, "0"}}}},
+     .predefinidos = {{{27, "100"}, {28, "0"}, {29, "0"}}},
+     .sempredefinidos = ligas2},
     {.nome = "son", .campo = campo::son, .arquivo = sempre, .atributos = {at("auto", campo::autoson)}},
 
     // Texts: the wide text, never a page field.

@@ -14,7 +14,8 @@ namespace quibel::mapa {
 // The page's item counter c or button counter b; raised by one before the element's fields are set.
 enum class Contador : quint8 { ningun, items, botons };
 
-// Whether a value is a file, decided on the page read so far (its type code, its mode).
+// A rule decided on the page read so far (its type code, its mode): whether a value is a file,
+// whether an element's defaults apply.
 using Condicion = bool (*)(const Tpaxina&);
 
 enum class Xeito : quint8 {
@@ -59,6 +60,7 @@ struct Elemento {
     Especial especial = Especial::ningun;
     std::array<Atributo, 5> atributos{};
     std::array<Predefinido, 3> predefinidos{}; // set before the attributes are read
+    Condicion sempredefinidos = nullptr;       // when it holds, the defaults are not set
 };
 
 // The entry for an element name (exact, case-sensitive), or nullptr when pages have no such element.

@@ -1,6 +1,8 @@
 #include "editor/editores.h"
 #include "editor/editores_grellas.h"
 
+#include "editor/editores_clasificar.h"
+#include "editor/editores_imaxes.h"
 #include "editor/editores_informacion.h"
 #include "editor/editores_preguntas.h"
 #include "languages/idiomas.h"
@@ -98,22 +100,38 @@ std::vector<Entrada> editorespordefecto() {
     return {
         {1, editormultiple},
         {2, editorimaxetext},
+        {3, editorTabPuzzle},
         {4, editorsopa},
+        {5, editorTabRaios},
+        {6, editorTabClasificar},
+        {7, editorTabClaimax},
         {8, editorfrases},
+        {9, editorTabLiga},
         {10, editorpregunta},
+        {11, editorTabSheet14},
         {12, editorgaleriaimax},
+        {13, editorTabSheet16},
+        {14, editorTabSheet17},
         {15, editormenu},
         {16, editorexterna},
+        {17, editorTabSheet23},
         {18, editorrellena},
         {19, editorsegreda},
         {21, editorgaleriasons},
+        {22, editorTabSheet15},
+        {24, editorescoller},
+        {28, editorTabSheet26},
         {29, editortextos},
+        {34, editorTabSheet34},
         {36, editorcadros},
+        {37, editorTabSheet37},
         {38, editorplantilla},
         {39, [] { return std::make_unique<QuirkParellas2>(); }},
         {42, editoresquema},
         {43, editorortograf},
         {45, editordictado},
+        {46, editorrelaciona},
+        {47, editorclasifica2},
         {48, editorfrases2},
         {49, editorformula},
     };

@@ -5,6 +5,7 @@
 // services and the shared pieces through an EditorContext, never the main window.
 #pragma once
 
+#include "book/documento.h"
 #include "book/globais.h"
 
 #include <QString>
@@ -78,6 +79,10 @@ public:
     // The book was reset (New, Open): controls that show book-wide values, such as colour panels
     // of the sheet, go back to their defaults.
     virtual void reiniciar() {}
+    // One step of that reset, in order; the panels step is reiniciar() above.
+    virtual void reiniciar(Documento::PasoReinicio paso) {
+        if (paso == Documento::PasoReinicio::paneis) reiniciar();
+    }
     // Whether storing the sheet also stores the page-sound auto-play box (P37). A type whose own
     // control writes that field when clicked keeps it out of the common store.
     virtual bool gardaautoson() const { return true; }

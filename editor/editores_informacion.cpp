@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace quibel {
 
@@ -150,10 +151,10 @@ private:
         const int alto = numero(p[10], 200, 30), ancho = numero(p[11], 200, 30);
         bimax->move(ix, iy);
         basetext->setGeometry(tx, ty, ancho, alto);
-        control<QLineEdit>("imtextox")->setText(p[28]);
-        control<QLineEdit>("imtextoy")->setText(p[29]);
-        control<QLineEdit>("textx")->setText(p[8]);
-        control<QLineEdit>("texty")->setText(p[9]);
+        portextoedit(control<QLineEdit>("imtextox"), p[28]);
+        portextoedit(control<QLineEdit>("imtextoy"), p[29]);
+        portextoedit(control<QLineEdit>("textx"), p[8]);
+        portextoedit(control<QLineEdit>("texty"), p[9]);
         const QColor fondo = cargarfondopropio(libro, n, snfd, ctfondo);
         if (auto* vista = control<HtmlView>("visortexto")) {
             vista->resize(ancho - 12, alto - 12);
@@ -387,9 +388,7 @@ private:
     void cargarespecial(Book& libro, int n) override {
         // The file as stored; its marker only when there is one. Store leaves P1 to the drop.
         const QString& p1 = libro.paxina(n)[1];
-        QLineEdit* e = control<LabelledEdit>("txtext")->edit();
-        const QSignalBlocker b(e);
-        e->setText(p1);
+        portextoedit(control<LabelledEdit>("txtext")->edit(), p1);
         control<QWidget>("Image42")->setVisible(!p1.isEmpty());
     }
 };

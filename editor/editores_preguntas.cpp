@@ -132,10 +132,8 @@ private:
         // With pictures the clue fields hold files, which the statement edits never show.
         const Tpaxina& p = libro.paxina(n);
         const bool imaxes = p[26] == QLatin1String("2");
-        for (int i = 0; i < 8; ++i) {
-            const QSignalBlocker b(enunciados[i]);
-            enunciados[i]->setText(imaxes ? QString() : p[18 + i]);
-        }
+        for (int i = 0; i < 8; ++i)
+            portextoedit(enunciados[i], imaxes ? QString() : p[18 + i]);
     }
 
     void gardarespecial(Book& libro, int n) override {

@@ -11,6 +11,7 @@
 #include "editor/garda.h"
 #include "editor/paletatipos.h"
 #include "editor/paneiscor.h"
+#include "editor/propiedades.h"
 #include "editor/ranuras.h"
 #include "languages/idiomas.h"
 #include "publish/exportar_ui.h"
@@ -351,12 +352,9 @@ void TForm1::crearfollas() {
     orde->addWidget(SpeedButton168, 0, Qt::AlignLeft);
     connect(SpeedButton168, &QPushButton::clicked, this, en(this, &TForm1::SpeedButton168Click));
 
-    // Book properties: the book's name, then the controls that a read or a reset reaches.
-    auto* propiedades = new QVBoxLayout(TabSheet1);
+    // Book properties: the book's name and the sheet's own controls.
     txtlibro = nomear(new LabelledEdit(TabSheet1), "txtlibro");
-    propiedades->addWidget(txtlibro);
     crearcontroispropiedades();
-    propiedades->addStretch(1);
     connect(txtlibro->edit(), &QLineEdit::textChanged, this, en(this, &TForm1::txtlibroChange));
 
     // Sheet handlers run inside the command that selects the sheet, which already runs guarded:
@@ -386,12 +384,13 @@ void TForm1::crearfollas() {
     for (int t = 1; t <= numtipos; ++t) {
         const Tipopaxina& tipo = tipospaxina[t];
         QWidget* f = nova(t + primeirafollatipo, tipo.folla, tipo.nome);
+        // In the window before its editor builds it, so that the editor finds the window's pieces.
+        tipaxinas->engadir(
+            f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
         if (const FabricaEditor fabrica = fabricaeditor(t)) {
             editores[t] = fabrica();
             if (editores[t]) editores[t]->crear(*contexto, f);
         }
-        tipaxinas->engadir(
-            f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
     }
     // After every editor has made its controls: the slots take the rest and are bound, then the
     // colour panels and switches the editors made.

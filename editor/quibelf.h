@@ -40,6 +40,7 @@ class QToolButton;
 namespace quibel {
 
 class Follas;
+class FollaPropiedades;
 class Tfeditor1;
 class Tfeditortexto;
 class HtmlView;
@@ -132,7 +133,8 @@ public:
     // --- state -------------------------------------------------------------------------------
     std::unique_ptr<TXMLDoc> docxml;        // every book is parsed through it
     int altopechado = 24, altoaberto = 350; // heights of a closed and of the open resource list
-    int bassactivo = 0;                     // the sound library is ready
+    int bassactivo = 0;                     // the sound engine is ready
+    quint32 canalson = 0;                   // the stream sonar created last
     int marxeesquerda = 40, anchoeditor = 420, marxe = 10; // layout values of the page editors
 
     // --- life cycle (quibelf.cpp) --------------------------------------------------------------
@@ -230,6 +232,9 @@ public:
     void btinserirxaClick();
     // Inserts pages desde..ata of the source after the page shown, or nothing with a message.
     void engadir(const QString& arquivo, int desde, int ata);
+
+    // --- book-properties sheet (editor/propiedades.h), on TabSheet1 ----------------------------
+    FollaPropiedades* propiedades = nullptr;
 
     // --- resource panel (quibelf_recursos.cpp) --------------------------------------------------
     QLabel* precur = nullptr; // header

@@ -7,6 +7,7 @@
 #include "editor/follas.h"
 #include "editor/paletatipos.h"
 #include "editor/paneiscor.h"
+#include "editor/propiedades.h"
 #include "editor/quibelf.h"
 #include "editor/ranuras.h"
 #include "languages/idiomas.h"
@@ -182,6 +183,7 @@ void TForm1::txtlibroChange() {
 
 void TForm1::amosarpropiedades() {
     txtlibro->setText(libro.txtlibro);
+    propiedades->amosar();
 }
 
 void TForm1::colorcape() {

@@ -2,7 +2,6 @@
 // controls (found on the sheet, or made there when its editor has not), and show mode.
 #include "book/aceptores.h"
 #include "book/campos.h"
-#include "book/grella.h"
 #include "book/rutinas.h"
 #include "editor/atopar.h"
 #include "editor/avisos.h"
@@ -182,19 +181,10 @@ void TForm1::trasponerim(const Ranura& r, PictureBox* imaxe, const QPoint& punto
         bimax->resize(qMax(20, n.width()), qMax(20, n.height()));
     } else if (control == QLatin1String("Image1")) {
         // The puzzle's grid over a copy of its picture.
-        if (imaxe->imaxe().width() <= 1) return;
         auto* gre = atopar<PictureBox>(folla, QStringLiteral("imagegre"), posicion);
         const int filas = enteiro(editde(folla, QStringLiteral("filas"), posicion)->text(), 1);
         const int columnas = enteiro(editde(folla, QStringLiteral("colum"), posicion)->text(), 1);
-        if (filas <= 0 || columnas <= 0) return;
-        gre->setGeometry(imaxe->geometry());
-        QPixmap copia = imaxe->imaxe().scaled(imaxe->size());
-        QPainter pintor(&copia);
-        pintor.setPen(QPen(Qt::black, 2));
-        for (const QLine& l : lineas(copia.width(), copia.height(), filas, columnas))
-            pintor.drawLine(l);
-        pintor.end();
-        gre->porimaxe(copia);
+        pintarreixa(imaxe, gre, filas, columnas);
     } else if (control == QLatin1String("Image17")) {
         imaxe->move(punto); // x rays: the hidden picture stands where it was dropped
     } else if (control == QLatin1String("imxetiq2")) {

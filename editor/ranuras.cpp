@@ -1,10 +1,12 @@
 #include "editor/ranuras.h"
 
 #include "book/documento.h"
+#include "book/grella.h"
 #include "book/rutinas.h"
 
 #include <QAbstractButton>
 #include <QImageReader>
+#include <QPainter>
 
 namespace quibel {
 
@@ -35,6 +37,18 @@ void PictureBox::amosar() {
         return;
     }
     setPixmap(imaxe_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void pintarreixa(const PictureBox* imaxe, PictureBox* gre, int filas, int columnas) {
+    if (imaxe->tamanonatural().width() <= 1 || filas <= 0 || columnas <= 0) return;
+    gre->setGeometry(imaxe->geometry());
+    QPixmap copia = imaxe->imaxe().scaled(imaxe->size());
+    QPainter pintor(&copia);
+    pintor.setPen(QPen(Qt::black, 2));
+    for (const QLine& l : lineas(copia.width(), copia.height(), filas, columnas))
+        pintor.drawLine(l);
+    pintor.end();
+    gre->porimaxe(copia);
 }
 
 namespace {

@@ -36,6 +36,11 @@ private:
     QPixmap imaxe_;
 };
 
+// The puzzle's cutting grid of filas × columnas drawn over a copy of the picture into gre, which
+// takes the picture's place; nothing when the picture is not more than 1 pixel wide or a count is
+// not positive.
+void pintarreixa(const PictureBox* imaxe, PictureBox* gre, int filas, int columnas);
+
 enum class ClaseRanura {
     imaxe, // a picture slot
     son,   // a sound slot

@@ -1,5 +1,7 @@
 #include "editor/servizos.h"
 
+#include "editor/son.h"
+
 #include <QColorDialog>
 #include <QDialog>
 
@@ -92,6 +94,8 @@ void instalarservizosreais(QWidget* pai) {
     s.dialogos = std::make_shared<DialogosReais>(pai);
     s.aplicacion = std::make_shared<AplicacionReal>();
     s.pantalla = std::make_shared<PantallaReal>();
+    // One engine for the program's life: the main window starts it once.
+    if (!s.son) s.son = std::make_shared<MotorSon>();
 }
 
 } // namespace quibel

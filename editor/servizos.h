@@ -1,5 +1,5 @@
 // Services the windows use that reach outside the program: message boxes and questions, file and
-// folder dialogs, the desktop's default application and the screen size. The program uses the
+// folder dialogs, the desktop's default application, the screen size and sound output. The program uses the
 // real ones; tests install fakes so that no dialog, browser or xdg-open is ever started.
 #pragma once
 
@@ -55,11 +55,28 @@ public:
     virtual QSize tamano() const = 0;
 };
 
+// Sound output: one stream at a time, by handle. Every call returns at once.
+class SoundEngine {
+public:
+    virtual ~SoundEngine() = default;
+    // Opens the output device; false when there is none.
+    virtual bool iniciar() = 0;
+    // Closes the device and frees every stream.
+    virtual void pechar() = 0;
+    // A stream of the whole file (UTF-8 path); 0 when it cannot be opened or decoded.
+    virtual quint32 crear(const QString& arquivo) = 0;
+    // Frees a stream, ending it when it plays; 0 or an unknown handle does nothing.
+    virtual void liberar(quint32 canal) = 0;
+    virtual void tocar(quint32 canal) = 0;
+    virtual void parar(quint32 canal) = 0;
+};
+
 // The set in force. The program installs the real ones at start-up; tests install fakes.
 struct Servizos {
     std::shared_ptr<Dialogos> dialogos;
     std::shared_ptr<AplicacionDefecto> aplicacion;
     std::shared_ptr<Pantalla> pantalla;
+    std::shared_ptr<SoundEngine> son;
 };
 Servizos& servizos();
 void instalarservizosreais(QWidget* pai);

@@ -76,12 +76,12 @@ bool clasecerta(const Vinculo& v, QObject* o) {
     return false;
 }
 
+} // namespace
+
 void portextoedit(QLineEdit* e, const QString& t) {
     const QSignalBlocker b(e);
     e->setText(t);
 }
-
-} // namespace
 
 void TaboaVinculos::vincular(QWidget* folla) {
     controis_.clear();

@@ -2,6 +2,7 @@
 // their handlers, and the window's answer when a language is applied.
 #include "editor/controis.h"
 #include "editor/garda.h"
+#include "editor/propiedades.h"
 #include "editor/quibelf.h"
 #include "languages/idiomas.h"
 #include "languages/rotulos.h"
@@ -157,6 +158,7 @@ void TForm1::rotularventa() {
         for (QWidget* w : controisderotulo(r))
             porrotulo(w, r.clase, texto);
     }
+    propiedades->rotular();
 }
 
 void TForm1::cambiartextos() {

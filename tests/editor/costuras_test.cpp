@@ -5,6 +5,7 @@
 #include "editor/controis.h"
 #include "editor/editores.h"
 #include "editor/paletatipos.h"
+#include "editor/ranuras.h"
 #include "fakes.h"
 #include "ventaproba.h"
 
@@ -43,7 +44,7 @@ TEST_F(Venta, EveryReadReportKeyFindsItsControls) {
         int n = 0;
         for (const auto& [k, nome] : TForm1::imaxesdeclave())
             if (k == clave && ++n) {
-                EXPECT_NE(form->findChild<QLabel*>(nome), nullptr) << nome.toStdString();
+                EXPECT_NE(form->findChild<PictureBox*>(nome), nullptr) << nome.toStdString();
             }
         EXPECT_EQ(n, 1) << "picture key " << int(clave);
         informe.imaxes.push_back({clave, fixture("non_existe.png")});

@@ -296,3 +296,132 @@ TEST_F(Editores, EveryCaptionFitsItsControlInEveryLanguage) {
         }
     }
 }
+
+// The captions of the fixed controls of these sheets after a language change, as the window's
+// re-captioning lists them.
+TEST_F(Editores, TheSheetsTakeTheirCaptionsFromTheLanguageInForce) {
+    struct Rotulo {
+        int tipo;
+        const char* control;
+        int texto;
+        const char* antes = "";
+        bool axuda = false;
+    };
+    std::vector<Rotulo> rotulos = {
+        {1, "txtresp", 126},
+        {1, "correct", 60},
+        {2, "txtimtxt", 126},
+        {2, "Label9", 63},
+        {2, "ctfondo", 40, "    "},
+        {2, "cttexto", 63},
+        {2, "Image3", 128, "", true},
+        {4, "Label22", 69},
+        {4, "Label5", 70},
+        {4, "CheckBox1", 71},
+        {4, "enuncia", 72},
+        {4, "colorea", 73},
+        {4, "cadro", 74},
+        {4, "GroupBox59", 86},
+        {4, "labelsopa", 173},
+        {8, "grfrase1", 85},
+        {8, "grfrase2", 85},
+        {8, "grfrase3", 85},
+        {8, "txtfrson1", 30},
+        {8, "txtfrson2", 30},
+        {8, "txtfrson3", 30},
+        {8, "Label17", 100},
+        {8, "Label23", 100},
+        {8, "Label24", 100},
+        {10, "Label3", 11},
+        {10, "Label4", 76},
+        {10, "pregch", 113},
+        {12, "chvercimaxe", 74},
+        {15, "cbtexto", 63},
+        {15, "cboton", 40},
+        {15, "Label7", 93},
+        {15, "Label11", 94},
+        {15, "Label12", 63},
+        {16, "Label14", 97},
+        {16, "Label15", 53},
+        {16, "Label16", 99},
+        {16, "GroupBox35", 95},
+        {16, "txtext", 96},
+        {16, "Label75", 188},
+        {18, "Label6", 104},
+        {18, "modorel1", 105},
+        {18, "modorel2", 106},
+        {18, "modorel3", 107},
+        {19, "segnomimax", 126},
+        {19, "Label37", 63},
+        {19, "segpal", 28},
+        {19, "GroupBox102", 86},
+        {19, "chsegreda1", 187},
+        {19, "chsegreda2", 181},
+        {19, "labelsegreda", 173},
+        {21, "chvercsons", 74},
+        {29, "Label48", 47},
+        {29, "Panel48", 40},
+        {29, "Panel56", 47},
+        {29, "moddicta1", 154},
+        {29, "moddicta2", 158},
+        {29, "moddicta3", 107},
+        {29, "GroupBox81", 127},
+        {38, "resplan", 76},
+        {38, "labelplan", 47},
+        {38, "corfondoplan", 40},
+        {38, "cortexplan", 47},
+        {38, "labelboton", 213},
+        {38, "textobtplantilla", 47},
+        {42, "gresquema", 194},
+        {43, "palabra_ortograf", 70},
+        {43, "otras_ortograf", 173},
+        {43, "Label70", 47},
+        {45, "chktexto_dictado", 200},
+        {45, "chkerros_dictado", 201},
+        {45, "son_dictado", 30},
+        {48, "chfrases2", 158},
+    };
+    for (int i = 1; i <= 6; ++i) {
+        rotulos.push_back({12, proba::fixo("txtimaxg" + std::to_string(i)), 88});
+        rotulos.push_back({21, proba::fixo("txtson" + std::to_string(i)), 30});
+    }
+    for (int idioma : {9, 5}) {
+        aplicaridioma(idioma);
+        for (const Rotulo& r : rotulos) {
+            QWidget* w = folla(r.tipo)->findChild<QWidget*>(r.control);
+            ASSERT_NE(w, nullptr) << r.control;
+            QString visto;
+            if (r.axuda)
+                visto = w->toolTip();
+            else if (auto* l = qobject_cast<LabelledEdit*>(w))
+                visto = l->etiqueta()->text();
+            else if (auto* p = qobject_cast<Panel*>(w))
+                visto = p->caption();
+            else if (auto* g = qobject_cast<QGroupBox*>(w))
+                visto = g->title();
+            else if (auto* e = qobject_cast<QLabel*>(w))
+                visto = e->text();
+            else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                visto = b->text();
+            EXPECT_EQ(visto, r.antes + textosui[r.texto]) << idioma << " " << r.control;
+        }
+    }
+}
+
+TEST_F(Editores, SwitchingAFindAWordPageToStatementsStoresThem) {
+    libro({"4"});
+    Book& b = form->libro;
+    b.paxina(1)[26] = "2";
+    for (int i = 0; i < 8; ++i)
+        b.paxina(1)[18 + i] = QString("/pic%1.png").arg(i);
+    form->amosarpaxina(1);
+    QWidget* f = folla(4);
+    EXPECT_TRUE(f->findChild<QWidget*>("Panel63")->isHidden());
+    f->findChild<QCheckBox*>("CheckBox1")->click();
+    EXPECT_FALSE(f->findChild<QWidget*>("Panel63")->isHidden());
+    proba::editar(f->findChild<QLineEdit*>("sopae2"), "typed");
+    form->tipaxinas->amosar(TForm1::pasarfolla);
+    EXPECT_EQ(b.paxina(1)[26], "1");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(b.paxina(1)[18 + i], i == 1 ? "typed" : "") << i;
+}

@@ -3,6 +3,7 @@
 
 #include "editor/servizos.h"
 
+#include <QFileInfo>
 #include <QList>
 #include <deque>
 #include <functional>
@@ -84,13 +85,38 @@ public:
     QSize tamano() const override { return area; }
 };
 
+// A sound engine that records its calls ("init", "create <file>", "free 1", "play 1", "stop 1",
+// "shutdown"). Without a device by default, as on a machine without sound. Create gives 0 for a
+// file that does not exist or is listed as undecodable.
+class FakeSon : public SoundEngine {
+public:
+    QStringList log;
+    bool inicia = false;      // what init answers
+    QStringList indecodables; // files create gives 0 for
+    bool iniciar() override {
+        log << QStringLiteral("init");
+        return inicia;
+    }
+    void pechar() override { log << QStringLiteral("shutdown"); }
+    quint32 crear(const QString& arquivo) override {
+        log << QStringLiteral("create ") + arquivo;
+        if (!QFileInfo::exists(arquivo) || indecodables.contains(arquivo)) return 0;
+        return ++ultimo;
+    }
+    void liberar(quint32 c) override { log << QStringLiteral("free %1").arg(c); }
+    void tocar(quint32 c) override { log << QStringLiteral("play %1").arg(c); }
+    void parar(quint32 c) override { log << QStringLiteral("stop %1").arg(c); }
+    quint32 ultimo = 0;
+};
+
 // Installs fresh fakes for the lifetime of a test and puts the previous services back after it.
 struct ServizosFalsos {
     std::shared_ptr<FakeDialogos> dialogos = std::make_shared<FakeDialogos>();
     std::shared_ptr<FakeAplicacion> aplicacion = std::make_shared<FakeAplicacion>();
     std::shared_ptr<FakePantalla> pantalla = std::make_shared<FakePantalla>();
+    std::shared_ptr<FakeSon> son = std::make_shared<FakeSon>();
     Servizos antes = servizos();
-    ServizosFalsos() { servizos() = Servizos{dialogos, aplicacion, pantalla}; }
+    ServizosFalsos() { servizos() = Servizos{dialogos, aplicacion, pantalla, son}; }
     ~ServizosFalsos() { servizos() = antes; }
 };
 

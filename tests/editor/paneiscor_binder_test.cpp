@@ -324,3 +324,24 @@ TEST_F(PaneisVenta, TheWindowBindsTheSheetsAndTheReaderSetsTheBookPanels) {
     folla->findChild<QToolButton*>("SpeedButton108")->click();
     EXPECT_FALSE(gre->imaxe().isNull());
 }
+
+// The real editors make their colour panels as panels that choose, with their boxes; a panel
+// chosen on a shown page reaches the page and the view at once.
+TEST_F(PaneisVenta, TheEditorsPanelsAreColourPanels) {
+    for (const FilaCor& fila : filascor()) {
+        QWidget* panel = form->findChild<QWidget*>(fila.panel);
+        if (!panel) continue; // its editor has not come yet
+        SCOPED_TRACE(fila.panel);
+        EXPECT_NE(qobject_cast<ColourPanel*>(panel), nullptr);
+        if (fila.caixa) EXPECT_NE(form->findChild<QCheckBox*>(fila.caixa), nullptr);
+    }
+    libro({"2"});
+    form->amosarpaxina(1);
+    auto* ctfondo = form->findChild<ColourPanel*>("ctfondo");
+    ASSERT_NE(ctfondo, nullptr);
+    fakes.dialogos->cores.push_back(QColor(0x20, 0x30, 0x40));
+    QTest::mouseClick(ctfondo, Qt::LeftButton);
+    EXPECT_EQ(form->libro.paxina(1)[18], "203040");
+    EXPECT_TRUE(form->findChild<QCheckBox*>("snfd")->isChecked());
+    EXPECT_EQ(form->visortexto->palette().color(QPalette::Base), QColor(0x20, 0x30, 0x40));
+}
