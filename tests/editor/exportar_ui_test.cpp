@@ -226,3 +226,18 @@ TEST_F(Venta, TheExportSheetIsBuiltWithEveryControl) {
     EXPECT_EQ(form->exportacion->nlibro->text(), "Libro.zub");
     EXPECT_EQ(form->titular->text(), textosui[3]);
 }
+
+TEST_F(Venta, PublicarGivesTheDefaultMessagesToThePropertiesSheet) {
+    libro({"1"});
+    QTemporaryDir saida;
+    form->libro.txtlibro = "Libro";
+    form->libro.chkben = true;
+    form->bgardarcomoClick();
+    form->exportacion->donde->setText(saida.path());
+    form->exportacion->SpeedButton83->click();
+    EXPECT_EQ(form->libro.txtben, "CORRECTO");
+    auto* txtben = form->TabSheet1->findChild<LabelledEdit*>("txtben");
+    ASSERT_NE(txtben, nullptr);
+    EXPECT_EQ(txtben->text(), "CORRECTO");
+    EXPECT_FALSE(form->exportacion->imaxebenexporta->isHidden());
+}
