@@ -10,9 +10,10 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
-#include <system_error>
+#include <unistd.h>
 
 namespace quibel {
 
@@ -22,16 +23,38 @@ QString falla(const QString& ruta, const QString& motivo) {
     return ruta + QStringLiteral(": ") + motivo;
 }
 
-std::filesystem::path rutafs(const QString& ruta) {
-    return std::filesystem::path(ruta.toStdU16String());
-}
-
 // What a new file gets: read and write for all, less the process's mask.
-std::filesystem::perms modonovo() {
+mode_t modonovo() {
     // Read by setting it back at once: the program copies on its one thread.
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
-    return std::filesystem::perms(0666 & ~mascara);
+    return 0666 & ~mascara;
+}
+
+// Every byte of entrada into saida, by the kernel; by reads and writes where the kernel cannot
+// copy between the two (another file system on an old kernel). The failure's text, or empty.
+QString copiabytes(QFile& entrada, QFile& saida) {
+    const int de = entrada.handle(), a = saida.handle();
+    bool primeiro = true;
+    for (;;) {
+        const ssize_t n = ::copy_file_range(de, nullptr, a, nullptr, 1 << 30, 0);
+        if (n > 0) {
+            primeiro = false;
+            continue;
+        }
+        if (n == 0) return {};
+        if (errno == EINTR) continue;
+        if (!primeiro || (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP))
+            return QString::fromLocal8Bit(std::strerror(errno));
+        break;
+    }
+    QByteArray bloque(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 lidos = entrada.read(bloque.data(), bloque.size());
+        if (lidos < 0) return entrada.errorString();
+        if (lidos == 0) return {};
+        if (saida.write(bloque.constData(), lidos) != lidos) return saida.errorString();
+    }
 }
 
 } // namespace
@@ -49,12 +72,10 @@ Copia copiaficheiro(const QString& orixe, const QString& destino, bool substitui
         r.erro = falla(orixe, QStringLiteral("Not a regular file"));
         return r;
     }
-    {
-        QFile entrada(orixe);
-        if (!entrada.open(QIODevice::ReadOnly)) {
-            r.erro = falla(orixe, entrada.errorString());
-            return r;
-        }
+    QFile entrada(orixe);
+    if (!entrada.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        r.erro = falla(orixe, entrada.errorString());
+        return r;
     }
 
     // A dangling link is a name in use all the same.
@@ -66,32 +87,31 @@ Copia copiaficheiro(const QString& orixe, const QString& destino, bool substitui
         return r;
     }
 
-    // The kernel copies into a fresh name beside the target (copy_file_range, no pass through
-    // user memory) and one rename puts the whole file in place. No sync per file: a store of
-    // thousands of files would wait on the disk for each.
+    // The kernel copies into a fresh name beside the target (copy_file_range: no pass through
+    // user memory, a reflink where the file system has them) and one rename puts the whole file
+    // in place. No sync per file: a store of thousands of files would wait on the disk for each.
     QTemporaryFile temporal(alvo.absolutePath() + QStringLiteral("/.") + alvo.fileName() +
                             QStringLiteral(".XXXXXX"));
     if (!temporal.open()) {
         r.erro = falla(destino, temporal.errorString());
         return r;
     }
-    temporal.close();
-    std::error_code ec;
-    std::filesystem::copy_file(rutafs(orixe), rutafs(temporal.fileName()),
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) {
-        r.erro = falla(destino, QString::fromLocal8Bit(ec.message().c_str()));
+    if (const QString e = copiabytes(entrada, temporal); !e.isEmpty()) {
+        r.erro = falla(destino, e);
         return r; // the temporary file goes with its object
     }
     // The copy takes the mode of a file the author saves (the target's own when it is replaced),
     // not the source's: a private source must not make a store file the web server cannot read.
-    std::filesystem::permissions(
-        rutafs(temporal.fileName()),
-        r.existia && !alvo.isSymLink() ? std::filesystem::status(rutafs(destino)).permissions() : modonovo(),
-        ec);
-    std::filesystem::rename(rutafs(temporal.fileName()), rutafs(destino), ec);
-    if (ec) {
-        r.erro = falla(destino, QString::fromLocal8Bit(ec.message().c_str()));
+    struct stat antes {};
+    const mode_t modo =
+        r.existia && !alvo.isSymLink() && ::stat(QFile::encodeName(destino).constData(), &antes) == 0
+            ? antes.st_mode & 07777
+            : modonovo();
+    ::fchmod(temporal.handle(), modo);
+    temporal.close();
+    if (::rename(QFile::encodeName(temporal.fileName()).constData(),
+                 QFile::encodeName(destino).constData()) != 0) {
+        r.erro = falla(destino, QString::fromLocal8Bit(std::strerror(errno)));
         return r;
     }
     temporal.setAutoRemove(false); // it is the target now

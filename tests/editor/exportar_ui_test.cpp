@@ -251,3 +251,18 @@ TEST_F(Venta, PublicarWritesTheWholeExport) {
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
     EXPECT_TRUE(html.readAll().contains("application/json"));
 }
+
+TEST_F(Venta, PublicarGivesTheDefaultMessagesToThePropertiesSheet) {
+    libro({"1"});
+    QTemporaryDir saida;
+    form->libro.txtlibro = "Libro";
+    form->libro.chkben = true;
+    form->bgardarcomoClick();
+    form->exportacion->donde->setText(saida.path());
+    form->exportacion->SpeedButton83->click();
+    EXPECT_EQ(form->libro.txtben, "CORRECTO");
+    auto* txtben = form->TabSheet1->findChild<LabelledEdit*>("txtben");
+    ASSERT_NE(txtben, nullptr);
+    EXPECT_EQ(txtben->text(), "CORRECTO");
+    EXPECT_FALSE(form->exportacion->imaxebenexporta->isHidden());
+}

@@ -136,3 +136,13 @@ TEST_F(CopiaficheiroTest, TheCopyHasTheModeOfASavedFileNotTheSources) {
     EXPECT_TRUE(substituido);
     EXPECT_EQ(modo(destino), 0640);
 }
+
+// Where the kernel cannot copy between two file systems, the bytes go by reads and writes.
+TEST_F(CopiaficheiroTest, CopiesAcrossFileSystems) {
+    QTemporaryDir shm(QStringLiteral("/dev/shm/quibel-XXXXXX"));
+    if (!shm.isValid()) GTEST_SKIP() << "no /dev/shm";
+    const QString outra = shm.filePath("orixe.png");
+    escribir(outra, contido());
+    ASSERT_TRUE(copiaficheiro(outra, destino, false).ok);
+    EXPECT_EQ(ler(destino), contido());
+}
