@@ -490,7 +490,9 @@ void TForm1::FormCreate(const QStringList& argumentos) {
     tipaxinas->show();
     crearpaleta();
 
-    iniciarson();
+    // The sound engine starts with the first sound: opening the audio device can take a tenth of a
+    // second, which the window would otherwise spend before it shows.
+    sonpendente = true;
 
     qApp->installEventFilter(this);
 

@@ -134,6 +134,7 @@ public:
     std::unique_ptr<TXMLDoc> docxml;        // every book is parsed through it
     int altopechado = 24, altoaberto = 350; // heights of a closed and of the open resource list
     int bassactivo = 0;                     // the sound engine is ready
+    bool sonpendente = false;               // the engine starts with the first sound
     quint32 canalson = 0;                   // the stream sonar created last
     int marxeesquerda = 40, anchoeditor = 420, marxe = 10; // layout values of the page editors
 

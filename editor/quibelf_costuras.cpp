@@ -19,6 +19,7 @@ namespace quibel {
 
 // Sound: through the engine when it started, else the desktop's default application.
 void TForm1::sonar(const QString& arquivo) {
+    if (sonpendente) iniciarson();
     const auto& motor = servizos().son;
     if (bassactivo == 1 && motor) {
         // One sound at a time: the last one ends here.
@@ -53,6 +54,7 @@ void TForm1::borrarpaleta() {
 
 // Sound engine: started once; without an output device sounds go to the default application.
 void TForm1::iniciarson() {
+    sonpendente = false;
     const auto& motor = servizos().son;
     bassactivo = motor && motor->iniciar() ? 1 : 0;
 }

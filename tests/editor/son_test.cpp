@@ -223,3 +223,16 @@ TEST_F(Motor, AnUnknownDriverGivesNoDevice) {
     EXPECT_FALSE(motor.iniciar());
     EXPECT_FALSE(motor.activo());
 }
+
+// The engine starts with the first sound, not with the window.
+TEST_F(Venta, TheEngineStartsWithTheFirstSound) {
+    fakes.son->inicia = true;
+    crear();
+    EXPECT_FALSE(fakes.son->log.contains("init"));
+    EXPECT_EQ(form->bassactivo, 0);
+    form->sonar(QString());
+    EXPECT_EQ(fakes.son->log.count("init"), 1);
+    EXPECT_EQ(form->bassactivo, 1);
+    form->sonar(QString());
+    EXPECT_EQ(fakes.son->log.count("init"), 1);
+}
