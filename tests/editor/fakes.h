@@ -21,10 +21,12 @@ public:
     std::deque<QString> arquivos;                      // next file/folder dialog results
 
     void mensaxe(const QString& texto) override { mensaxes << texto; }
-    QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons,
+    bool aceptartodo = false; // every question answered Yes or OK, whichever it offers
+    QMessageBox::StandardButton pregunta(const QString& texto, QMessageBox::StandardButtons botons,
                                          QMessageBox::Icon icona) override {
         preguntas << texto;
         iconas << icona;
+        if (aceptartodo) return botons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok;
         if (respostas.empty()) return QMessageBox::Cancel;
         auto r = respostas.front();
         respostas.pop_front();
