@@ -208,8 +208,7 @@ void TForm1::aplicarinforme(const InformeLectura& informe) {
     for (const SonLibro son : informe.sons)
         findChild<QAbstractButton*>(buscarclave(botonsdeson(), son))->setEnabled(true);
     numpaxinap->clear();
-    for (int i = 1; i <= informe.paxinas; ++i)
-        numpaxinap->addItem(QString::number(i));
+    crecerselector(informe.paxinas);
     numpaxinap->setCurrentIndex(-1);
     colorcape();
 }

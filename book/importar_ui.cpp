@@ -111,9 +111,7 @@ void TForm1::engadir(const QString& arquivo, int desde, int ata) {
     }
     if (r.ata != ata) engadeata->setText(QString::number(r.ata));
     if (r.insertadas == 0) return;
-    numpaxinap->clear();
-    for (int i = 1; i <= libro.numpaxinas; ++i)
-        numpaxinap->addItem(QString::number(i));
+    crecerselector(libro.numpaxinas);
     documento.porpaxinaactual(1);
 }
 

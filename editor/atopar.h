@@ -40,8 +40,7 @@ template <class W> W* atopar(QWidget* folla, const QString& nome, int& posicion)
 inline QLineEdit* editen(QWidget* folla, const QString& nome) {
     QWidget* w = folla->findChild<QWidget*>(nome);
     if (!w) return nullptr;
-    if (auto* l = qobject_cast<LabelledEdit*>(w)) return l->edit();
-    if (auto* e = qobject_cast<QLineEdit*>(w)) return e;
+    if (QLineEdit* e = lineade(w)) return e;
     throw std::logic_error(("the edit " + nome + " has another class").toStdString());
 }
 

@@ -100,6 +100,16 @@ void porcheck(QCheckBox* caixa, bool marcada) {
     caixa->setChecked(marcada);
 }
 
+void portextoedit(QLineEdit* e, const QString& t) {
+    const QSignalBlocker b(e);
+    e->setText(t);
+}
+
+QLineEdit* lineade(QObject* control) {
+    if (auto* l = qobject_cast<LabelledEdit*>(control)) return l->edit();
+    return qobject_cast<QLineEdit*>(control);
+}
+
 RadioGroup::RadioGroup(QObject* parent) : QButtonGroup(parent) {
     setExclusive(true);
 }

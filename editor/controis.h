@@ -77,6 +77,10 @@ const QIcon& iconaestilo(QStyle::StandardPixmap icona);
 
 // Checks or unchecks without firing toggled/clicked handlers.
 void porcheck(QCheckBox* caixa, bool marcada);
+// Sets an edit's text without firing its handlers.
+void portextoedit(QLineEdit* e, const QString& t);
+// The line edit of a plain edit, or the edit of a labelled one; null for another control.
+QLineEdit* lineade(QObject* control);
 
 // The radio buttons of one mode field, in an exclusive button group of their own (auto-exclusive
 // buttons that share a parent would otherwise form one group with any other buttons there). Each

@@ -2,6 +2,7 @@
 
 #include "book/conversionhtml.h"
 #include "book/rutinas.h"
+#include "editor/atopar.h"
 #include "editor/editoresaxuda.h"
 #include "editor/ranuras.h"
 #include "editor/vinculos.h"
@@ -65,8 +66,8 @@ private:
     }
     void cargarespecial(Book& libro, int paxina) override {
         const Tpaxina& p = libro.paxina(paxina);
-        amosarbaleiro(editdecontrol(control<QWidget>("trp1")), p[27], "100");
-        amosarbaleiro(editdecontrol(control<QWidget>("trp2")), p[28], "100");
+        amosarbaleiro(editen(folla_, "trp1"), p[27], "100");
+        amosarbaleiro(editen(folla_, "trp2"), p[28], "100");
         cargarparellas(folla_, p);
     }
     void gardarespecial(Book& libro, int paxina) override { gardarparellas(folla_, libro.paxina(paxina)); }

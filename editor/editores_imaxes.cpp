@@ -1,6 +1,7 @@
 #include "editor/editores_imaxes.h"
 
 #include "book/rutinas.h"
+#include "editor/atopar.h"
 #include "editor/editoresaxuda.h"
 #include "editor/paneiscor.h"
 #include "editor/ranuras.h"
@@ -14,7 +15,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
-#include <set>
 
 namespace quibel {
 
@@ -22,12 +22,6 @@ namespace {
 
 QString n(const char* base, int i) {
     return QString::fromLatin1(base) + QString::number(i);
-}
-
-// A numbered objectName that lives as long as the program, as the tables need.
-const char* nome(const char* base, int i) {
-    static std::set<QByteArray> nomes;
-    return nomes.insert(n(base, i).toLatin1()).first->constData();
 }
 
 // A piece with a tab on each side, as the second shape shows it.
@@ -284,8 +278,8 @@ private:
         }
         for (int i = 0; i < 6; ++i) {
             QGroupBox* g = caixagrupo(f, grupos[i]);
-            ranuraimaxe(g, nome("climx", i + 1), nullptr, limpar[i]);
-            grupo(f, nome("parella", i + 1), g, {{caixa1[i], "1"}, {caixa2[i], "2"}});
+            ranuraimaxe(g, nomeserie("climx", i + 1), nullptr, limpar[i]);
+            grupo(f, nomeserie("parella", i + 1), g, {{caixa1[i], "1"}, {caixa2[i], "2"}});
             grella->addWidget(g, 1 + i / 3, i % 3 * 2, 1, 2);
         }
         // The page colour panel is the window's, which a book read also sets; a bare sheet has
@@ -304,11 +298,10 @@ private:
     }
     void cargarespecial(Book& libro, int paxina) override {
         const Tpaxina& p = libro.paxina(paxina);
-        amosarbaleiro(editdecontrol(control<QWidget>("trp3")), p[27], "100");
-        amosarbaleiro(editdecontrol(control<QWidget>("trp4")), p[28], "100");
+        amosarbaleiro(editen(folla_, "trp3"), p[27], "100");
+        amosarbaleiro(editen(folla_, "trp4"), p[28], "100");
         cargarparellas(folla_, p);
-        darcoragrupos(folla_, control<Panel>("imcorfondo")->color(),
-                      {grupos[0], grupos[1], grupos[2], grupos[3], grupos[4], grupos[5]});
+        pasarcor(folla_, "imcorfondo");
     }
     void gardarespecial(Book& libro, int paxina) override { gardarparellas(folla_, libro.paxina(paxina)); }
 };
@@ -334,8 +327,8 @@ private:
         for (int i = 0; i < 5; ++i) {
             auto* item = new QWidget(f);
             new QVBoxLayout(item);
-            ranuraimaxe(item, imaxes[i], nome("txtidimx", i + 1), limpar[i]);
-            auto* t = nomeado<LabelledEdit>(item, nome("txtridimx", i + 1));
+            ranuraimaxe(item, imaxes[i], nomeserie("txtidimx", i + 1), limpar[i]);
+            auto* t = nomeado<LabelledEdit>(item, nomeserie("txtridimx", i + 1));
             t->setCaption(QStringLiteral("Texto"));
             item->layout()->addWidget(t);
             grella->addWidget(item, 0, i);
@@ -392,12 +385,12 @@ private:
             for (int k = 0; k < 3; ++k) {
                 const int i = bloque * 3 + k;
                 QGroupBox* item = caixagrupo(g, grupos[i]);
-                ranuraimaxe(item, nome("arrimx", i + 1), nome("imarrtxt", i + 1), limpar[i]);
+                ranuraimaxe(item, nomeserie("arrimx", i + 1), nomeserie("imarrtxt", i + 1), limpar[i]);
                 if (bloque == 0) {
-                    auto* t = nomeado<LabelledEdit>(item, nome("txtarrastra", k + 1));
+                    auto* t = nomeado<LabelledEdit>(item, nomeserie("txtarrastra", k + 1));
                     t->setCaption(QStringLiteral("Texto"));
                     item->layout()->addWidget(t);
-                    ranurason(item, nome("txtarson", k + 1), tocar[k], limparson[k]);
+                    ranurason(item, nomeserie("txtarson", k + 1), tocar[k], limparson[k]);
                 }
                 fila->addWidget(item);
             }
@@ -406,10 +399,7 @@ private:
         columna->addWidget(panelcor(f, "bcarrastra", coresiniciais::paxina), 0, Qt::AlignLeft);
         columna->addStretch(1);
     }
-    void cargarespecial(Book&, int) override {
-        darcoragrupos(folla_, control<Panel>("bcarrastra")->color(),
-                      {grupos[0], grupos[1], grupos[2], grupos[3], grupos[4], grupos[5]});
-    }
+    void cargarespecial(Book&, int) override { pasarcor(folla_, "bcarrastra"); }
 };
 
 // Who is who: six covered pictures to pair from memory.
@@ -437,7 +427,7 @@ private:
         construirgrupos(f, grella, {grupos[0], grupos[1], grupos[2], grupos[3], grupos[4], grupos[5]}, 0);
         for (int i = 0; i < 6; ++i) {
             auto* g = f->findChild<QGroupBox*>(QString::fromLatin1(grupos[i]));
-            ranuraimaxe(g, nome("caraim", i + 1), nome("cara", i + 1), limpar[i]);
+            ranuraimaxe(g, nomeserie("caraim", i + 1), nomeserie("cara", i + 1), limpar[i]);
             g->findChild<LabelledEdit*>(n("cara", i + 1))->setCaption(QStringLiteral("Imaxe"));
         }
         auto* tempo = new QHBoxLayout;
@@ -449,10 +439,7 @@ private:
         grella->addWidget(panelcor(f, "caratapa", coresiniciais::caratapa), 3, 1);
         grella->setRowStretch(4, 1);
     }
-    void cargarespecial(Book&, int) override {
-        darcoragrupos(folla_, control<Panel>("caracol")->color(),
-                      {grupos[0], grupos[1], grupos[2], grupos[3], grupos[4], grupos[5]});
-    }
+    void cargarespecial(Book&, int) override { pasarcor(folla_, "caracol"); }
 };
 
 // Identify sounds: five pictures, each with a sound and a name.
@@ -480,9 +467,9 @@ private:
         for (int i = 0; i < 5; ++i) {
             auto* item = new QWidget(f);
             new QVBoxLayout(item);
-            ranuraimaxe(item, imaxes[i], nome("txtidsonimx", i + 1), limpar[i]);
-            ranurason(item, nome("txtidson", i + 1), tocar[i], limparson[i]);
-            item->layout()->addWidget(nomeado<LabelledEdit>(item, nome("txtidrson", i + 1)));
+            ranuraimaxe(item, imaxes[i], nomeserie("txtidsonimx", i + 1), limpar[i]);
+            ranurason(item, nomeserie("txtidson", i + 1), tocar[i], limparson[i]);
+            item->layout()->addWidget(nomeado<LabelledEdit>(item, nomeserie("txtidrson", i + 1)));
             grella->addWidget(item, 0, i);
         }
         QGroupBox* modo = caixagrupo(f, "boxsonid");
@@ -512,8 +499,8 @@ private:
     static std::vector<Vinculo> filas() {
         std::vector<Vinculo> v;
         for (int i = 1; i <= 6; ++i) {
-            v.push_back(texto(nome("txtescolle", i), 6 + i));
-            v.push_back(marcacando(nome("chescolle", i), i));
+            v.push_back(texto(nomeserie("txtescolle", i), 6 + i));
+            v.push_back(marcacando(nomeserie("chescolle", i), i));
         }
         v.push_back(cor("bcescolle", 18, CorDefecto::panel));
         return v;
@@ -526,19 +513,16 @@ private:
         construirgrupos(f, grella, {grupos[0], grupos[1], grupos[2], grupos[3], grupos[4], grupos[5]}, 0);
         for (int i = 0; i < 6; ++i) {
             auto* g = f->findChild<QGroupBox*>(QString::fromLatin1(grupos[i]));
-            ranuraimaxe(g, imaxes[i], nome("imescolle", i + 1), limpar[i]);
-            auto* t = nomeado<LabelledEdit>(g, nome("txtescolle", i + 1));
+            ranuraimaxe(g, imaxes[i], nomeserie("imescolle", i + 1), limpar[i]);
+            auto* t = nomeado<LabelledEdit>(g, nomeserie("txtescolle", i + 1));
             t->setCaption(QStringLiteral("Texto"));
             g->layout()->addWidget(t);
-            g->layout()->addWidget(nomeado<QCheckBox>(g, nome("chescolle", i + 1)));
+            g->layout()->addWidget(nomeado<QCheckBox>(g, nomeserie("chescolle", i + 1)));
         }
         grella->addWidget(panelcor(f, "bcescolle", coresiniciais::paxina), 2, 0);
         grella->setRowStretch(3, 1);
     }
-    void cargarespecial(Book&, int) override {
-        darcoragrupos(folla_, control<Panel>("bcescolle")->color(),
-                      {grupos[0], grupos[1], grupos[2], grupos[3], grupos[4], grupos[5]});
-    }
+    void cargarespecial(Book&, int) override { pasarcor(folla_, "bcescolle"); }
 };
 
 } // namespace

@@ -88,11 +88,6 @@ void amosarbaleiro(QLineEdit* e, const QString& campo, const char* x) {
     e->setText(QString::fromLatin1(x));
 }
 
-QLineEdit* editdecontrol(QWidget* w) {
-    if (auto* l = qobject_cast<LabelledEdit*>(w)) return l->edit();
-    return qobject_cast<QLineEdit*>(w);
-}
-
 namespace {
 
 RadioGroup* parella(QWidget* folla, int i) {
@@ -110,11 +105,6 @@ void gardarparellas(QWidget* folla, Tpaxina& p) {
     for (int i = 1; i <= 6; ++i)
         p[18 + i] = parella(folla, i)->boton(QStringLiteral("1"))->isChecked() ? QStringLiteral("1")
                                                                                : QStringLiteral("2");
-}
-
-void darcoragrupos(QWidget* folla, const QColor& cor, std::initializer_list<const char*> grupos) {
-    for (const char* n : grupos)
-        if (auto* g = folla->findChild<QGroupBox*>(QString::fromLatin1(n))) darcor(g, cor, PapelCor::fondo);
 }
 
 } // namespace quibel

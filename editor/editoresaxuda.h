@@ -53,16 +53,11 @@ RadioGroup* grupo(QWidget* folla, const char* nome, QWidget* pai, std::initializ
 void porradio(RadioGroup* g, const QString& codigo, const char* outro);
 // Shows x in the edit when the field is empty; the field stays as it is.
 void amosarbaleiro(QLineEdit* e, const QString& campo, const char* x);
-// The edit of a plain or labelled edit.
-QLineEdit* editdecontrol(QWidget* w);
 
 // The six box pairs of the classify pages: groups parella1..parella6 of fields P19..P24 with the
 // codes "1" (box 1) and "2" (box 2). "2" checks box 2 and any other value box 1; box 1 stores "1"
 // and anything else "2".
 void cargarparellas(QWidget* folla, const Tpaxina& p);
 void gardarparellas(QWidget* folla, Tpaxina& p);
-
-// The group boxes of a sheet take a panel's colour as their background.
-void darcoragrupos(QWidget* folla, const QColor& cor, std::initializer_list<const char*> grupos);
 
 } // namespace quibel

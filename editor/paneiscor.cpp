@@ -1,6 +1,7 @@
 #include "editor/paneiscor.h"
 
 #include "book/rutinas.h"
+#include "editor/arrastre.h"
 #include "editor/garda.h"
 #include "editor/servizos.h"
 
@@ -35,6 +36,14 @@ QColor corde(const QString& campo, const QColor& defecto) {
     constexpr TColor nonhai = 0xFFFFFFFFu; // no colour value has its top byte set
     const TColor c = hexacor(campo, nonhai);
     return c == nonhai ? defecto : colorDe(c);
+}
+
+QColor corfondolibro(const Book& libro) {
+    return corde(libro.corfondolibro, Qt::white);
+}
+
+QColor cortextolibro(const Book& libro) {
+    return corde(libro.cortextolibro, Qt::black);
 }
 
 void cargarcor(Panel* panel, const QString& campo, const QColor& defecto) {
@@ -99,19 +108,15 @@ const struct {
     {42, "Image62", Xesto::clicar, "rbesq3"},
 };
 
-// Runs an action on one kind of event of the control it watches, and lets the event go on.
-class Vixia : public QObject {
+// Runs an action when the control it watches gains or loses the focus (the event goes on).
+class AoFoco : public QObject {
 public:
-    Vixia(QWidget* control, QEvent::Type tipo, std::function<void()> accion)
+    AoFoco(QWidget* control, QEvent::Type tipo, std::function<void()> accion)
         : QObject(control), tipo_(tipo), accion_(std::move(accion)) {
         control->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == tipo_) {
-            const bool rato = tipo_ == QEvent::MouseButtonPress || tipo_ == QEvent::MouseButtonRelease;
-            const bool esquerdo = !rato || static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
-            if (esquerdo) guarded(accion_);
-        }
+        if (e->type() == tipo_) guarded(accion_);
         return false;
     }
 
@@ -140,8 +145,10 @@ bool completa(std::initializer_list<QWidget*> controis, const char* fila) {
     return true;
 }
 
-QColor fondolibro(const Documento& d) {
-    return corde(d.libro.corfondolibro, Qt::white);
+// A row's colour passed on to the controls that show it.
+void darareceptores(const FilaCor& f, QWidget* folla, QWidget* venta, const QColor& c) {
+    for (const char* nome : f.receptores)
+        if (QWidget* r = buscar(folla, venta, QString::fromLatin1(nome))) darcor(r, c, f.papel);
 }
 
 void vincularcores(Documento& d, int tipo, QWidget* folla, QWidget* venta) {
@@ -154,9 +161,7 @@ void vincularcores(Documento& d, int tipo, QWidget* folla, QWidget* venta) {
         if (f.caixa ? !completa({panel, caixa}, f.panel) : !panel) continue;
         QObject::connect(panel, &ColourPanel::corcambiada, panel,
                          [&d, &f, folla, venta, caixa](const QColor& c) {
-                             for (const char* nome : f.receptores)
-                                 if (QWidget* r = buscar(folla, venta, QString::fromLatin1(nome)))
-                                     darcor(r, c, f.papel);
+                             darareceptores(f, folla, venta, c);
                              if (f.campo)
                                  if (Tpaxina* p = paxinaeditada(d, f.tipo))
                                      (*p)[f.campo] = corahex(deColor(c));
@@ -172,7 +177,7 @@ void vincularcores(Documento& d, int tipo, QWidget* folla, QWidget* venta) {
                 QWidget* r = buscar(folla, venta, QString::fromLatin1(f.receptor));
                 auto* panel = qobject_cast<Panel*>(buscar(folla, venta, QString::fromLatin1(f.panel)));
                 if (!r) return;
-                darcor(r, marcada && panel ? panel->color() : fondolibro(d), PapelCor::fondo);
+                darcor(r, marcada && panel ? panel->color() : corfondolibro(d.libro), PapelCor::fondo);
             });
         });
     }
@@ -185,10 +190,16 @@ void vincularselectores(int tipo, QWidget* folla) {
         auto* opcion =
             daclase<QRadioButton>(folla->findChild<QWidget*>(QString::fromLatin1(s.opcion)), s.opcion);
         if (!completa({control, opcion}, s.control)) continue;
-        const QEvent::Type evento = s.xesto == Xesto::premer   ? QEvent::MouseButtonPress
-                                    : s.xesto == Xesto::clicar ? QEvent::MouseButtonRelease
-                                                               : QEvent::FocusIn;
-        new Vixia(control, evento, [opcion] { opcion->setChecked(true); });
+        if (s.xesto == Xesto::entrar) {
+            new AoFoco(control, QEvent::FocusIn, [opcion] { opcion->setChecked(true); });
+            continue;
+        }
+        const QEvent::Type evento =
+            s.xesto == Xesto::premer ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease;
+        FiltroRato::vincular(control, [opcion, evento](QMouseEvent* e) {
+            if (e->type() == evento && e->button() == Qt::LeftButton) opcion->setChecked(true);
+            return false;
+        });
     }
 }
 
@@ -232,7 +243,7 @@ void vincularinterruptores(int tipo, QWidget* folla) {
                 cbura->resize(qMax(n, 0), qMax(n, 0));
             };
             QObject::connect(raibur, &QLineEdit::textChanged, raibur, aplicar);
-            new Vixia(raibur, QEvent::FocusOut, aplicar);
+            new AoFoco(raibur, QEvent::FocusOut, aplicar);
         }
     }
     if (tipo == 9) {
@@ -312,6 +323,14 @@ const std::vector<FilaCor>& filascor() {
         {39, "carapar2", {}, fondo, 0, nullptr},
     };
     return filas;
+}
+
+void pasarcor(QWidget* folla, const char* panel) {
+    QWidget* venta = folla->window();
+    for (const FilaCor& f : filascor())
+        if (QLatin1String(f.panel) == QLatin1String(panel))
+            if (auto* p = qobject_cast<Panel*>(buscar(folla, venta, QString::fromLatin1(panel))))
+                darareceptores(f, folla, venta, p->color());
 }
 
 Tpaxina* paxinaeditada(Documento& d, int tipo) {

@@ -34,16 +34,15 @@ void cargarcor(Panel* panel, const QString& campo, const QColor& defecto);
 QString gardarcor(const Panel* panel);
 // A field's colour, or the default when it is not hexadecimal.
 QColor corde(const QString& campo, const QColor& defecto);
+// The book's background and text colours, read leniently (white and black when unreadable).
+QColor corfondolibro(const Book& libro);
+QColor cortextolibro(const Book& libro);
 
 // What a colour is to the control that takes it.
 enum class PapelCor { fondo, texto };
 // Edits, memos, grids and HTML views take it as their base or text colour; other controls (group
 // boxes, panels) as their window or window-text colour, filling their background.
 void darcor(QWidget* receptor, const QColor& cor, PapelCor papel);
-
-} // namespace quibel
-
-namespace quibel {
 
 class Documento;
 
@@ -58,6 +57,10 @@ Tpaxina* paxinaeditada(Documento& documento, int tipo);
 // (std::logic_error). Receivers are looked up by name on the sheet, then on the window, when a
 // colour reaches them.
 void vincularpaneis(Documento& documento, int tipo, QWidget* folla, QWidget* venta);
+
+// The colour the panel of that name shows passed on to the controls of its row, as a load shows a
+// page's colour (a chosen colour is passed on by the binder).
+void pasarcor(QWidget* folla, const char* panel);
 
 // The colour rows, for tests: type, panel, receivers, field (0 none), own-background box.
 struct FilaCor {

@@ -181,6 +181,7 @@ public:
     // --- page list and keys (quibelf_paxinas.cpp) ---------------------------------------------
     // Inserts n blank pages after the current one (the selector grows); false when refused.
     bool paxinanova(int n);
+    void crecerselector(int paxinas); // the page selector grows to hold pages 1..paxinas
     // Commits the open editor through the neutral sheet, makes page n current and shows it:
     // the sheet of its type, or the neutral sheet with the navigation bar when it has no valid
     // type. The one way every command shows a page.

@@ -187,8 +187,8 @@ void TForm1::amosarpropiedades() {
 }
 
 void TForm1::colorcape() {
-    const QColor fondo = corde(libro.corfondolibro, Qt::white);
-    const QColor texto = corde(libro.cortextolibro, Qt::black);
+    const QColor fondo = corfondolibro(libro);
+    const QColor texto = cortextolibro(libro);
     for (QWidget* e : {static_cast<QWidget*>(txtcabe), static_cast<QWidget*>(txtpe)}) {
         darcor(e, fondo, PapelCor::fondo);
         darcor(e, texto, PapelCor::texto);

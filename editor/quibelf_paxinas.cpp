@@ -25,10 +25,14 @@
 
 namespace quibel {
 
+void TForm1::crecerselector(int paxinas) {
+    for (int i = numpaxinap->count() + 1; i <= paxinas; ++i)
+        numpaxinap->addItem(QString::number(i));
+}
+
 bool TForm1::paxinanova(int n) {
     if (!quibel::paxinanova(documento, n)) return false;
-    for (int i = numpaxinap->count() + 1; i <= libro.numpaxinas; ++i)
-        numpaxinap->addItem(QString::number(i));
+    crecerselector(libro.numpaxinas);
     return true;
 }
 

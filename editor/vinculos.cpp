@@ -36,27 +36,13 @@ std::vector<Vinculo> serietexto(const char* prefixo, int primeiro, int conta) {
     return v;
 }
 
-QColor corfondolibro(const Book& libro) {
-    return corde(libro.corfondolibro, Qt::white);
-}
-
-QColor cortextolibro(const Book& libro) {
-    return corde(libro.cortextolibro, Qt::black);
-}
-
 namespace {
-
-// The line edit of a row: a plain or limited edit, or the edit of a labelled one.
-QLineEdit* editde(QObject* o) {
-    if (auto* l = qobject_cast<LabelledEdit*>(o)) return l->edit();
-    return qobject_cast<QLineEdit*>(o);
-}
 
 bool clasecerta(const Vinculo& v, QObject* o) {
     switch (v.regra) {
     case Regra::texto:
     case Regra::baleiro:
-        return editde(o) != nullptr;
+        return lineade(o) != nullptr;
     case Regra::memo:
         return qobject_cast<QPlainTextEdit*>(o) != nullptr;
     case Regra::marca:
@@ -70,11 +56,6 @@ bool clasecerta(const Vinculo& v, QObject* o) {
 }
 
 } // namespace
-
-void portextoedit(QLineEdit* e, const QString& t) {
-    const QSignalBlocker b(e);
-    e->setText(t);
-}
 
 void TaboaVinculos::vincular(QWidget* folla) {
     controis_.clear();
@@ -96,11 +77,11 @@ void TaboaVinculos::cargar(Book& libro, int paxina) const {
         const QString valor = QString::fromLatin1(v.valor);
         switch (v.regra) {
         case Regra::texto:
-            portextoedit(editde(o), campo);
+            portextoedit(lineade(o), campo);
             break;
         case Regra::baleiro:
             if (campo.isEmpty()) campo = valor;
-            portextoedit(editde(o), campo);
+            portextoedit(lineade(o), campo);
             break;
         case Regra::memo:
             portexto(static_cast<QPlainTextEdit*>(o), campo);
@@ -130,10 +111,10 @@ void TaboaVinculos::gardar(Book& libro, int paxina) const {
         QString& campo = campode(libro, paxina, v.campo);
         switch (v.regra) {
         case Regra::texto:
-            campo = editde(o)->text();
+            campo = lineade(o)->text();
             break;
         case Regra::baleiro:
-            campo = editde(o)->text();
+            campo = lineade(o)->text();
             if (campo.isEmpty()) campo = QString::fromLatin1(v.valor);
             break;
         case Regra::memo:

@@ -92,13 +92,6 @@ template <class T> std::vector<T> mais(std::vector<T> a, const std::vector<T>& b
     return a;
 }
 
-// Sets an edit's text without firing its handlers.
-void portextoedit(QLineEdit* e, const QString& t);
-
-// The book's background and text colours, read leniently.
-QColor corfondolibro(const Book& libro);
-QColor cortextolibro(const Book& libro);
-
 // A table bound to the controls of one sheet. Loads set the controls without signals; a load never
 // throws on a field's content.
 class TaboaVinculos {

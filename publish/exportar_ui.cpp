@@ -2,6 +2,7 @@
 #include "publish/paquete.h"
 
 #include "book/rutinas.h"
+#include "editor/arrastre.h"
 #include "editor/avisos.h"
 #include "editor/controis.h"
 #include "editor/garda.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -56,29 +58,6 @@ QWidget* cuberta(QWidget* pai, QGridLayout* grella, const char* nome) {
     c->raise();
     return c;
 }
-
-// Sets an edit's text without running its change handlers.
-void portextocalado(QLineEdit* e, const QString& t) {
-    const QSignalBlocker b(e);
-    e->setText(t);
-}
-
-// Runs f on the mouse press of one widget.
-class AoPicar : public QObject {
-public:
-    AoPicar(QWidget* w, std::function<void()> f) : QObject(w), f_(std::move(f)) {
-        w->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonPress) guarded(f_);
-        return false;
-    }
-
-private:
-    std::function<void()> f_;
-};
 
 } // namespace
 
@@ -219,7 +198,10 @@ ExportSheet::ExportSheet(Documento& documento, QWidget* folla, Ganchos ganchos)
     connect(botplant, &QToolButton::clicked, this, en(&ExportSheet::botplantClick));
     connect(SpeedButton170, &QToolButton::clicked, this, en(&ExportSheet::SpeedButton170Click));
     connect(btlomes, &QToolButton::clicked, this, en(&ExportSheet::btlomesClick));
-    new AoPicar(edlomes->edit(), [this] { edlomesClick(); });
+    FiltroRato::vincular(edlomes->edit(), [this](QMouseEvent* e) {
+        if (e->type() == QEvent::MouseButtonPress) edlomesClick();
+        return false;
+    });
     connect(btadxuntosad, &QToolButton::clicked, this, en(&ExportSheet::btadxuntosadClick));
     connect(btadxuntosbr, &QToolButton::clicked, this, en(&ExportSheet::btadxuntosbrClick));
     DropTarget::vincular(
@@ -264,7 +246,7 @@ void ExportSheet::cargar() {
                                {edlomes->edit(), l.edlomes},
                                {dirax->edit(), l.dirax},
                                {txtlicencia, l.txtlicencia}})
-        portextocalado(e, t);
+        portextoedit(e, t);
     porcheck(sihtml, l.sihtml);
     porcheck(empa, l.empa);
     porcheck(chkencoded, l.chkencoded);
@@ -480,7 +462,7 @@ void ExportSheet::exportarlibro() {
                                {txthtml, r.txthtml},
                                {txtempa, r.txtempa},
                                {nalmacen, r.nalmacen}}) {
-        portextocalado(e, t);
+        portextoedit(e, t);
     }
     libro().donde = r.donde;
     libro().nlibro = r.nlibro;

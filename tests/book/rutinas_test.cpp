@@ -1,13 +1,11 @@
 #include "book/rutinas.h"
+#include "tests/limitetamano.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace quibel;
 
@@ -373,24 +371,9 @@ TEST(Gardarlinas, FailedWriteKeepsTheOldFile) {
     const QString f = tmp.filePath("book.zube");
     escribir(f, "old\r\n");
 
-    struct LimitGuard {
-        rlimit antes{};
-        void (*sinal)(int) = nullptr;
-        LimitGuard() {
-            getrlimit(RLIMIT_FSIZE, &antes);
-            sinal = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit novo = antes;
-            novo.rlim_cur = 4096;
-            setrlimit(RLIMIT_FSIZE, &novo);
-        }
-        ~LimitGuard() {
-            setrlimit(RLIMIT_FSIZE, &antes);
-            std::signal(SIGXFSZ, sinal);
-        }
-    };
     bool gardado = true;
     {
-        LimitGuard limite;
+        proba::LimiteTamano limite;
         gardado = gardarlinas(f, QList<QByteArray>(100, QByteArray(200, 'z')));
     }
     EXPECT_FALSE(gardado);

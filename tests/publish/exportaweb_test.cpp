@@ -1,4 +1,5 @@
 #include "publish/exportaweb.h"
+#include "tests/limitetamano.h"
 
 #include "ficheiros.h"
 
@@ -8,9 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace quibel;
@@ -91,25 +90,10 @@ TEST_F(CopiaficheiroTest, FailuresReportAndKeepTheTarget) {
 
 TEST_F(CopiaficheiroTest, FailedWriteKeepsThePreviousTarget) {
     // A file-size limit makes the write fail for any user, root included.
-    struct LimitGuard {
-        rlimit antes{};
-        void (*sinal)(int) = nullptr;
-        LimitGuard() {
-            getrlimit(RLIMIT_FSIZE, &antes);
-            sinal = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit novo = antes;
-            novo.rlim_cur = 4096;
-            setrlimit(RLIMIT_FSIZE, &novo);
-        }
-        ~LimitGuard() {
-            setrlimit(RLIMIT_FSIZE, &antes);
-            std::signal(SIGXFSZ, sinal);
-        }
-    };
     escribir(destino, "old");
     Copia c;
     {
-        LimitGuard limite;
+        proba::LimiteTamano limite;
         c = copiaficheiro(orixe, destino, true);
     }
     EXPECT_FALSE(c.ok);
