@@ -61,6 +61,20 @@ if [ ! -f "$npmtools/scorm12.js" ] || [ ! -f "$npmtools/scorm12edition/adlcp_roo
   rm -rf "$work"
 fi
 
+# The player's browser tests drive Chromium through playwright-core (no dependencies, no install
+# scripts): one pinned package, unpacked by hand like the SCORM tools.
+if [ ! -f "$npmtools/playwright-core/package.json" ]; then
+  work=$(mktemp -d)
+  if (cd "$work" && npm pack --silent playwright-core@1.60.0 >/dev/null); then
+    rm -rf "$npmtools/playwright-core"
+    mkdir -p "$npmtools/playwright-core"
+    tar -xzf "$work/playwright-core-1.60.0.tgz" -C "$npmtools/playwright-core" --strip-components=1
+  else
+    echo "Could not fetch playwright-core; the player's browser tests will be skipped." >&2
+  fi
+  rm -rf "$work"
+fi
+
 build="$top/build"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --parallel "$(nproc)"

@@ -90,10 +90,11 @@ protected:
         t.replace("</body>",
                   "<script>window.zub_sc = function (v, x) {"
                   " document.documentElement.setAttribute('data-sc-' + v, String(x)); };"
-                  "document.addEventListener('DOMContentLoaded', function () {"
+                  "document.addEventListener('zub-listo', function () {"
                   " for (var i = 1; i <= 99; i++) ZUB.salto(String(i));"
                   " ZUB.salto('1');"
-                  " var r = document.querySelector('.zub-resposta'); if (r) r.click();"
+                  " document.querySelectorAll('.zub-resposta').forEach(function (r) { r.click(); });"
+                  " var c = document.querySelector('.zub-comprobar'); if (c) c.click();"
                   " ZUB.zub_dat('nome_usuario', 'Ana');"
                   " document.documentElement.setAttribute('data-dat', [ZUB.zub_dat('get total_activ'),"
                   " ZUB.zub_dat('get total_ben'), ZUB.zub_dat('nome_usuario')].join(' '));"
@@ -174,8 +175,8 @@ TEST_F(Navegador, ABookWithEveryPageType) {
     EXPECT_EQ(e.imx, "2/2") << "the logo and the first page's picture";
     EXPECT_TRUE(e.dom.contains(R"(data-sc-totalp="51")"));
     EXPECT_TRUE(e.dom.contains(R"(data-sc-paxina="1")"));
-    // Seven of the types only inform; the first answer of the first page is right.
-    EXPECT_TRUE(e.dom.contains(R"(data-dat="44 1 Ana")"));
+    // The pages that play as activities; every answer of the first page is right.
+    EXPECT_TRUE(e.dom.contains(R"(data-dat="1 1 Ana")"));
     EXPECT_TRUE(e.dom.contains(R"(data-sc-avben="1")"));
 
     // The first page as an author sees it, kept beside the build.
