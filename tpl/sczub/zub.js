@@ -1506,6 +1506,11 @@ function quizais() {
     if (faltan === 0 && domlisto && !listo) iniciar();
 }
 FAMILIAS.forEach(function(f) {
+    // Each family brings its own style sheet, after the template's zub.css.
+    var css = document.createElement("link");
+    css.rel = "stylesheet";
+    css.href = base + f.replace(/\.js$/, ".css");
+    (document.head || document.documentElement).appendChild(css);
     var s = document.createElement("script");
     s.src = base + f;
     s.async = false;
