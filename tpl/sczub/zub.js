@@ -147,6 +147,14 @@ function lista(v) {
     if (v === undefined || v === null || v === "") return [];
     return Array.isArray(v) ? v : [ v ];
 }
+// An element list, a single element or an array, as an array.
+function coleccion(v) {
+    if (v === undefined || v === null) return [];
+    if (Array.isArray(v)) return v.slice();
+    if (typeof v.length === "number" && typeof v !== "string" && !v.nodeType) return Array.prototype.slice.call(v);
+    return [ v ];
+}
+ZUBP.coleccion = coleccion;
 function partes(item) { return String(item === undefined || item === null ? "" : item).split("||"); }
 ZUBP.lista = lista;
 ZUBP.partes = partes;
@@ -300,9 +308,11 @@ function limpar(raizlimpa) {
                 // The book's own jumps: javascript:ZUB.salto('target') becomes a plain click.
                 var m = /^javascript:ZUB\.salto\((['"])(.*)\1\);?$/i.exec(at.value.trim());
                 n.removeAttribute(at.name);
-                if (m && nome === "href") {
+                // A link keeps an address, so that it stays reachable with Tab, and does nothing
+                // more than its own jump.
+                if (nome === "href") {
                     n.setAttribute("href", "#");
-                    n.setAttribute("data-zub-salto", m[2]);
+                    n.setAttribute("data-zub-salto", m ? m[2] : "");
                 }
             }
         }
@@ -311,7 +321,8 @@ function limpar(raizlimpa) {
     for (var s = 0; s < saltos.length; s++)
         saltos[s].addEventListener("click", function(ev) {
             ev.preventDefault();
-            ZUB.salto(ev.currentTarget.getAttribute("data-zub-salto"));
+            var destino = ev.currentTarget.getAttribute("data-zub-salto");
+            if (destino) ZUB.salto(destino);
         });
     return raizlimpa;
 }
@@ -422,8 +433,7 @@ function arrastre(o) {
     var activo = true;
     var pezas = [];
     function destinos() {
-        var d = typeof o.destinos === "function" ? o.destinos() : lista(o.destinos);
-        d = Array.prototype.slice.call(d);
+        var d = coleccion(typeof o.destinos === "function" ? o.destinos() : o.destinos);
         if (o.bandexa) d.push(o.bandexa);
         return d;
     }
@@ -473,6 +483,15 @@ function arrastre(o) {
         if (collida === p) cancelar();
         return feito;
     }
+    // The target a piece is, or stands in (a piece in hand dropped on a placed piece goes to
+    // that piece's target); the tray is no target for this.
+    function destinode(p) {
+        var ds = destinos();
+        if (ds.indexOf(p) >= 0) return p;
+        for (var i = 0; i < ds.length; i++)
+            if (ds[i] !== o.bandexa && ds[i].contains(p)) return ds[i];
+        return null;
+    }
     function destinoen(x, y, p) {
         var vello = p.style.visibility;
         p.style.visibility = "hidden";
@@ -498,8 +517,8 @@ function arrastre(o) {
                 ev.stopPropagation();
                 if (collida === p)
                     cancelar();
-                else if (collida && destinos().indexOf(p) >= 0)
-                    soltar(collida, p);
+                else if (collida && destinode(p))
+                    soltar(collida, destinode(p));
                 else
                     coller(p);
             } else if (ev.key === "Escape") {
@@ -534,8 +553,8 @@ function arrastre(o) {
             p.style.transform = "";
             if (!movido) {
                 // A tap: pick the piece up, or drop the piece in hand on this one where it is a target.
-                if (collida && collida !== p && destinos().indexOf(p) >= 0)
-                    soltar(collida, p);
+                if (collida && collida !== p && destinode(p))
+                    soltar(collida, destinode(p));
                 else if (collida === p)
                     cancelar();
                 else
@@ -569,7 +588,7 @@ function arrastre(o) {
             });
         });
     }
-    lista(o.pezas).forEach(engadir);
+    coleccion(o.pezas).forEach(engadir);
     escoitardestinos();
     marcar();
     return {
@@ -922,7 +941,7 @@ function construir(i) {
         var im = evideo(p.imaxe) ? video(p.imaxe) : imaxe(p.imaxe, p.altim, "zub-imaxe");
         corpo.appendChild(im);
     }
-    if (x.panel) corpo.appendChild(panel(x, p));
+    if (x.panel && x.panel.content.childNodes.length) corpo.appendChild(panel(x, p));
     var motivo = "";
     if (!p.type)
         motivo = "sen tipo";
