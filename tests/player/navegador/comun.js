@@ -40,6 +40,16 @@ function exportar(nome) {
     return path.join(destino, "web");
 }
 
+// Exports a book given as an object of the same form, written beside the export.
+function exportarobxecto(nome, libro) {
+    const destino = path.join(build, "tests", "player", nome);
+    fs.mkdirSync(path.dirname(destino), {recursive: true});
+    const json = destino + ".json";
+    fs.writeFileSync(json, JSON.stringify(libro));
+    execFileSync(libroproba, [json, destino, fonte], {stdio: ["ignore", "pipe", "inherit"]});
+    return path.join(destino, "web");
+}
+
 // One browser per test file.
 let navegador = null;
 async function abrirnavegador() {
@@ -130,4 +140,4 @@ function probas(nome, corpo) {
     corpo();
 }
 
-module.exports = {exportar, abrir, captura, servidor, probas, npm, fonte, build, artefactos};
+module.exports = {exportar, exportarobxecto, abrir, captura, servidor, probas, npm, fonte, build, artefactos};
