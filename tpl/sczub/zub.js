@@ -522,7 +522,11 @@ function arrastre(o) {
                 else
                     coller(p);
             } else if (ev.key === "Escape") {
-                cancelar();
+                // Escape puts a piece back: out of the hand, or from its target into the tray.
+                if (collida !== p && o.bandexa && !o.bandexa.contains(p))
+                    soltar(p, o.bandexa);
+                else
+                    cancelar();
             }
         });
         var inicio = null, movido = false, dx = 0, dy = 0;

@@ -125,6 +125,24 @@ probas("the information pages", () => {
         await page.context().close();
     });
 
+    test("touch: tap a word, tap a gap; Escape puts a placed word back", async () => {
+        const page = await abrir(web, {tactil: true});
+        const caixa = await page.ir(7);
+        const oco = (i) => caixa.locator(".zub-ocodestino").nth(i);
+        const ficha = (w) => caixa.locator(".zub-ficha", {hasText: w});
+        await ficha("durme").tap();
+        await oco(0).tap();
+        await ficha("vella").tap();
+        await oco(1).tap();
+        await ficha("chove").tap();
+        await oco(2).tap();
+        assert.deepEqual(await caixa.locator(".zub-ocodestino").allTextContents(), ["durme", "vella", "chove"]);
+        await ficha("chove").focus();
+        await page.keyboard.press("Escape");
+        assert.equal(await caixa.locator(".zub-bandexa .zub-ficha").allTextContents().then((v) => v.join()), "chove");
+        await page.context().close();
+    });
+
     test("a template's answer and button; an external activity's status", async () => {
         const page = await abrir(web);
         await page.route("http://actividade.proba/**", (r) => r.fulfill({contentType: "text/html", body: ACTIVIDADE}));

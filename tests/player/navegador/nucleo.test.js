@@ -7,7 +7,7 @@ const assert = require("node:assert/strict");
 const fs = require("fs");
 const path = require("path");
 const {execFileSync} = require("child_process");
-const {exportar, abrir, captura, servidor, probas, npm} = require("./comun.js");
+const {exportar, exportarobxecto, abrir, captura, servidor, probas, npm} = require("./comun.js");
 
 probas("the player's core", () => {
     let web;
@@ -73,6 +73,30 @@ probas("the player's core", () => {
         assert.deepEqual(s.filter((x) => x[0] !== "paxina" && x[0] !== "totalp"), [["avmal", 5], ["avben", 5]]);
         await captura(page, "nucleo-teclado");
         await page.context().close();
+    });
+
+    test("shuffled pages: the first stays first, each page comes once, the seed repeats the order", async () => {
+        const paxinas = Array.from({length: 8}, (_, i) => ({P0: "29", W0: "Páxina " + (i + 1)}));
+        const w = exportarobxecto("desordenado", {libro: {txttitulo: "Desordenado", desordenar: true}, recursos: {}, paxinas});
+        async function orde(seed) {
+            const page = await abrir(w, {seed});
+            const vistas = [];
+            for (let i = 0; i < 8; i++) {
+                vistas.push(Number(await page.locator("#zub-paxina").getAttribute("data-zub-n")));
+                if (i < 7) await page.locator(".zub-diante").click();
+            }
+            assert.ok(await page.locator(".zub-diante").isDisabled());
+            const s = (await page.zubsc()).filter((x) => x[0] === "paxina").map((x) => x[1]);
+            assert.deepEqual(s, vistas, "SCORM hears each page's own position");
+            await page.context().close();
+            return vistas;
+        }
+        const a = await orde(5), b = await orde(5), c = await orde(6);
+        assert.equal(a[0], 1);
+        assert.deepEqual([...a].sort((x, y) => x - y), [1, 2, 3, 4, 5, 6, 7, 8]);
+        assert.notDeepEqual(a, [1, 2, 3, 4, 5, 6, 7, 8]);
+        assert.deepEqual(a, b);
+        assert.notDeepEqual(a, c);
     });
 
     test("SCORM 1.2: score 75, one interaction per page with its tries, completed at the last page", async () => {
