@@ -457,6 +457,16 @@ function comprobacion(s, campos, o) {
     });
     return boton;
 }
+// The letters typed on the computer's keyboard while the page is shown, outside text boxes:
+// f(character) returns false where the letter is not one of the page's.
+function teclasfisicas(s, f) {
+    document.addEventListener("keydown", function(ev) {
+        if (!s.visible() || s.resolta() || ev.ctrlKey || ev.metaKey || ev.altKey || ev.defaultPrevented) return;
+        if (Array.from(ev.key).length !== 1 || ev.key === " ") return;
+        if (ev.target && ev.target.closest && ev.target.closest("input, textarea, select, [contenteditable]")) return;
+        if (f(ev.key) !== false) ev.preventDefault();
+    });
+}
 function botonfrase(s, src, nome) {
     var b = s.botonson(src);
     b.setAttribute("aria-label", s.t("escoitar") + ": " + nome);
@@ -885,6 +895,13 @@ ZUBP.rexistrar("secreta", {
         function premer(k) {
             var b = botons[k];
             if (!b || b.disabled || s.resolta()) return;
+            // A key used is disabled: the focus goes on to the next key still open.
+            if (document.activeElement === b) {
+                var abertas = Array.prototype.filter.call(teclado.children, function(x) { return !x.disabled && x !== b; });
+                var despois = abertas.filter(function(x) { return b.compareDocumentPosition(x) & 4; });
+                var seg = despois[0] || abertas[0];
+                if (seg) seg.focus();
+            }
             b.disabled = true;
             var sitios = descubrir(p.palabras, k, exacto);
             if (!sitios.length) {
@@ -906,14 +923,10 @@ ZUBP.rexistrar("secreta", {
                 s.anunciar(leer());
         }
         // The letters of the computer's keyboard press the keys on the screen.
-        c.addEventListener("keydown", function(ev) {
-            if (ev.ctrlKey || ev.metaKey || ev.altKey || Array.from(ev.key).length !== 1) return;
-            if (ev.target && /^(INPUT|TEXTAREA)$/.test(ev.target.tagName)) return;
-            var k = dobrar(ev.key.normalize("NFC"), exacto);
-            if (botons[k]) {
-                ev.preventDefault();
-                premer(k);
-            }
+        teclasfisicas(s, function(ch) {
+            var k = dobrar(ch.normalize("NFC"), exacto);
+            if (!botons[k]) return false;
+            premer(k);
         });
     }
 });
@@ -995,13 +1008,10 @@ ZUBP.rexistrar("letras", {
             } else
                 escoller(mal);
         }
-        c.addEventListener("keydown", function(ev) {
-            if (ev.ctrlKey || ev.metaKey || ev.altKey || Array.from(ev.key).length !== 1) return;
-            var l = ev.key.toLocaleLowerCase();
-            if (o.opcions.indexOf(l) >= 0) {
-                ev.preventDefault();
-                poñer(l);
-            }
+        teclasfisicas(s, function(ch) {
+            var l = ch.toLocaleLowerCase();
+            if (o.opcions.indexOf(l) < 0) return false;
+            poñer(l);
         });
     }
 });
