@@ -467,8 +467,10 @@ function teclasfisicas(s, f) {
         if (f(ev.key) !== false) ev.preventDefault();
     });
 }
+// A sentence's sound; the note is a glyph every text font has, unlike the loudspeaker emoji.
 function botonfrase(s, src, nome) {
     var b = s.botonson(src);
+    b.textContent = "\u266a";
     b.setAttribute("aria-label", s.t("escoitar") + ": " + nome);
     return b;
 }

@@ -81,12 +81,22 @@ probas("questions and word games", () => {
         // Sentences: the visible form and its sound, the whole sentence typed.
         await page.ir(4);
         assert.deepEqual(await page.locator(".zub-visible").allTextContents(), ["o c_n l_dra", "a l_a br_lla"]);
-        assert.equal(await page.getByRole("button", {name: "Escuchar: Frase 1"}).count(), 1);
+        await page.evaluate(() => {
+            window.__tocados = [];
+            const play = HTMLMediaElement.prototype.play;
+            HTMLMediaElement.prototype.play = function() {
+                window.__tocados.push(this.src.split("/").pop());
+                return play.call(this);
+            };
+        });
+        await page.getByRole("button", {name: "Escuchar: Frase 1"}).click();
+        assert.deepEqual(await page.evaluate(() => window.__tocados), ["f1.wav"]);
         await page.getByRole("textbox", {name: "Frase 1"}).fill("o can ladra.");
         await page.getByRole("textbox", {name: "Frase 2"}).fill("A lua brilla");
         await page.getByRole("button", {name: "Comprobar"}).click();
         assert.equal(await page.mensaxe(), "Mal!");
         assert.equal(await page.getByRole("textbox", {name: "Frase 2"}).getAttribute("aria-invalid"), "true");
+        await captura(page, "preguntas-frases");
         await page.getByRole("textbox", {name: "Frase 2"}).fill("A lúa brilla");
         await page.getByRole("button", {name: "Comprobar"}).click();
         assert.equal(await page.mensaxe(), "Ben!");
@@ -98,6 +108,7 @@ probas("questions and word games", () => {
         await page.getByRole("button", {name: "Comprobar"}).click();
         assert.equal(await page.mensaxe(), "1 / 2");
         assert.ok(await page.getByText("Dous máis dous?").isVisible());
+        await captura(page, "preguntas-preguntas-orde");
         await page.getByRole("textbox", {name: "Dous máis dous?"}).fill("cinco");
         await page.getByRole("button", {name: "Comprobar"}).click();
         assert.equal(await page.mensaxe(), "Mal!");
@@ -140,6 +151,7 @@ probas("questions and word games", () => {
         await page.getByRole("button", {name: "b", exact: true}).click();
         assert.equal(await page.mensaxe(), "Mal!");
         assert.equal(await page.getByRole("button", {name: "Hueco 1: v"}).getAttribute("aria-pressed"), "true");
+        await captura(page, "preguntas-letras");
         await page.getByRole("button", {name: "h", exact: true}).click();
         assert.equal(await page.mensaxe(), "Ben!");
         assert.equal(await page.locator(".zub-ortografia").textContent(), "haber");
@@ -147,6 +159,8 @@ probas("questions and word games", () => {
         // Dictation with corrections.
         await page.ir(15);
         assert.equal(await page.locator(".zub-textodictado").count(), 0, "the text stays hidden");
+        const audio = page.getByLabel("Escuchar", {exact: true});
+        assert.equal(await audio.evaluate((a) => a.play().then(() => a.src.split("/").pop())), "f1.wav");
         await page.getByRole("textbox", {name: "Escribe lo que oyes"}).fill("O can ladra. A lua");
         await page.getByRole("button", {name: "Comprobar"}).click();
         assert.equal(await page.mensaxe(), "Mal!");
@@ -253,6 +267,7 @@ probas("questions and word games", () => {
         await page.ir(5);
         await tabata(page, page.getByRole("textbox", {name: "Frase 1"}));
         await page.keyboard.type("O sol quenta");
+        await captura(page, "preguntas-frases-imaxes");
         await page.keyboard.press("Enter");
         assert.equal(await page.mensaxe(), "Ben!");
         await page.ir(6);
@@ -310,12 +325,12 @@ probas("questions and word games", () => {
         const page = await abrir(outra);
         const caixa = page.locator("#zub-paxina > .zub-paxinabox");
         const esperado = ["contido: sen palabras", "xogo", "contido: sen frases", "contido: sen respostas", "xogo",
-                          "contido: sen palabra", "contido: sen letras", "xogo", "xogo"];
+                          "contido: sen palabra", "contido: sen letras", "xogo", "xogo", "xogo"];
         for (let n = 1; n <= esperado.length; n++) {
             await page.ir(n);
             assert.equal(await caixa.getAttribute("data-zub-xogo"), esperado[n - 1], "page " + n);
         }
-        assert.equal(await page.evaluate(() => ZUB.zub_dat("get", "total_activ")), 4);
+        assert.equal(await page.evaluate(() => ZUB.zub_dat("get", "total_activ")), 5);
         // Eight words of eleven letters fit; the author's filling is letters, never markup.
         await page.ir(2);
         assert.ok(await page.locator(".zub-cela").count() >= 121);
@@ -341,6 +356,14 @@ probas("questions and word games", () => {
         await page.getByRole("checkbox", {name: "a"}).click();
         await page.getByRole("button", {name: "Comprobar"}).click();
         assert.equal(await page.mensaxe(), "Ben!");
+        // Picture clues: a found word ticks its picture.
+        await page.ir(10);
+        assert.deepEqual(await page.locator(".zub-sopalista img").evaluateAll((v) => v.map((i) => i.alt)),
+                         ["Pistas 1", "Pistas 2"]);
+        const p = await buscar(page, "MAR");
+        await arrastrar(page, p.a, p.b);
+        assert.equal(await page.locator(".zub-sopalista li.zub-atopado img").getAttribute("alt"), "Pistas 2");
+        await captura(page, "preguntas-sopa-debuxos");
         assert.deepEqual(page.erros, []);
         await page.context().close();
     });
