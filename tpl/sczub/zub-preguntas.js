@@ -402,10 +402,22 @@ function marcar(e, ben) {
 // Typed answers checked together. campos: [{entrada, esperado}] in order; o.orde: one at a time,
 // each shown once the one before is right (o.mostrar(k) shows field k). A check judges the boxes
 // written: one wrong makes the try wrong; all right so far is progress, not a try, until every
-// box is right. Enter in a box checks too. Returns the check button.
+// box is right. Enter in a box checks too. o.conxunto: answers that belong to no box in
+// particular: a box is right with any of them not yet given, and the page once all are given.
+// Returns the check button.
 function comprobacion(s, campos, o) {
     o = o || {};
-    var feitos = 0;
+    var feitos = 0, dados = [];
+    var total = o.conxunto ? Math.min(o.conxunto.length, campos.length) : campos.length;
+    function acerta(f) {
+        if (!o.conxunto) return igual(f.entrada.value, f.esperado);
+        for (var j = 0; j < o.conxunto.length; j++)
+            if (dados.indexOf(j) < 0 && igual(f.entrada.value, o.conxunto[j])) {
+                dados.push(j);
+                return true;
+            }
+        return false;
+    }
     var boton = s.boton(s.t("comprobar"), comprobar, "zub-comprobar");
     function seguinte() {
         for (var k = 0; k < campos.length; k++)
@@ -422,7 +434,7 @@ function comprobacion(s, campos, o) {
         }
         var mal = false;
         escritos.forEach(function(f) {
-            f.ben = igual(f.entrada.value, f.esperado);
+            f.ben = acerta(f);
             marcar(f.entrada, f.ben);
             if (f.ben) {
                 f.entrada.readOnly = true;
@@ -435,13 +447,14 @@ function comprobacion(s, campos, o) {
             return;
         }
         var k = seguinte();
-        if (k < 0) {
+        if (k < 0 || feitos >= total) {
             s.xulgar(true);
             boton.disabled = true;
+            campos.forEach(function(f) { f.entrada.readOnly = true; });
             return;
         }
         if (o.orde && o.mostrar) o.mostrar(k);
-        s.mensaxe(s.t("contador", feitos, campos.length));
+        s.mensaxe(s.t("contador", feitos, total));
         campos[k].entrada.focus();
     }
     campos.forEach(function(f) {
@@ -726,11 +739,16 @@ ZUBP.rexistrar("frases", {
 ZUBP.rexistrar("preguntas", {
     actividade : function(p) {
         var r = ZUBP.lista(p.resp);
-        return ZUBP.lista(p.preguntas).some(function(q, i) { return ZUBP.normalizar(r[i]) !== ""; });
+        return ZUBP.lista(p.preguntas).length > 0 && r.some(function(x) { return ZUBP.normalizar(x) !== ""; });
     },
     construir : function(p, c, s) {
         var qs = s.lista(p.preguntas), r = s.lista(p.resp);
-        var orde = p.modo === "1";
+        if (!qs.length || !r.some(function(x) { return ZUBP.normalizar(x) !== ""; })) return "sen respostas";
+        // The description leaves out empty questions and empty answers each on its own: where
+        // their counts differ, which answer is whose is unknown, so every question is asked and
+        // any of the answers counts in any box.
+        var desfasadas = r.length !== qs.length;
+        var orde = p.modo === "1" && !desfasadas;
         var u = s.el("ol", "zub-preguntas");
         var campos = [], lis = [];
         qs.forEach(function(q, i) {
@@ -738,7 +756,7 @@ ZUBP.rexistrar("preguntas", {
             var texto = s.el("span", "zub-textopregunta", q);
             li.appendChild(texto);
             // A question without its answer is shown, not asked.
-            if (ZUBP.normalizar(r[i]) !== "") {
+            if (desfasadas || ZUBP.normalizar(r[i]) !== "") {
                 var e = caixatexto(s, textoplano(q) || s.t("resposta", i + 1), textoplano(r[i]).length + 4);
                 li.appendChild(e);
                 campos.push({entrada : e, esperado : r[i], li : li});
@@ -754,7 +772,8 @@ ZUBP.rexistrar("preguntas", {
         }
         if (orde) mostrar(0);
         c.appendChild(u);
-        c.appendChild(comprobacion(s, campos, {orde : orde, mostrar : mostrar}));
+        c.appendChild(comprobacion(s, campos, {orde : orde, mostrar : mostrar,
+                                               conxunto : desfasadas ? r.filter(function(x) { return ZUBP.normalizar(x) !== ""; }) : null}));
     }
 });
 
