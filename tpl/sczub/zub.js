@@ -401,7 +401,8 @@ function tocar(src) {
 }
 // A button that plays a sound.
 function botonson(src, rotulo) {
-    var b = boton(rotulo || "🔊", function() { tocar(src); }, "zub-botonson");
+    // A note every font has (a loudspeaker sign is missing from many).
+    var b = boton(rotulo || "♪", function() { tocar(src); }, "zub-botonson");
     b.setAttribute("aria-label", t("escoitar") + (rotulo ? ": " + dec(rotulo) : ""));
     return b;
 }
@@ -768,7 +769,7 @@ function ben() {
 function servizos(i, caixa, mensaxe) {
     var x = paxinas[i];
     var p = x.p;
-    var aosair = [], aovolver = [];
+    var aosair = [], aovolver = [], teclas = [];
     var s = {
         p : p,
         n : x.n,
@@ -831,6 +832,9 @@ function servizos(i, caixa, mensaxe) {
         // A remark of the module's own (a hint, a count) in the message line, not judged.
         mensaxe : function(texto, clase) { mostrarmensaxe(mensaxe, texto, clase); },
         aosair : function(f) { aosair.push(f); },
+        // Keys pressed anywhere in the book while this page is shown (typing on the computer's
+        // keyboard into an on-screen one, say); f(ev) may call ev.preventDefault().
+        teclas : function(f) { teclas.push(f); },
         aovolver : function(f) { aovolver.push(f); },
         visible : function() { return actual === i; },
         // A timer in seconds that runs only while the page is shown; fin() when it is over.
@@ -864,7 +868,7 @@ function servizos(i, caixa, mensaxe) {
             };
         }
     };
-    return {s : s, saida : aosair, volta : aovolver};
+    return {s : s, saida : aosair, volta : aovolver, teclas : teclas};
 }
 
 function mostrarmensaxe(m, texto, correcta) {
@@ -984,7 +988,7 @@ function construir(i) {
     if (p.ison) corpo.appendChild(son(p.ison, p.autoson === "1"));
     if (p.txpe) caixa.appendChild(el("div", "zub-pe", p.txpe));
     caixa.appendChild(mensaxe);
-    return {caixa : caixa, saida : sv.saida, volta : sv.volta};
+    return {caixa : caixa, saida : sv.saida, volta : sv.volta, teclas : sv.teclas};
 }
 
 function amosar(i) {
@@ -1020,6 +1024,12 @@ function amosar(i) {
     avisar("paxina", x.n);
     if (global.scrollTo) global.scrollTo(0, 0);
 }
+
+document.addEventListener("keydown", function(ev) {
+    var b = construidas[actual];
+    if (!b || ev.defaultPrevented) return;
+    b.teclas.forEach(function(f) { f(ev); });
+});
 
 function posicion() { return orde.indexOf(actual); }
 
