@@ -157,8 +157,9 @@ int main(int argc, char** argv) {
             if (k.startsWith(QLatin1Char('P')) && Book::campovalido(n))
                 l.paxina(p)[n] = valor(i.value(), recursos);
             else if (k.startsWith(QLatin1Char('W')) && Book::textovalido(n + 1))
-                l.texto(p, n + 1) =
-                    valor(i.value(), recursos).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+                l.texto(p, n + 1) = valor(i.value(), recursos)
+                                        .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                                        .replace(QLatin1String("\n"), QLatin1String("\r\n"));
             else if (!k.startsWith(QLatin1Char('#')))
                 return falla(QStringLiteral("page %1: unknown key %2").arg(p).arg(k));
         }
