@@ -178,8 +178,8 @@ ZUBP.logica.xogos = {
     cartas : cartas
 };
 
-// Without a page (node --test) the logic above is all there is.
-if (typeof document === "undefined") return;
+// The modules below register under node --test too, so their choice of pages can be tested; they
+// build only in a page.
 
 // --- shared pieces ----------------------------------------------------------------------------
 
@@ -512,7 +512,7 @@ ZUBP.rexistrar("identificarimx", {
         var fichas = items.map(function(x, i) {
             var f = s.el("div", "zub-identificaritem");
             if (d.modo !== "mover") f.appendChild(s.imaxe(x.imaxe, s.t("ximaxe", i + 1), "zub-identificarimx"));
-            if (x.son) f.appendChild(botonson(s, x.son, x.nome || s.t("ximaxe", i + 1)));
+            if (x.son) f.appendChild(botonson(s, x.son, d.modo === "mover" && x.nome ? x.nome : s.t("ximaxe", i + 1)));
             grella.appendChild(f);
             return f;
         });
