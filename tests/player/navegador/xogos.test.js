@@ -323,6 +323,32 @@ probas("the picture games", () => {
         await page.context().close();
     }
 
+    test("touch: tap a piece, then its place; tap a placed piece onto another to swap them", async () => {
+        const page = await abrir(web, {tactil: true});
+        await page.ir(6);
+        let m = await mapa(page);
+        // Each name under the next picture: a full wrong board.
+        for (let k = 0; k < m.pezas.length; k++) {
+            await boton(page, m.pezas[k].nome).tap();
+            await boton(page, m.lugares.find((l) => l.clave === m.pezas[(k + 1) % m.pezas.length].clave).nome).tap();
+        }
+        assert.equal(await page.mensaxe(), "Mal!");
+        await captura(page, "xogos-tactil-identificar");
+        // Swaps by tapping two placed names until each stands under its picture.
+        for (let volta = 0; volta < 6; volta++) {
+            m = await mapa(page);
+            const mal = m.pezas.find((p) => m.lugares.find((l) => l.nome === p.onde).clave !== p.clave);
+            if (!mal) break;
+            const alvo = m.pezas.find((p) => m.lugares.find((l) => l.nome === p.onde).clave === mal.clave);
+            await boton(page, mal.nome).tap();
+            await boton(page, alvo.nome).tap();
+        }
+        assert.equal(await page.mensaxe(), "Ben!");
+        const s = (await page.zubsc()).filter((x) => x[0] !== "paxina" && x[0] !== "totalp");
+        assert.deepEqual(s, [["avmal", 6], ["avben", 6]]);
+        await page.context().close();
+    });
+
     test("mouse: every game wrong, then right", () => percorrer(false));
     test("keyboard alone: every game wrong, then right", () => percorrer(true));
 });
