@@ -247,6 +247,32 @@ function botonson(s, src, de) {
     return b;
 }
 
+// The book's extra characters as keys that type into the answer box last used (the first one
+// before any), for letters the learner's keyboard may lack.
+function teclas(s, entradas) {
+    var vistos = {}, chars = s.caracteres(s.dec(s.conf.caracteres)).filter(function(ch) {
+        if (/\s/.test(ch) || vistos[ch]) return false;
+        vistos[ch] = true;
+        return true;
+    }).slice(0, 60);
+    if (!chars.length || !entradas.length) return null;
+    var ultima = entradas[0];
+    entradas.forEach(function(e) { e.addEventListener("focus", function() { ultima = e; }); });
+    var fila = s.el("div", "zub-teclas");
+    chars.forEach(function(ch) {
+        var b = s.boton(ch, function() {
+            if (ultima.disabled) return;
+            var a = ultima.selectionStart === null ? ultima.value.length : ultima.selectionStart;
+            var z = ultima.selectionEnd === null ? a : ultima.selectionEnd;
+            ultima.value = ultima.value.slice(0, a) + ch + ultima.value.slice(z);
+            ultima.focus();
+            ultima.setSelectionRange(a + ch.length, a + ch.length);
+        }, "zub-tecla");
+        fila.appendChild(b);
+    });
+    return fila;
+}
+
 function cor(s, v, outra) { return s.cor(v) || outra || ""; }
 
 // --- 3: puzzle ------------------------------------------------------------------------------
@@ -428,6 +454,8 @@ ZUBP.rexistrar("raiosx", {
         fila.appendChild(entrada);
         fila.appendChild(boton);
         c.appendChild(fila);
+        var t = teclas(s, [ entrada ]);
+        if (t) c.appendChild(t);
     }
 });
 
@@ -536,6 +564,8 @@ ZUBP.rexistrar("identificarimx", {
                 entradas.push(e);
                 fichas[i].appendChild(e);
             });
+            var t = teclas(s, entradas);
+            if (t) c.appendChild(t);
             var boton = s.boton(s.t("comprobar"), comprobar, "zub-comprobar");
             function comprobar() {
                 if (s.resolta()) return;
