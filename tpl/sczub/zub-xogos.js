@@ -356,7 +356,7 @@ ZUBP.rexistrar("puzzle", {
 // the hidden picture (the page picture); a round lens of diameter rdim shows what lies below.
 ZUBP.rexistrar("raiosx", {
     imaxe : false,
-    actividade : function(p) { return !!ZUBP.normalizar(p.resp); },
+    actividade : function(p) { return !!String(p.imaxe || "").trim() && !!ZUBP.normalizar(p.resp); },
     construir : function(p, c, s) {
         if (!String(p.imaxe || "").trim()) return "sen imaxe agochada";
         if (p.texto) c.appendChild(s.html("zub-enunciado", p.texto));
@@ -688,11 +688,13 @@ ZUBP.rexistrar("unirimx", {
 
 // --- 17: pairs ------------------------------------------------------------------------------
 
+function imaxesparellas(p) { return ZUBP.lista(p.imaxes).filter(function(v) { return String(v).trim(); }); }
+
 ZUBP.rexistrar("parellas", {
     cando : function(p) { return String(p.modo === undefined ? "" : p.modo).trim() === "0"; },
-    actividade : function(p) { return ZUBP.lista(p.imaxes).length > 0; },
+    actividade : function(p) { return imaxesparellas(p).length > 0; },
     construir : function(p, c, s) {
-        var imaxes = s.lista(p.imaxes).filter(function(v) { return String(v).trim(); });
+        var imaxes = imaxesparellas(p);
         if (!imaxes.length) return "sen imaxes";
         var segundos = s.enteiro(p.tempo, 0, 0, 3600);
         var taboleiro = s.el("div", "zub-parellas");

@@ -126,4 +126,6 @@ test("shared types: identify plays its own codes and yields drag pages to a late
     assert.equal(Y.eactividade({type: "puzzle", filas: "2"}), false, "a puzzle without its picture is no activity");
     assert.equal(Y.eactividade({type: "raiosx", imaxe: "a.png", resp: " "}), false, "X-ray without an answer");
     assert.equal(Y.eactividade({type: "raiosx", imaxe: "a.png", resp: "ra"}), true);
+    assert.equal(Y.eactividade({type: "raiosx", resp: "ra"}), false, "nothing hidden: shown as content, never judged");
+    assert.equal(Y.eactividade({type: "parellas", modo: "0", imaxes: [" "]}), false);
 });

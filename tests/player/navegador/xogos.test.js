@@ -359,6 +359,48 @@ probas("the picture games", () => {
         await page.context().close();
     });
 
+    test("missing, empty and absurd values: each page plays or says why it shows as content", async () => {
+        const raros = exportar("xogos-raros");
+        const page = await abrir(raros);
+        const estados = [];
+        for (let n = 1; n <= 11; n++) {
+            const c = await page.ir(n);
+            estados.push(await c.getAttribute("data-zub-xogo"));
+        }
+        assert.deepEqual(estados, ["xogo", "contido: sen imaxe", "xogo", "contido: sen imaxe agochada", "contido: sen imaxes",
+                                   "xogo", "xogo", "xogo", "contido: sen parellas", "contido: sen imaxes",
+                                   "contido: sen elementos"]);
+        assert.equal(await page.evaluate(() => ZUB.zub_dat("get", "total_activ")), 5);
+        // "abc" × "99": one row of nine pieces.
+        await page.ir(1);
+        assert.equal(await page.locator(".zub-puzlepeza").count(), 9);
+        // A 10 000-character answer, typed with other blanks, is right; the lens has its default size.
+        await page.ir(3);
+        const longo = await page.evaluate(() => document.querySelector(".zub-enunciado").textContent);
+        assert.equal(longo.length, 10000);
+        const oculta = page.getByRole("img", {name: /Imagen oculta/});
+        await oculta.scrollIntoViewIfNeeded();
+        const r = await oculta.boundingBox();
+        await page.mouse.move(r.x + 10, r.y + 10);
+        assert.equal(await page.locator(".zub-raioslente").evaluate((e) => e.style.clipPath), "circle(25px at 10px 10px)");
+        await page.getByRole("textbox", {name: "Respuesta"}).fill(longo.replace(/ /g, "   ") + " ");
+        await boton(page, "Comprobar").click();
+        assert.equal(await page.mensaxe(), "¡Correcto!");
+        // One box name: which box it names is unknown, so both show their number.
+        await page.ir(6);
+        assert.deepEqual(await page.locator(".zub-caixanome").allTextContents(), ["1", "2"]);
+        await colocarben(page, false);
+        assert.equal(await page.mensaxe(), "¡Correcto!");
+        // Moving pictures: the picture without a name has no name to go to and is left out.
+        await page.ir(8);
+        assert.equal(await page.locator("#zub-paxina .zub-xogo").getAttribute("data-zub-fora"), "1 imaxes sen nome");
+        assert.equal((await mapa(page)).pezas.length, 1);
+        await page.ir(7);
+        await captura(page, "xogos-raros-nome-longo");
+        assert.deepEqual(page.erros, []);
+        await page.context().close();
+    });
+
     test("mouse: every game wrong, then right", () => percorrer(false));
     test("keyboard alone: every game wrong, then right", () => percorrer(true));
 });
