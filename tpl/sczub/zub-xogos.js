@@ -315,9 +315,13 @@ ZUBP.rexistrar("puzzle", {
             bandexa.appendChild(peza);
             return peza;
         });
-        // The board takes the picture's proportions, at most 480 pixels wide.
+        // The board takes the picture's proportions, at most 480 pixels wide and no wider than
+        // the page at hand.
+        var natural = [ 400, 300 ];
         function medir(w, h) {
-            var ancho = Math.min(480, w), alto = Math.round(ancho * h / w);
+            natural = [ w, h ];
+            var sitio = c.clientWidth || 480;
+            var ancho = Math.max(60, Math.min(480, w, sitio - 8)), alto = Math.round(ancho * h / w);
             var cw = ancho / z.columnas, ch = alto / z.filas;
             taboleiro.style.width = ancho + "px";
             taboleiro.style.height = alto + "px";
@@ -340,6 +344,7 @@ ZUBP.rexistrar("puzzle", {
         c.appendChild(xogo);
         // The picture itself, hidden, measures the board and counts among the page's pictures.
         c.appendChild(proba);
+        s.aovolver(function() { medir(natural[0], natural[1]); });
         colocar(s, {
             pezas : pezas,
             lugares : celas,
