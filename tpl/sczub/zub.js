@@ -668,11 +668,14 @@ function lenzo(ancho, alto, clase) {
     var fora = el("div", "zub-lenzo" + (clase ? " " + clase : ""));
     var dentro = el("div", "zub-lenzodentro");
     fora.appendChild(dentro);
-    ancho = Math.max(1, ancho);
-    alto = Math.max(1, alto);
-    dentro.style.width = ancho + "px";
-    dentro.style.height = alto + "px";
     var escala = 1;
+    function medida(w, h) {
+        ancho = Math.max(1, w);
+        alto = Math.max(1, h);
+        dentro.style.width = ancho + "px";
+        dentro.style.height = alto + "px";
+    }
+    medida(ancho, alto);
     function axustar() {
         var w = fora.clientWidth || (fora.parentNode && fora.parentNode.clientWidth) || ancho;
         escala = Math.min(1, w / ancho);
@@ -684,6 +687,11 @@ function lenzo(ancho, alto, clase) {
         fora : fora,
         escala : function() { return escala; },
         axustar : axustar,
+        // A new design size (once a picture that gives it has loaded, say).
+        medida : function(w, h) {
+            medida(w, h);
+            axustar();
+        },
         // A point of the screen in design pixels.
         punto : function(x, y) {
             var r = dentro.getBoundingClientRect();
@@ -769,7 +777,7 @@ function ben() {
 function servizos(i, caixa, mensaxe) {
     var x = paxinas[i];
     var p = x.p;
-    var aosair = [], aovolver = [], teclas = [];
+    var aosair = [], aovolver = [], teclas = [], notas = [];
     var s = {
         p : p,
         n : x.n,
@@ -814,6 +822,8 @@ function servizos(i, caixa, mensaxe) {
             var texto = o.mensaxe !== undefined ? o.mensaxe
                         : correcta             ? p.mensaben || conf.ben || t("ben")
                                                : p.mensamal || conf.mal || t("mal");
+            // A word of the module's own before the usual message ("Time is up.", say).
+            if (o.prefixo) texto = o.prefixo + " " + texto;
             mostrarmensaxe(mensaxe, texto, correcta);
             avisar(correcta ? "avben" : "avmal", x.n);
             var sonido = correcta ? conf.sonben : conf.sonmal;
@@ -829,6 +839,12 @@ function servizos(i, caixa, mensaxe) {
         // true once answered right, false after wrong tries only, undefined before any.
         resultado : function() { return resultado[i]; },
         resolta : function() { return resultado[i] === true; },
+        // What a page that plays left out (items it could not pair, say), after "xogo: " in its
+        // status.
+        nota : function(texto) {
+            notas.push(String(texto));
+            caixa.setAttribute("data-zub-xogo", "xogo: " + notas.join("; "));
+        },
         // A remark of the module's own (a hint, a count) in the message line, not judged.
         mensaxe : function(texto, clase) { mostrarmensaxe(mensaxe, texto, clase); },
         aosair : function(f) { aosair.push(f); },
@@ -979,7 +995,7 @@ function construir(i) {
                 erros.push("páxina " + x.n + ": " + e.message);
             }
         }
-    } else
+    } else if (!caixa.hasAttribute("data-zub-xogo"))
         caixa.setAttribute("data-zub-xogo", "xogo");
     if (p.pxliga) {
         var q = partes(p.pxliga);
