@@ -705,7 +705,7 @@ ZUBP.rexistrar("piramide", {
             var e = s.el("input", "zub-clfila-pir");
             e.type = "text";
             e.setAttribute("aria-label", s.t("linha", k + 1, n));
-            e.style.width = (n * 1.6 + 1.2) + "em";
+            e.style.width = (n * 1.6 - 0.5) + "em";
             e.setAttribute("autocomplete", "off");
             e.spellcheck = false;
             e.addEventListener("input", function() {
