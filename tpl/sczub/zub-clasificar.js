@@ -1,5 +1,6 @@
-// Quibel's HTML5 player: classifying, linking and ordering texts (classify, links, drag texts, order, pyramid, relate).
-// Each module registers with ZUBP.rexistrar(type, {cando, actividade, construir}); see zub.js.
+// Quibel's HTML5 player: classifying, linking and ordering texts (classify, links, drag texts, order,
+// pyramid, relate). Each module registers with ZUBP.rexistrar(type, {cando, actividade, construir}); see
+// zub.js.
 //
 // The description leaves empty items out of its runs, so two runs of one page may stand out of
 // step: the n-th text and the n-th box number need not belong together. The pure part below
@@ -12,22 +13,62 @@
 if (!ZUBP) return;
 
 ZUBP.textos({
-    ESP : {caixa : "Caja {0}", posicion : "Posición {0}", parella : "Pareja de {0}", linha : "Línea {0}: {1} letras",
-           resposta : "Tu respuesta"},
-    GAL : {caixa : "Caixa {0}", posicion : "Posición {0}", parella : "Parella de {0}", linha : "Liña {0}: {1} letras",
-           resposta : "A túa resposta"},
-    CAT : {caixa : "Capsa {0}", posicion : "Posició {0}", parella : "Parella de {0}", linha : "Línia {0}: {1} lletres",
-           resposta : "La teva resposta"},
-    EUS : {caixa : "{0}. kutxa", posicion : "{0}. posizioa", parella : "{0}(r)en bikotea",
-           linha : "{0}. lerroa: {1} letra", resposta : "Zure erantzuna"},
-    POR : {caixa : "Caixa {0}", posicion : "Posição {0}", parella : "Par de {0}", linha : "Linha {0}: {1} letras",
-           resposta : "A sua resposta"},
-    ENG : {caixa : "Box {0}", posicion : "Position {0}", parella : "Pair of {0}", linha : "Line {0}: {1} letters",
-           resposta : "Your answer"},
-    AST : {caixa : "Caxa {0}", posicion : "Posición {0}", parella : "Pareya de {0}", linha : "Llinia {0}: {1} lletres",
-           resposta : "La to rempuesta"},
-    VAL : {caixa : "Caixa {0}", posicion : "Posició {0}", parella : "Parella de {0}", linha : "Línia {0}: {1} lletres",
-           resposta : "La teua resposta"}
+    ESP : {
+        caixa : "Caja {0}",
+        posicion : "Posición {0}",
+        parella : "Pareja de {0}",
+        linha : "Línea {0}: {1} letras",
+        resposta : "Tu respuesta"
+    },
+    GAL : {
+        caixa : "Caixa {0}",
+        posicion : "Posición {0}",
+        parella : "Parella de {0}",
+        linha : "Liña {0}: {1} letras",
+        resposta : "A túa resposta"
+    },
+    CAT : {
+        caixa : "Capsa {0}",
+        posicion : "Posició {0}",
+        parella : "Parella de {0}",
+        linha : "Línia {0}: {1} lletres",
+        resposta : "La teva resposta"
+    },
+    EUS : {
+        caixa : "{0}. kutxa",
+        posicion : "{0}. posizioa",
+        parella : "{0}(r)en bikotea",
+        linha : "{0}. lerroa: {1} letra",
+        resposta : "Zure erantzuna"
+    },
+    POR : {
+        caixa : "Caixa {0}",
+        posicion : "Posição {0}",
+        parella : "Par de {0}",
+        linha : "Linha {0}: {1} letras",
+        resposta : "A sua resposta"
+    },
+    ENG : {
+        caixa : "Box {0}",
+        posicion : "Position {0}",
+        parella : "Pair of {0}",
+        linha : "Line {0}: {1} letters",
+        resposta : "Your answer"
+    },
+    AST : {
+        caixa : "Caxa {0}",
+        posicion : "Posición {0}",
+        parella : "Pareya de {0}",
+        linha : "Llinia {0}: {1} lletres",
+        resposta : "La to rempuesta"
+    },
+    VAL : {
+        caixa : "Caixa {0}",
+        posicion : "Posició {0}",
+        parella : "Parella de {0}",
+        linha : "Línia {0}: {1} lletres",
+        resposta : "La teua resposta"
+    }
 });
 
 var lista = ZUBP.lista, dec = ZUBP.dec, compara = ZUBP.compara;
@@ -139,8 +180,7 @@ function clasificar6(p) {
     }));
     var notas = [];
     var inseguros = textos.filter(function(t, i) { return seguro(alts, i) === undefined; });
-    if (inseguros.length)
-        notas.push("caixa incerta por un texto baleiro: " + inseguros.map(dec).join(", "));
+    if (inseguros.length) notas.push("caixa incerta por un texto baleiro: " + inseguros.map(dec).join(", "));
     var nomes = enteira(lista(p.txcaixas), 2);
     if (!nomes) {
         nomes = [ "", "" ];
@@ -154,9 +194,8 @@ function clasificar6(p) {
     var trans = enteira(lista(p.trnsimf), 2) || [ "", "" ];
     return {
         textos : textos,
-        grupos : nomes.map(function(n, k) {
-            return {nome : n, fondo : fondos[k], opacidade : ZUBP.enteiro(trans[k], 100, 0, 100)};
-        }),
+        grupos : nomes.map(function(
+            n, k) { return {nome : n, fondo : fondos[k], opacidade : ZUBP.enteiro(trans[k], 100, 0, 100)}; }),
         alternativas : alts,
         fora : [],
         amosar : p.modo !== "1",
@@ -199,9 +238,8 @@ function clasificar47(p) {
             if (x.par[i] >= 0 && grupo(x, e, i) === null) n++;
         return n;
     }
-    var nomes = minimos(edicions, function(e) {
-        return Math.min.apply(null, al.map(function(x) { return erros(x, e); }));
-    });
+    var nomes = minimos(
+        edicions, function(e) { return Math.min.apply(null, al.map(function(x) { return erros(x, e); })); });
     var todas = [];
     al.forEach(function(x) {
         nomes.forEach(function(e) { todas.push(x.par.map(function(j, i) { return grupo(x, e, i); })); });
@@ -210,10 +248,20 @@ function clasificar47(p) {
     var fora = sen(alts, textos.length);
     if (fora.length === textos.length) return {erro : "ningunha palabra ten grupo"};
     var notas = [];
-    var inseguras = textos.filter(function(t, i) { return fora.indexOf(i) < 0 && seguro(alts, i) === undefined; });
+    var inseguras =
+        textos.filter(function(t, i) { return fora.indexOf(i) < 0 && seguro(alts, i) === undefined; });
     if (inseguras.length) notas.push("grupo incerto por un oco: " + inseguras.map(dec).join(", "));
-    if (fora.length) notas.push("palabras sen grupo, fóra: " + fora.map(function(i) { return dec(textos[i]); }).join(", "));
-    return {textos : textos, grupos : grupos, alternativas : alts, fora : fora, amosar : false, nota : notas.join("; ")};
+    if (fora.length)
+        notas.push("palabras sen grupo, fóra: " +
+                   fora.map(function(i) { return dec(textos[i]); }).join(", "));
+    return {
+        textos : textos,
+        grupos : grupos,
+        alternativas : alts,
+        fora : fora,
+        amosar : false,
+        nota : notas.join("; ")
+    };
 }
 
 // Five fixed texts, each with the text dragged onto it. A dragged text counts on every fixed
@@ -241,12 +289,21 @@ function unir13(p) {
     });
     var notas = [];
     if (al.length > 1) notas.push("parellas incertas por un texto baleiro");
-    if (fixosfora.length) notas.push("textos fixos sen parella, fóra: " + fixosfora.map(function(i) { return dec(fixos[i]); }).join(", "));
+    if (fixosfora.length)
+        notas.push("textos fixos sen parella, fóra: " +
+                   fixosfora.map(function(i) { return dec(fixos[i]); }).join(", "));
     if (movilesfora.length)
-        notas.push("textos para arrastrar sen parella, fóra: " + movilesfora.map(function(j) { return dec(moviles[j]); }).join(", "));
+        notas.push("textos para arrastrar sen parella, fóra: " +
+                   movilesfora.map(function(j) { return dec(moviles[j]); }).join(", "));
     if (fixosfora.length === fixos.length) return {erro : "ningunha parella"};
-    return {fixos : fixos, moviles : moviles, alternativas : alts, fixosfora : fixosfora, movilesfora : movilesfora,
-            nota : notas.join("; ")};
+    return {
+        fixos : fixos,
+        moviles : moviles,
+        alternativas : alts,
+        fixosfora : fixosfora,
+        movilesfora : movilesfora,
+        nota : notas.join("; ")
+    };
 }
 
 // Links: the caption and the target of link k, out of n. A target is given where every way the
@@ -274,9 +331,11 @@ function ligas(p, n, conposicions) {
     var sendestino = rotulos.filter(function(r, i) { return destinos[i] === null; });
     if (sendestino.length) notas.push("ligazóns sen destino seguro: " + sendestino.map(dec).join(", "));
     var sitio = conposicions && rotulos.every(function(r, i) { return xs[i] !== null && ys[i] !== null; });
-    if (conposicions && rotulos.length && !sitio) notas.push("posicións dos botóns sen poñer: falta un texto");
+    if (conposicions && rotulos.length && !sitio)
+        notas.push("posicións dos botóns sen poñer: falta un texto");
     return {
-        ligas : rotulos.map(function(r, i) { return {rotulo : r, destino : destinos[i], x : xs[i], y : ys[i]}; }),
+        ligas :
+            rotulos.map(function(r, i) { return {rotulo : r, destino : destinos[i], x : xs[i], y : ys[i]}; }),
         sitio : sitio,
         nota : notas.join("; ")
     };
@@ -329,9 +388,16 @@ function relacionar46(p) {
     var fora = sen(alts, esquerda.length);
     if (fora.length === esquerda.length) return {erro : "ningunha relación"};
     var notas = [];
-    if (fora.length) notas.push("elementos sen relación, fóra: " + fora.map(function(i) { return dec(esquerda[i][0]); }).join(", "));
-    return {esquerda : esquerda.map(function(q) { return q[0]; }), dereita : dereita, alternativas : alts, fora : fora,
-            nota : notas.join("; ")};
+    if (fora.length)
+        notas.push("elementos sen relación, fóra: " +
+                   fora.map(function(i) { return dec(esquerda[i][0]); }).join(", "));
+    return {
+        esquerda : esquerda.map(function(q) { return q[0]; }),
+        dereita : dereita,
+        alternativas : alts,
+        fora : fora,
+        nota : notas.join("; ")
+    };
 }
 
 function piramide37(p) {
@@ -375,17 +441,62 @@ function tarxeta(s, texto, i) {
     t.setAttribute("data-i", i);
     return t;
 }
+// The cards of the texts at the given indices, in that order, into the tray.
+function entarxetas(s, tr, textos, indices) {
+    return indices.map(function(i) {
+        var t = tarxeta(s, textos[i], i);
+        tr.appendChild(t);
+        return t;
+    });
+}
+// 0..n-1 but the ones left out.
+function agas(n, fora) {
+    var r = [];
+    for (var i = 0; i < n; i++)
+        if (fora.indexOf(i) < 0) r.push(i);
+    return r;
+}
 function comprobar(s, fn) {
     var b = s.boton(s.t("comprobar"), fn, "zub-comprobar");
     b.disabled = true;
     return b;
 }
-function rematar(arr, boton) {
-    arr.desactivar();
-    boton.disabled = true;
+// Pieces onto targets and a check button: o.colocar(peza, destino) places a piece, o.listo() says
+// when there is something to check, o.ben() judges what lies where, o.aomover() runs after every
+// move; o.unico: each target holds one piece, the one there goes where the new one came from. A
+// right answer fixes the pieces.
+function xogo(s, caixa, o) {
+    var boton = comprobar(s, function() {
+        var ben = o.ben();
+        s.xulgar(ben);
+        if (ben) {
+            arr.desactivar();
+            boton.disabled = true;
+        }
+    });
+    function mudou() {
+        boton.disabled = s.resolta() || !o.listo();
+        if (o.aomover) o.aomover();
+    }
+    var arr = s.arrastre({
+        pezas : o.pezas,
+        destinos : o.destinos,
+        bandexa : o.bandexa,
+        nome : o.nome,
+        soltar : function(peza, destino) {
+            if (o.unico)
+                porunico(peza, destino, o.bandexa);
+            else
+                o.colocar(peza, destino);
+            mudou();
+        },
+        devolver : mudou
+    });
+    caixa.appendChild(boton);
 }
+function nabandexa(tr) { return !!tr.querySelector(".zub-cltarxeta"); }
 // A slot that holds one piece: the piece already there goes where the new one came from.
-function porunico(s, peza, oco, bandexa) {
+function porunico(peza, oco, bandexa) {
     var vella = oco.querySelector(".zub-cltarxeta");
     if (vella === peza) return;
     var orixe = peza.parentNode;
@@ -398,88 +509,76 @@ function porunico(s, peza, oco, bandexa) {
     oco.appendChild(peza);
 }
 
-// --- classify (types 6 and 47) --------------------------------------------------------------
-
-function construirclasificar(prep) {
-    return function(p, caixa, s) {
-        var m = prep(p);
-        if (m.erro) return m.erro;
-        notar(caixa, m.nota);
-        var zona = s.el("div", "zub-clcaixas");
-        var caixas = m.grupos.map(function(g, k) {
-            var c = s.el("div", "zub-clcaixa");
-            var nome = dec(g.nome).trim() || s.t("caixa", k + 1);
-            c.setAttribute("aria-label", nome);
-            if (g.fondo) {
-                var f = s.imaxe(g.fondo, "", "zub-clfondo");
-                f.style.opacity = g.opacidade / 100;
-                c.appendChild(f);
-            }
-            c.appendChild(s.el("h3", "", nome));
-            zona.appendChild(c);
-            return c;
-        });
-        caixa.appendChild(zona);
-        var tr = bandexa(s);
-        var indices = [];
-        m.textos.forEach(function(t, i) {
-            if (m.fora.indexOf(i) < 0) indices.push(i);
-        });
-        var pezas = s.azar.desordenar(indices).map(function(i) {
-            var t = tarxeta(s, m.textos[i], i);
-            tr.appendChild(t);
-            return t;
-        });
-        caixa.appendChild(tr);
-        var boton = comprobar(s, function() {
-            var resposta = m.textos.map(function() { return -1; });
-            pezas.forEach(function(t) {
-                var k = caixas.indexOf(t.parentNode);
-                resposta[+t.getAttribute("data-i")] = k;
-            });
-            var ben = cumpre(m.alternativas, resposta);
-            s.xulgar(ben);
-            if (ben) rematar(arr, boton);
-        });
-        function estado() {
-            boton.disabled = s.resolta() || !!tr.querySelector(".zub-cltarxeta");
-            pezas.forEach(function(t) {
-                var marca = "";
-                var k = caixas.indexOf(t.parentNode);
-                var seg = m.amosar && k >= 0 ? seguro(m.alternativas, +t.getAttribute("data-i")) : undefined;
-                if (seg) marca = seg.indexOf(k) >= 0 ? "ben" : "mal";
-                if (marca)
-                    t.setAttribute("data-zub-marca", marca);
-                else
-                    t.removeAttribute("data-zub-marca");
-            });
+// A module whose page prep(p) prepares: an activity where it gives no error, else shown as content
+// with that error; corpo(m, p, caixa, s) builds it, and the note goes on the page box.
+function modulo(prep, corpo, cando) {
+    return {
+        cando : cando,
+        actividade : function(p) { return !prep(p).erro; },
+        imaxe : false,
+        construir : function(p, caixa, s) {
+            var m = prep(p);
+            if (m.erro) return m.erro;
+            notar(caixa, m.nota);
+            return corpo(m, p, caixa, s);
         }
-        var arr = s.arrastre({
-            pezas : pezas,
-            destinos : caixas,
-            bandexa : tr,
-            soltar : function(peza, destino) {
-                destino.appendChild(peza);
-                estado();
-            },
-            devolver : function() { estado(); }
-        });
-        caixa.appendChild(boton);
     };
 }
 
-ZUBP.rexistrar("clasificar", {
-    cando : function(p) { return Array.isArray(p.txcaixas); },
-    actividade : function(p) { return !clasificar6(p).erro; },
-    imaxe : false,
-    construir : construirclasificar(clasificar6)
-});
-ZUBP.rexistrar("clasificar", {
-    cando : function(p) { return typeof p.txcaixas === "string"; },
-    actividade : function(p) { return !clasificar47(p).erro; },
-    imaxe : false,
-    construir : construirclasificar(clasificar47)
-});
+// --- classify (types 6 and 47) --------------------------------------------------------------
+
+function clasificar(m, p, caixa, s) {
+    var zona = s.el("div", "zub-clcaixas");
+    var caixas = m.grupos.map(function(g, k) {
+        var c = s.el("div", "zub-clcaixa");
+        var nome = dec(g.nome).trim() || s.t("caixa", k + 1);
+        c.setAttribute("aria-label", nome);
+        if (g.fondo) {
+            var f = s.imaxe(g.fondo, "", "zub-clfondo");
+            f.style.opacity = g.opacidade / 100;
+            c.appendChild(f);
+        }
+        c.appendChild(s.el("h3", "", nome));
+        zona.appendChild(c);
+        return c;
+    });
+    caixa.appendChild(zona);
+    var tr = bandexa(s);
+    var pezas = entarxetas(s, tr, m.textos, s.azar.desordenar(agas(m.textos.length, m.fora)));
+    caixa.appendChild(tr);
+    xogo(s, caixa, {
+        pezas : pezas,
+        destinos : caixas,
+        bandexa : tr,
+        colocar : function(peza, destino) { destino.appendChild(peza); },
+        listo : function() { return !nabandexa(tr); },
+        ben : function() {
+            var resposta = m.textos.map(function() { return -1; });
+            pezas.forEach(function(
+                t) { resposta[+t.getAttribute("data-i")] = caixas.indexOf(t.parentNode); });
+            return cumpre(m.alternativas, resposta);
+        },
+        aomover : marcar
+    });
+    // Where the page shows where each text belongs, a card in a box says whether it is right.
+    function marcar() {
+        pezas.forEach(function(t) {
+            var marca = "";
+            var k = caixas.indexOf(t.parentNode);
+            var seg = m.amosar && k >= 0 ? seguro(m.alternativas, +t.getAttribute("data-i")) : undefined;
+            if (seg) marca = seg.indexOf(k) >= 0 ? "ben" : "mal";
+            if (marca)
+                t.setAttribute("data-zub-marca", marca);
+            else
+                t.removeAttribute("data-zub-marca");
+        });
+    }
+}
+
+ZUBP.rexistrar("clasificar",
+               modulo(clasificar6, clasificar, function(p) { return Array.isArray(p.txcaixas); }));
+ZUBP.rexistrar("clasificar",
+               modulo(clasificar47, clasificar, function(p) { return typeof p.txcaixas === "string"; }));
 // Without box names the two classify pages cannot be told apart.
 ZUBP.rexistrar("clasificar", {
     actividade : false,
@@ -488,65 +587,44 @@ ZUBP.rexistrar("clasificar", {
 
 // --- drag texts onto their pairs (type 13) --------------------------------------------------
 
-ZUBP.rexistrar("unir", {
-    actividade : function(p) { return !unir13(p).erro; },
-    imaxe : false,
-    construir : function(p, caixa, s) {
-        var m = unir13(p);
-        if (m.erro) return m.erro;
-        notar(caixa, m.nota);
-        var tr = bandexa(s);
-        var lista = s.el("ol", "zub-clpares");
-        var ocos = [];
-        m.fixos.forEach(function(f, i) {
-            if (m.fixosfora.indexOf(i) >= 0) return;
-            var li = s.el("li", "zub-clpar");
-            li.appendChild(s.el("span", "zub-clfixo", f));
-            var oco = s.el("div", "zub-cloco");
-            oco.setAttribute("aria-label", s.t("parella", dec(f)));
-            oco.setAttribute("data-i", i);
-            li.appendChild(oco);
-            lista.appendChild(li);
-            ocos.push(oco);
-        });
-        caixa.appendChild(lista);
-        var indices = [];
-        m.moviles.forEach(function(t, j) {
-            if (m.movilesfora.indexOf(j) < 0) indices.push(j);
-        });
-        var pezas = s.azar.desordenar(indices).map(function(j) {
-            var t = tarxeta(s, m.moviles[j], j);
-            tr.appendChild(t);
-            return t;
-        });
-        caixa.appendChild(tr);
-        function estado() {
-            var cheos = ocos.every(function(o) { return o.querySelector(".zub-cltarxeta"); });
-            boton.disabled = s.resolta() || !(cheos || !tr.querySelector(".zub-cltarxeta"));
-        }
-        var boton = comprobar(s, function() {
+function unir(m, p, caixa, s) {
+    var tr = bandexa(s);
+    var lista = s.el("ol", "zub-clpares");
+    var ocos = [];
+    m.fixos.forEach(function(f, i) {
+        if (m.fixosfora.indexOf(i) >= 0) return;
+        var li = s.el("li", "zub-clpar");
+        li.appendChild(s.el("span", "zub-clfixo", f));
+        var oco = s.el("div", "zub-cloco");
+        oco.setAttribute("aria-label", s.t("parella", dec(f)));
+        oco.setAttribute("data-i", i);
+        li.appendChild(oco);
+        lista.appendChild(li);
+        ocos.push(oco);
+    });
+    caixa.appendChild(lista);
+    var pezas = entarxetas(s, tr, m.moviles, s.azar.desordenar(agas(m.moviles.length, m.movilesfora)));
+    caixa.appendChild(tr);
+    // Checked once the tray is empty or every slot holds a text.
+    xogo(s, caixa, {
+        pezas : pezas,
+        destinos : ocos,
+        bandexa : tr,
+        unico : true,
+        listo : function() {
+            return !nabandexa(tr) || ocos.every(function(o) { return o.querySelector(".zub-cltarxeta"); });
+        },
+        ben : function() {
             var resposta = m.fixos.map(function() { return -1; });
             ocos.forEach(function(o) {
                 var t = o.querySelector(".zub-cltarxeta");
                 if (t) resposta[+o.getAttribute("data-i")] = +t.getAttribute("data-i");
             });
-            var ben = cumpre(m.alternativas, resposta);
-            s.xulgar(ben);
-            if (ben) rematar(arr, boton);
-        });
-        var arr = s.arrastre({
-            pezas : pezas,
-            destinos : ocos,
-            bandexa : tr,
-            soltar : function(peza, oco) {
-                porunico(s, peza, oco, tr);
-                estado();
-            },
-            devolver : function() { estado(); }
-        });
-        caixa.appendChild(boton);
-    }
-});
+            return cumpre(m.alternativas, resposta);
+        }
+    });
+}
+ZUBP.rexistrar("unir", modulo(unir13, unir));
 
 // --- links (types 9 and 28) -----------------------------------------------------------------
 
@@ -613,10 +691,9 @@ ZUBP.rexistrar("liga", {
         caixa.appendChild(u);
     }
 });
-ZUBP.rexistrar("liga", {
-    actividade : false,
-    construir : function(p) { return "modo de ligazóns descoñecido: " + p.modo; }
-});
+ZUBP.rexistrar(
+    "liga",
+    {actividade : false, construir : function(p) { return "modo de ligazóns descoñecido: " + p.modo; }});
 
 // --- put in order (type 34) -----------------------------------------------------------------
 
@@ -635,7 +712,8 @@ ZUBP.rexistrar("ordenar", {
             entrada.type = "text";
             entrada.setAttribute("aria-label", s.t("resposta"));
             entrada.size = Math.max(8, Math.min(60, m.texto.length + 2));
-            entrada.addEventListener("input", function() { bt.disabled = s.resolta() || !entrada.value.trim(); });
+            entrada.addEventListener("input",
+                                     function() { bt.disabled = s.resolta() || !entrada.value.trim(); });
             entrada.addEventListener("keydown", function(ev) {
                 if (ev.key === "Enter" && !bt.disabled) bt.click();
             });
@@ -661,169 +739,148 @@ ZUBP.rexistrar("ordenar", {
         });
         caixa.appendChild(fila);
         var tr = bandexa(s);
-        var pezas = orde.map(function(i) {
-            var t = tarxeta(s, m.pezas[i], i);
-            tr.appendChild(t);
-            return t;
-        });
+        var pezas = entarxetas(s, tr, m.pezas, orde);
         caixa.appendChild(tr);
-        function estado() { bt.disabled = s.resolta() || !!tr.querySelector(".zub-cltarxeta"); }
-        var bt = comprobar(s, function() {
-            var ben = ordenar34(p, ocos.map(function(o) {
-                var t = o.querySelector(".zub-cltarxeta");
-                return t ? m.pezas[+t.getAttribute("data-i")] : "";
-            }));
-            s.xulgar(ben);
-            if (ben) rematar(arr, bt);
-        });
-        var arr = s.arrastre({
+        xogo(s, caixa, {
             pezas : pezas,
             destinos : ocos,
             bandexa : tr,
-            soltar : function(peza, oco) {
-                porunico(s, peza, oco, tr);
-                estado();
-            },
-            devolver : function() { estado(); }
+            unico : true,
+            listo : function() { return !nabandexa(tr); },
+            ben : function() {
+                return ordenar34(p, ocos.map(function(o) {
+                    var t = o.querySelector(".zub-cltarxeta");
+                    return t ? m.pezas[+t.getAttribute("data-i")] : "";
+                }));
+            }
         });
-        caixa.appendChild(bt);
     }
 });
 
 // --- pyramid (type 37) ----------------------------------------------------------------------
 
-ZUBP.rexistrar("piramide", {
-    actividade : function(p) { return !piramide37(p).erro; },
-    imaxe : false,
-    construir : function(p, caixa, s) {
-        var m = piramide37(p);
-        if (m.erro) return m.erro;
-        if (p.texto) caixa.appendChild(s.html("zub-enunciado", p.texto));
-        var u = s.el("ol", "zub-clpiramide");
-        var entradas = m.linhas.map(function(l, k) {
-            var n = ZUBP.caracteres(dec(l)).length;
-            var e = s.el("input", "zub-clfila-pir");
-            e.type = "text";
-            e.setAttribute("aria-label", s.t("linha", k + 1, n));
-            e.style.width = (n * 1.6 - 0.5) + "em";
-            e.setAttribute("autocomplete", "off");
-            e.spellcheck = false;
-            e.addEventListener("input", function() {
-                e.removeAttribute("data-zub-marca");
-                estado();
-            });
-            e.addEventListener("keydown", function(ev) {
-                if (ev.key === "Enter" && !bt.disabled) bt.click();
-            });
-            u.appendChild(s.el("li", "", e));
-            return e;
+function piramide(m, p, caixa, s) {
+    if (p.texto) caixa.appendChild(s.html("zub-enunciado", p.texto));
+    var u = s.el("ol", "zub-clpiramide");
+    var entradas = m.linhas.map(function(l, k) {
+        var n = ZUBP.caracteres(dec(l)).length;
+        var e = s.el("input", "zub-clfila-pir");
+        e.type = "text";
+        e.setAttribute("aria-label", s.t("linha", k + 1, n));
+        e.style.width = (n * 1.6 - 0.5) + "em";
+        e.setAttribute("autocomplete", "off");
+        e.spellcheck = false;
+        e.addEventListener("input", function() {
+            e.removeAttribute("data-zub-marca");
+            estado();
         });
-        caixa.appendChild(u);
-        function estado() {
-            bt.disabled = s.resolta() || entradas.some(function(e) { return !e.value.trim(); });
-        }
-        var bt = comprobar(s, function() {
-            var ben = true;
-            entradas.forEach(function(e, k) {
-                var ok = compara(e.value, m.linhas[k]);
-                e.setAttribute("data-zub-marca", ok ? "ben" : "mal");
-                ben = ben && ok;
-            });
-            s.xulgar(ben);
-            if (ben) {
-                entradas.forEach(function(e) { e.disabled = true; });
-                bt.disabled = true;
-            }
+        e.addEventListener("keydown", function(ev) {
+            if (ev.key === "Enter" && !bt.disabled) bt.click();
         });
-        caixa.appendChild(bt);
+        u.appendChild(s.el("li", "", e));
+        return e;
+    });
+    caixa.appendChild(u);
+    function estado() {
+        bt.disabled = s.resolta() || entradas.some(function(e) { return !e.value.trim(); });
     }
-});
+    var bt = comprobar(s, function() {
+        var ben = true;
+        entradas.forEach(function(e, k) {
+            var ok = compara(e.value, m.linhas[k]);
+            e.setAttribute("data-zub-marca", ok ? "ben" : "mal");
+            ben = ben && ok;
+        });
+        s.xulgar(ben);
+        if (ben) {
+            entradas.forEach(function(e) { e.disabled = true; });
+            bt.disabled = true;
+        }
+    });
+    caixa.appendChild(bt);
+}
+ZUBP.rexistrar("piramide", modulo(piramide37, piramide));
 
 // --- relate two lists (type 46) -------------------------------------------------------------
 
-ZUBP.rexistrar("relacionar", {
-    actividade : function(p) { return !relacionar46(p).erro; },
-    imaxe : false,
-    construir : function(p, caixa, s) {
-        var m = relacionar46(p);
-        if (m.erro) return m.erro;
-        notar(caixa, m.nota);
-        var zona = s.el("div", "zub-clrelacion");
-        var svg = document.createElementNS("http://www.w3.org/2000/svg", "svg");
-        svg.setAttribute("class", "zub-cllinhas");
-        svg.setAttribute("aria-hidden", "true");
-        zona.appendChild(svg);
-        var esq = s.el("ul", "zub-clesquerda"), der = s.el("ul", "zub-cldereita");
-        var unions = {}; // left index -> right index
-        var pezas = [];
-        m.esquerda.forEach(function(t, i) {
-            if (m.fora.indexOf(i) >= 0) return;
-            var b = s.el("div", "zub-clelemento", t);
-            b.setAttribute("data-i", i);
-            var li = s.el("li", "", b);
-            li.appendChild(s.el("span", "zub-clunion"));
-            esq.appendChild(li);
-            pezas.push(b);
-        });
-        var destinos = s.azar.desordenar(m.dereita.map(function(x, j) { return j; })).map(function(j) {
-            var d = s.el("div", "zub-clelemento zub-cldestino", m.dereita[j]);
-            d.setAttribute("data-j", j);
-            d.setAttribute("aria-label", dec(m.dereita[j]));
-            der.appendChild(s.el("li", "", d));
-            return d;
-        });
-        zona.appendChild(esq);
-        zona.appendChild(der);
-        caixa.appendChild(zona);
-        function debuxar() {
-            while (svg.firstChild)
-                svg.removeChild(svg.firstChild);
-            var r0 = zona.getBoundingClientRect();
-            pezas.forEach(function(b) {
-                var j = unions[b.getAttribute("data-i")];
-                if (j === undefined) return;
-                var d = destinos.filter(function(x) { return +x.getAttribute("data-j") === j; })[0];
-                var a = b.getBoundingClientRect(), c = d.getBoundingClientRect();
-                var l = document.createElementNS("http://www.w3.org/2000/svg", "line");
-                l.setAttribute("x1", a.right - r0.left);
-                l.setAttribute("y1", a.top + a.height / 2 - r0.top);
-                l.setAttribute("x2", c.left - r0.left);
-                l.setAttribute("y2", c.top + c.height / 2 - r0.top);
-                svg.appendChild(l);
-            });
-        }
-        function estado() {
-            bt.disabled = s.resolta() || pezas.some(function(b) { return unions[b.getAttribute("data-i")] === undefined; });
-            pezas.forEach(function(b) {
-                var j = unions[b.getAttribute("data-i")];
-                var nome = dec(m.esquerda[+b.getAttribute("data-i")]);
-                b.parentNode.querySelector(".zub-clunion").textContent = j === undefined ? "" : "→ " + dec(m.dereita[j]);
-                b.setAttribute("aria-label", j === undefined ? nome : nome + " → " + dec(m.dereita[j]));
-            });
-            debuxar();
-        }
-        var bt = comprobar(s, function() {
-            var resposta = m.esquerda.map(function(x, i) { return unions[i] === undefined ? -1 : unions[i]; });
-            var ben = cumpre(m.alternativas, resposta);
-            s.xulgar(ben);
-            if (ben) rematar(arr, bt);
-        });
-        // Joining is a drop that leaves the item where it is: drag it, tap it then its partner, or
-        // Enter on it and Enter on its partner.
-        var arr = s.arrastre({
-            pezas : pezas,
-            destinos : destinos,
-            soltar : function(b, d) {
-                unions[b.getAttribute("data-i")] = +d.getAttribute("data-j");
-                estado();
-            },
-            nome : function(e) { return dec(e.getAttribute("data-j") !== null ? m.dereita[+e.getAttribute("data-j")] : m.esquerda[+e.getAttribute("data-i")]); }
-        });
-        caixa.appendChild(bt);
-        s.aovolver(debuxar);
-        window.addEventListener("resize", function() {
-            if (zona.isConnected) debuxar();
+function relacionar(m, p, caixa, s) {
+    var zona = s.el("div", "zub-clrelacion");
+    var svg = document.createElementNS("http://www.w3.org/2000/svg", "svg");
+    svg.setAttribute("class", "zub-cllinhas");
+    svg.setAttribute("aria-hidden", "true");
+    zona.appendChild(svg);
+    var esq = s.el("ul", "zub-clesquerda"), der = s.el("ul", "zub-cldereita");
+    var unions = {}; // left index -> right index
+    var pezas = [];
+    m.esquerda.forEach(function(t, i) {
+        if (m.fora.indexOf(i) >= 0) return;
+        var b = s.el("div", "zub-clelemento", t);
+        b.setAttribute("data-i", i);
+        var li = s.el("li", "", b);
+        li.appendChild(s.el("span", "zub-clunion"));
+        esq.appendChild(li);
+        pezas.push(b);
+    });
+    var destinos = s.azar.desordenar(m.dereita.map(function(x, j) { return j; })).map(function(j) {
+        var d = s.el("div", "zub-clelemento zub-cldestino", m.dereita[j]);
+        d.setAttribute("data-j", j);
+        d.setAttribute("aria-label", dec(m.dereita[j]));
+        der.appendChild(s.el("li", "", d));
+        return d;
+    });
+    zona.appendChild(esq);
+    zona.appendChild(der);
+    caixa.appendChild(zona);
+    function debuxar() {
+        while (svg.firstChild)
+            svg.removeChild(svg.firstChild);
+        var r0 = zona.getBoundingClientRect();
+        pezas.forEach(function(b) {
+            var j = unions[b.getAttribute("data-i")];
+            if (j === undefined) return;
+            var d = destinos.filter(function(x) { return +x.getAttribute("data-j") === j; })[0];
+            var a = b.getBoundingClientRect(), c = d.getBoundingClientRect();
+            var l = document.createElementNS("http://www.w3.org/2000/svg", "line");
+            l.setAttribute("x1", a.right - r0.left);
+            l.setAttribute("y1", a.top + a.height / 2 - r0.top);
+            l.setAttribute("x2", c.left - r0.left);
+            l.setAttribute("y2", c.top + c.height / 2 - r0.top);
+            svg.appendChild(l);
         });
     }
-});
+    function rotular() {
+        pezas.forEach(function(b) {
+            var j = unions[b.getAttribute("data-i")];
+            var nome = dec(m.esquerda[+b.getAttribute("data-i")]);
+            b.parentNode.querySelector(".zub-clunion").textContent =
+                j === undefined ? "" : "→ " + dec(m.dereita[j]);
+            b.setAttribute("aria-label", j === undefined ? nome : nome + " → " + dec(m.dereita[j]));
+        });
+        debuxar();
+    }
+    // Joining is a drop that leaves the item where it is: drag it, tap it then its partner, or
+    // Enter on it and Enter on its partner.
+    xogo(s, caixa, {
+        pezas : pezas,
+        destinos : destinos,
+        colocar : function(b, d) { unions[b.getAttribute("data-i")] = +d.getAttribute("data-j"); },
+        listo : function() {
+            return pezas.every(function(b) { return unions[b.getAttribute("data-i")] !== undefined; });
+        },
+        ben : function() {
+            return cumpre(m.alternativas, m.esquerda.map(function(
+                                              x, i) { return unions[i] === undefined ? -1 : unions[i]; }));
+        },
+        aomover : rotular,
+        nome : function(e) {
+            return dec(e.getAttribute("data-j") !== null ? m.dereita[+e.getAttribute("data-j")]
+                                                         : m.esquerda[+e.getAttribute("data-i")]);
+        }
+    });
+    s.aovolver(debuxar);
+    window.addEventListener("resize", function() {
+        if (zona.isConnected) debuxar();
+    });
+}
+ZUBP.rexistrar("relacionar", modulo(relacionar46, relacionar));
 })(typeof window !== "undefined" ? window.ZUBP : this.ZUBP);
