@@ -165,6 +165,9 @@ function sen(alternativas, n) {
     return r;
 }
 
+// A run of at most n slots: a longer one is no description's, and would make the pairing explode.
+function ata(v, n) { return lista(v).slice(0, n); }
+
 // A run against its n fixed slots: the items where they are sure (the run is whole), else null.
 function enteira(run, n) { return run.length === n ? run.slice() : null; }
 
@@ -172,7 +175,7 @@ function enteira(run, n) { return run.length === n ? run.slice() : null; }
 // are always stored for all six rows, so a missing one costs a slip and a box number without
 // its text costs nothing.
 function clasificar6(p) {
-    var textos = lista(p.textos), caixas = lista(p.caixas);
+    var textos = ata(p.textos, 6), caixas = ata(p.caixas, 6);
     if (!textos.length) return {erro : "sen textos"};
     var al = minimos(alinamentos(textos.length, caixas.length, 6, 1, 0), function(x) { return x.custo; });
     var alts = distintos(al.map(function(x) {
@@ -207,7 +210,7 @@ function clasificar6(p) {
 // empty; the others are the filled edits 2 to 4 in order, so where fewer than three follow, each
 // may stand in any of them. The group of word k is the number of its edit.
 function clasificar47(p) {
-    var textos = lista(p.textos), caixas = lista(p.caixas);
+    var textos = ata(p.textos, 6), caixas = ata(p.caixas, 6);
     var partes = String(p.txcaixas).split(",").slice(0, 4);
     var resto = partes.slice(1);
     var grupos = [], grupodaparte = [];
@@ -267,7 +270,7 @@ function clasificar47(p) {
 // Five fixed texts, each with the text dragged onto it. A dragged text counts on every fixed
 // text whose partner reads the same.
 function unir13(p) {
-    var fixos = lista(p.textos), moviles = lista(p.unir);
+    var fixos = ata(p.textos, 5), moviles = ata(p.unir, 5);
     if (!fixos.length || !moviles.length) return {erro : "faltan textos"};
     var al = minimos(alinamentos(fixos.length, moviles.length, 5, 1, 1), function(x) { return x.custo; });
     var alts = distintos(al.map(function(x) {
@@ -310,7 +313,7 @@ function unir13(p) {
 // runs could have stood agrees; null where it is not sure, "" where the link surely has none.
 // Positions likewise, each from its own run of n (defaults as the editor reads them).
 function ligas(p, n, conposicions) {
-    var rotulos = lista(p.liga), ir = lista(p.ir);
+    var rotulos = ata(p.liga, n), ir = ata(p.ir, n);
     var al = minimos(alinamentos(rotulos.length, ir.length, n, 1, 1), function(x) { return x.custo; });
     var destinos = rotulos.map(function(r, i) {
         var j = unico(al.map(function(x) { return x.par[i]; }));
@@ -322,7 +325,7 @@ function ligas(p, n, conposicions) {
             var j = unico(a.map(function(x) { return x.par[i]; }));
             if (j === undefined || j < 0) return null;
             var s = a[0].b[j];
-            return ZUBP.enteiro(run[j], defectos[Math.min(s, defectos.length - 1)]);
+            return ZUBP.enteiro(run[j], defectos[Math.min(s, defectos.length - 1)], 0, 1500);
         });
     }
     var xs = conposicions ? lugares(lista(p.posx), [ 50, 225, 400 ]) : [];
@@ -341,6 +344,8 @@ function ligas(p, n, conposicions) {
     };
 }
 
+// More pieces than a page can show in a row or two is no ordering task.
+var MAXPEZAS = 40;
 // Pieces to put in order: words ("1"), letters ("2"); without either, words, and letters where the
 // text is one word.
 function pezas34(p) {
@@ -348,7 +353,10 @@ function pezas34(p) {
     var palabras = texto ? texto.split(" ") : [];
     var letras = p.modo === "2" || (p.modo !== "1" && palabras.length < 2);
     var pezas = letras ? ZUBP.caracteres(texto.replace(/ /g, "")) : palabras;
-    return {texto : texto, letras : letras, pezas : pezas, arrastrar : p.forma !== "0"};
+    var erro = pezas.length < 2          ? "nada que ordenar"
+               : pezas.length > MAXPEZAS ? "demasiadas pezas: " + pezas.length
+                                         : "";
+    return {texto : texto, letras : letras, pezas : pezas, arrastrar : p.forma !== "0", erro : erro};
 }
 function ordenar34(p, orde) {
     var m = pezas34(p);
@@ -359,8 +367,8 @@ function ordenar34(p, orde) {
 // Related lists: each left item names the right item it goes with by its text, or else by its
 // number among the six right slots (before the empty ones were dropped).
 function relacionar46(p) {
-    var esquerda = lista(p.palabras).map(function(v) { return ZUBP.partes(v); });
-    var dereita = lista(p.etiquetas);
+    var esquerda = ata(p.palabras, 6).map(function(v) { return ZUBP.partes(v); });
+    var dereita = ata(p.etiquetas, 6);
     if (!esquerda.length || !dereita.length) return {erro : "faltan elementos"};
     var refs = esquerda.map(function(q) {
         var rel = q.length > 1 ? q.slice(1).join("||") : "";
@@ -478,12 +486,20 @@ function xogo(s, caixa, o) {
         boton.disabled = s.resolta() || !o.listo();
         if (o.aomover) o.aomover();
     }
+    // A piece lying in a target stands for that target: a tap or a drop on it lands there.
+    function alvo(d) {
+        for (var i = 0; i < o.destinos.length; i++)
+            if (o.destinos[i] !== d && o.destinos[i].contains(d)) return o.destinos[i];
+        return d;
+    }
     var arr = s.arrastre({
         pezas : o.pezas,
-        destinos : o.destinos,
+        destinos :
+            function() { return o.destinos.concat(o.pezas.filter(function(p) { return alvo(p) !== p; })); },
         bandexa : o.bandexa,
         nome : o.nome,
         soltar : function(peza, destino) {
+            destino = alvo(destino);
             if (o.unico)
                 porunico(peza, destino, o.bandexa);
             else
@@ -698,10 +714,10 @@ ZUBP.rexistrar(
 // --- put in order (type 34) -----------------------------------------------------------------
 
 ZUBP.rexistrar("ordenar", {
-    actividade : function(p) { return pezas34(p).pezas.length > 1; },
+    actividade : function(p) { return !pezas34(p).erro; },
     construir : function(p, caixa, s) {
         var m = pezas34(p);
-        if (m.pezas.length < 2) return "nada que ordenar";
+        if (m.erro) return m.erro;
         var orde = s.azar.desordenar(m.pezas.map(function(x, i) { return i; }));
         if (!m.arrastrar) {
             // The pieces stand as a clue; the learner writes the text.

@@ -175,3 +175,23 @@ test("order: words or letters by the mode, rebuilt against the text; pyramid lin
     assert.deepEqual(plano(L.piramide37({palabras: ["mi", " ", "mesa"]}).linhas), ["mi", "mesa"]);
     assert.equal(L.piramide37({}).erro, "sen liñas");
 });
+
+test("absurd values: long runs, huge places, endless texts stay bounded", () => {
+    const muitos = Array.from({length: 40}, (_, i) => "t" + i);
+    const inicio = Date.now();
+    const m = L.clasificar6({textos: muitos, caixas: muitos.map(() => "2"), txcaixas: ["A", "B"]});
+    assert.equal(m.textos.length, 6, "no description has more than six texts");
+    assert.ok(L.cumpre(m.alternativas, [1, 1, 1, 1, 1, 1]));
+    assert.equal(L.unir13({textos: muitos, unir: muitos.slice(1)}).fixos.length, 5);
+    assert.equal(L.relacionar46({palabras: muitos.map((t) => t + "||1"), etiquetas: muitos}).esquerda.length, 6);
+    assert.equal(L.ligas({liga: muitos, ir: muitos}, 10, false).ligas.length, 10);
+    assert.ok(Date.now() - inicio < 2000, "pairing long runs takes no time");
+    const l = L.ligas({liga: ["a", "b", "c"], ir: ["1", "2", "3"], posx: ["99999", "-5", "x"], posy: ["1e9", "0", ""]}, 3, true);
+    assert.deepEqual(plano(l.ligas.map((x) => [x.x, x.y])), [[1500, 1], [0, 0], [400, 300]]);
+    const longo = "a".repeat(10000);
+    assert.equal(L.pezas34({texto: longo, modo: "2"}).erro, "demasiadas pezas: 10000");
+    assert.equal(L.pezas34({texto: "só"}).erro, "");
+    assert.equal(L.pezas34({texto: "x", modo: "2"}).erro, "nada que ordenar");
+    assert.equal(L.pezas34({}).erro, "nada que ordenar");
+    assert.ok(L.cumpre(L.clasificar47({txcaixas: longo + "," + longo, textos: [longo], caixas: ["2"]}).alternativas, [1]));
+});

@@ -158,6 +158,34 @@ probas("classifying, linking and ordering texts", () => {
         await page.context().close();
     });
 
+    test("touch: tap a card then its place, tap two items to join them", async () => {
+        const page = await abrir(web, {tactil: true});
+        await page.ir(5);
+        for (const [t, d] of [["o", "Posición 1"], ["can", "Posición 2"], ["pan", "Posición 3"], ["come", "Posición 4"]]) {
+            await (await pezaen(page, t)).tap();
+            await destino(page, d).tap();
+        }
+        await comprobar(page).tap();
+        assert.equal(await page.mensaxe(), "Mal!");
+        // A tap on a placed piece picks it up; a tap on a filled slot swaps the two.
+        await peza(page, "pan").tap();
+        await destino(page, "Posición 4").tap();
+        await captura(page, "clasificar-5-tactil");
+        await comprobar(page).tap();
+        assert.equal(await page.mensaxe(), "Ben!");
+        await page.ir(4);
+        for (const [t, d] of [["sol", "día"], ["lúa", "noite"], ["mar", "auga"]]) {
+            await peza(page, t).tap();
+            await destino(page, d).tap();
+        }
+        await comprobar(page).tap();
+        assert.equal(await page.mensaxe(), "Ben!");
+        const xuizos = (await page.zubsc()).filter((x) => x[0] === "avben" || x[0] === "avmal");
+        assert.deepEqual(xuizos, [["avmal", 5], ["avben", 5], ["avben", 4]]);
+        assert.deepEqual(page.erros, []);
+        await page.context().close();
+    });
+
     test("links over the picture and the list of links go to their pages", async () => {
         const page = await abrir(web);
         const n = () => page.locator("#zub-paxina").getAttribute("data-zub-n");
