@@ -677,6 +677,7 @@ ZUBP.rexistrar("liga", {
             }
         });
         var lz = s.lenzo(ancho, alto, "zub-clligas9");
+        lz.fora.style.maxWidth = ancho + "px";
         if (p.imaxe) lz.caixa.appendChild(s.imaxe(p.imaxe, p.altim, "zub-clfondoliga"));
         if (p.texto) lz.caixa.appendChild(s.html("zub-cltextoliga", p.texto));
         var fila = s.el("div", "zub-clfila");
