@@ -935,7 +935,7 @@ ZUBP.rexistrar("parellas", {
             var nome = s.t("zps_tarxeta", botons.indexOf(b) + 1);
             if (aberta) {
                 if (son)
-                    b.appendChild(s.el("span", "zps-altofalante", "🔊"));
+                    b.appendChild(s.el("span", "zps-altofalante", "♪"));
                 else
                     b.appendChild(s.imaxe(x.imaxe, "", "zps-imxcarta"));
                 if (b.classList.contains("zps-atopada") && x.texto) b.appendChild(s.el("span", "zps-textocarta", x.texto));
@@ -950,8 +950,10 @@ ZUBP.rexistrar("parellas", {
             abertas = [];
         }
         function virar(b) {
-            if (!activo || s.resolta() || b.classList.contains("zps-atopada") || abertas.indexOf(b) >= 0) return;
+            if (!activo || s.resolta() || b.classList.contains("zps-atopada")) return;
+            // A third card closes the two that did not match.
             if (abertas.length === 2) pecharabertas();
+            if (abertas.indexOf(b) >= 0) return;
             abertas.push(b);
             cara(b, b.zpscarta, true);
             if (son) s.tocar(b.zpscarta.son);
