@@ -235,7 +235,9 @@ function casar(s, o) {
             p.setAttribute("aria-disabled", "true");
             p.classList.remove("zub-collida");
             o.poner(p, d);
-            if (--quedan === 0) {
+            // A right drop clears the word of an earlier wrong one.
+            if (--quedan > 0 && s.resultado() === false) s.mensaxe("");
+            if (quedan === 0) {
                 a.desactivar();
                 s.xulgar(true);
                 if (o.fin) o.fin();
@@ -531,6 +533,7 @@ ZUBP.rexistrar("etiquetas", {
                         m.classList.add("zps-feito");
                         m.tabIndex = -1;
                         k++;
+                        if (k < orde.length && s.resultado() === false) s.mensaxe("");
                         if (k === orde.length) {
                             marcas.forEach(function(x) { x.tabIndex = -1; });
                             s.xulgar(true);
@@ -662,6 +665,7 @@ ZUBP.rexistrar("moverimx", {
                     e.tabIndex = -1;
                     e.classList.add("zub-fixa", "zps-feita");
                     s.anunciar(s.t("posta", s.t("zps_imaxe", destino.i + 1)));
+                    if (libres.length && s.resultado() === false) s.mensaxe("");
                     if (!libres.length) {
                         mv.desactivar();
                         s.xulgar(true);
@@ -917,6 +921,7 @@ ZUBP.rexistrar("parellas", {
         if (s.cor(p.cfondo)) c.style.backgroundColor = s.cor(p.cfondo);
         c.classList.add("zps-parellas");
         var reloxo = s.el("div", "zps-reloxo");
+        reloxo.hidden = !(ZUBP.enteiro(p.tempo, 0) > 0);
         var taboleiro = s.el("div", "zps-cartas");
         var columnas = n > 8 ? Math.ceil(n / 3) : Math.ceil(n / 2);
         taboleiro.style.gridTemplateColumns = "repeat(" + columnas + ", auto)";
@@ -967,6 +972,7 @@ ZUBP.rexistrar("parellas", {
                 });
                 abertas = [];
                 atopadas++;
+                if (atopadas < m && s.resultado() === false) s.mensaxe("");
                 if (atopadas === m) {
                     if (temporizador) temporizador.parar();
                     s.xulgar(true);
@@ -1130,6 +1136,7 @@ ZUBP.rexistrar("letras", {
                         tes.forEach(function(x) { x.tabIndex = -1; });
                         caixas.forEach(function(x) { x.tabIndex = -1; });
                         tb.tabIndex = -1;
+                        tb.hidden = true;
                         k++;
                         if (k === palabras.length)
                             s.xulgar(true);
@@ -1198,7 +1205,8 @@ ZUBP.rexistrar("memoria", {
                     return;
                 }
                 b.classList.add("zps-acertado");
-                if (--quedan === 0) {
+                if (--quedan > 0 && s.resultado() === false) s.mensaxe("");
+                if (quedan === 0) {
                     s.xulgar(true);
                     cadros.forEach(function(x) { x.classList.remove("zps-tapado"); });
                 }

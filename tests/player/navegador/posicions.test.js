@@ -459,4 +459,41 @@ probas("positioned elements and picture sets", () => {
         assert.deepEqual(page.erros, []);
         await page.context().close();
     });
+
+    test("absurd and missing values: each page plays or says why it shows as content; touch taps place a picture", async () => {
+        const ext = exportar("posicions-extremos");
+        const page = await abrir(ext, {tactil: true});
+        const esperado = ["xogo", "xogo", "contido: falta unha das dúas imaxes", "contido: cartas sen parella",
+                          "contido: serie de menos de dúas imaxes", "xogo", "xogo", "contido: sen imaxes", "contido: sen nomes", "xogo"];
+        for (let n = 1; n <= esperado.length; n++) {
+            const caixa = await page.ir(n);
+            assert.equal(await caixa.getAttribute("data-zub-xogo"), esperado[n - 1], "page " + n);
+        }
+        assert.equal(await page.evaluate(() => ZUB.zub_dat("get", "total_activ")), 5);
+        // Positions that are no numbers take the editor's defaults; far ones are held; a long tag wraps.
+        await page.ir(1);
+        await page.waitForSelector("#zub-paxina .zps-marca");
+        assert.deepEqual(await page.locator("#zub-paxina .zps-marca").evaluateAll((v) => v.map((e) => e.getAttribute("data-zps-pos"))),
+                         ["400,10", "4000,0"]);
+        assert.ok((await page.locator("#zub-paxina .zps-bandexa .zps-etiqueta").first().boundingBox()).width <= 330);
+        await page.ir(2);
+        assert.equal(await page.locator("#zub-paxina .zps-cadro").count(), 6, "six squares where the count is no number");
+        // Pictures and sounds out of step with the words are left out; offered "letters" that are digits too.
+        await page.ir(6);
+        assert.equal(await page.locator("#zub-paxina .zps-imxpalabra, #zub-paxina .zub-botonson").count(), 0);
+        assert.equal(await page.locator("#zub-paxina .zps-tesela").count(), 3);
+        await page.ir(7);
+        assert.equal(await page.locator("#zub-paxina .zps-ficha").count(), 5, "at most five pictures to sort");
+        // Touch: tap the picture, tap its place.
+        await page.ir(10);
+        await page.waitForSelector("#zub-paxina .zps-movil");
+        const peza = page.getByRole("button", {name: "Imagen 1"});
+        await peza.tap();
+        const alvo = await page.locator("#zub-paxina .zps-marco").boundingBox();
+        await page.touchscreen.tap(alvo.x + alvo.width / 2, alvo.y + alvo.height / 2);
+        assert.equal(await peza.getAttribute("data-zps-pos"), "100,120");
+        assert.equal(await page.mensaxe(), "¡Correcto!");
+        assert.deepEqual(page.erros, []);
+        await page.context().close();
+    });
 });
