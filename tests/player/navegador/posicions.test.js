@@ -469,7 +469,8 @@ probas("positioned elements and picture sets", () => {
             const caixa = await page.ir(n);
             assert.equal(await caixa.getAttribute("data-zub-xogo"), esperado[n - 1], "page " + n);
         }
-        assert.equal(await page.evaluate(() => ZUB.zub_dat("get", "total_activ")), 5);
+        // Pages 1, 2, 6, 7 and 10 here; 13 and 14 of the other modes.
+        assert.equal(await page.evaluate(() => ZUB.zub_dat("get", "total_activ")), 7);
         // Positions that are no numbers take the editor's defaults; far ones are held; a long tag wraps.
         await page.ir(1);
         await page.waitForSelector("#zub-paxina .zps-marca");
@@ -493,6 +494,55 @@ probas("positioned elements and picture sets", () => {
         await page.touchscreen.tap(alvo.x + alvo.width / 2, alvo.y + alvo.height / 2);
         assert.equal(await peza.getAttribute("data-zps-pos"), "100,120");
         assert.equal(await page.mensaxe(), "¡Correcto!");
+        assert.deepEqual(page.erros, []);
+        await page.context().close();
+    });
+
+    test("the other modes: hover, plain texts, joining a list in a new order, any order, free moving, shown tags", async () => {
+        const ext = exportar("posicions-extremos");
+        const page = await abrir(ext);
+        assert.equal(await page.evaluate(() => ZUB.zub_dat("get", "total_activ")), 7);
+        await page.ir(11);
+        const marca = page.getByLabel("Marca 1");
+        await marca.waitFor();
+        assert.ok(!(await page.getByText("Norte").isVisible()), "hidden until the pointer is over the marker");
+        await marca.hover();
+        assert.ok(await page.getByText("Norte").isVisible());
+        await page.mouse.move(0, 0);
+        await page.keyboard.press("Tab");
+        assert.ok(await page.getByText("Norte").isVisible(), "and while the marker has the focus");
+        await page.ir(12);
+        await page.locator("#zub-paxina .zps-solta").waitFor();
+        assert.equal(await page.locator("#zub-paxina .zps-solta").getAttribute("data-zps-pos"), "100,100");
+        assert.equal(await page.locator("#zub-paxina .zps-marca").count(), 0);
+        await page.ir(13);
+        await page.locator("#zub-paxina .zps-lista").first().waitFor();
+        assert.notDeepEqual(await page.locator("#zub-paxina .zps-lista").allTextContents(), ["Un", "Dous", "Tres"]);
+        for (const [t, m] of [["Un", 1], ["Dous", 2], ["Tres", 3]]) {
+            await page.getByRole("button", {name: t, exact: true}).click();
+            await page.getByRole("button", {name: "Marca " + m}).click();
+        }
+        assert.equal(await page.mensaxe(), "¡Correcto!");
+        // Any order: the second picture fills the first one's place.
+        await page.ir(14);
+        await page.locator("#zub-paxina .zps-movil").first().waitFor();
+        await levar(page, page.getByRole("button", {name: "Imagen 2"}), 50, 40);
+        assert.equal(await page.getByRole("button", {name: "Imagen 2"}).getAttribute("data-zps-pos"), "50,40");
+        await levar(page, page.getByRole("button", {name: "Imagen 1"}), 250, 200);
+        assert.equal(await page.mensaxe(), "¡Correcto!");
+        // Free: anywhere, nothing judged.
+        await page.ir(15);
+        await page.locator("#zub-paxina .zps-movil").first().waitFor();
+        await levar(page, page.getByRole("button", {name: "Imagen 1"}), 123, 77);
+        assert.equal(await page.getByRole("button", {name: "Imagen 1"}).getAttribute("data-zps-pos"), "123,77");
+        assert.equal(await page.mensaxe(), "");
+        await page.ir(16);
+        await page.locator("#zub-paxina .zps-texto").waitFor();
+        assert.deepEqual(await page.locator("#zub-paxina [data-zps-pos]").evaluateAll((v) => v.map((e) => e.getAttribute("data-zps-pos"))),
+                         ["10,10", "150,120"]);
+        await captura(page, "posicions-30-amosar");
+        const s = xulgados(await page.zubsc());
+        assert.deepEqual(s, ["avben 13", "avben 14"]);
         assert.deepEqual(page.erros, []);
         await page.context().close();
     });
