@@ -372,6 +372,25 @@ function movedor(s, l, o) {
     };
 }
 
+// A tap or Enter on a piece that stands in a target, while another piece is held, drops the
+// held one on that target (the core would pick the tapped piece up instead). Installed before
+// the core's handlers; a() gives the drag once it exists.
+function sobrepezas(a, pezas, destinos) {
+    pezas.forEach(function(p) {
+        function sobre(ev) {
+            var h = a() && a().collida(), d = p.parentNode;
+            if (!h || h === p || destinos.indexOf(d) < 0) return;
+            ev.stopImmediatePropagation();
+            ev.preventDefault();
+            a().soltar(h, d);
+        }
+        p.addEventListener("pointerdown", sobre);
+        p.addEventListener("keydown", function(ev) {
+            if (ev.key === "Enter" || ev.key === " ") sobre(ev);
+        });
+    });
+}
+
 function sen(p, clave) { return p[clave] === undefined || p[clave] === null || p[clave] === ""; }
 function marcador(s, n) {
     var m = s.el("span", "zps-marca", String(n));
@@ -838,6 +857,7 @@ ZUBP.rexistrar("ordenarimx", {
         c.appendChild(fila);
         function ocupante(d) { return d.querySelector(".zps-ficha"); }
         function estado() { comprobar.disabled = s.resolta() || postos.some(function(d) { return !ocupante(d); }); }
+        sobrepezas(function() { return a; }, fichas, postos);
         var a = s.arrastre({
             pezas : fichas,
             destinos : postos,
@@ -1113,6 +1133,7 @@ ZUBP.rexistrar("letras", {
             fila.appendChild(tb);
             lista.appendChild(fila);
             function ocupante(d) { return d.querySelector(".zps-tesela"); }
+            sobrepezas(function() { return a; }, tes, caixas);
             var a = s.arrastre({
                 pezas : tes,
                 destinos : caixas,
