@@ -816,9 +816,10 @@ ZUBP.rexistrar("ordenarimx", {
         if (imaxes.length < 2) return "menos de dúas imaxes";
         var orde = s.azar.desordenar(imaxes.map(function(x, k) { return k; }));
         var comprobar;
-        function ficha(k) {
-            var e = s.el("div", "zps-ficha", s.imaxe(imaxes[k], s.t("zps_imaxe", k + 1), "zps-imxcela"));
-            e.setAttribute("aria-label", s.t("zps_imaxe", k + 1));
+        // Named by their place in the shuffle: the author's numbers would tell the answer.
+        function ficha(k, n) {
+            var e = s.el("div", "zps-ficha", s.imaxe(imaxes[k], s.t("zps_imaxe", n + 1), "zps-imxcela"));
+            e.setAttribute("aria-label", s.t("zps_imaxe", n + 1));
             e.zpsk = k;
             return e;
         }
@@ -826,8 +827,8 @@ ZUBP.rexistrar("ordenarimx", {
             // Free placing: the pictures go anywhere on a strip; the check reads them left to right.
             var ANCHO = 130, ALTO = 110;
             var l = area(s, c, Math.max(700, imaxes.length * (ANCHO + 20) + 20), ALTO * 2 + 60);
-            var pezas = orde.map(function(k, n) { return poner(l, ficha(k), 20 + n * (ANCHO + 20), 20); });
-            var mv = movedor(s, l, {pezas : pezas, nome : function(e) { return s.t("zps_imaxe", e.zpsk + 1); }, soltar : function() {}});
+            var pezas = orde.map(function(k, n) { return poner(l, ficha(k, n), 20 + n * (ANCHO + 20), 20); });
+            var mv = movedor(s, l, {pezas : pezas, nome : function(e) { return e.getAttribute("aria-label"); }, soltar : function() {}});
             comprobar = s.boton(s.t("comprobar"), function() {
                 if (s.resolta()) return;
                 var v = pezas.map(function(e) {
@@ -844,7 +845,7 @@ ZUBP.rexistrar("ordenarimx", {
             return;
         }
         var tb = bandexa(s);
-        var fichas = orde.map(function(k) { return tb.appendChild(ficha(k)); });
+        var fichas = orde.map(function(k, n) { return tb.appendChild(ficha(k, n)); });
         c.appendChild(tb);
         var fila = s.el("div", "zps-postos");
         var postos = imaxes.map(function(x, n) {

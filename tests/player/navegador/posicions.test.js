@@ -75,6 +75,8 @@ async function grella(page, de, a, columnas) {
     await page.keyboard.press("Enter");
     return a;
 }
+// A picture to sort, by its file: its name tells only its place in the shuffle.
+const ficha = (page, f) => page.locator(`#zub-paxina .zps-ficha:has(img[src$="${f}"])`);
 const boton = (page, nome) => page.locator("#zub-paxina").getByRole("button", {name: nome, exact: true});
 const imaxepedida = (page) => page.locator(".zps-pedida img").getAttribute("src");
 const xulgados = (s) => s.filter((x) => x[0] === "avben" || x[0] === "avmal").map((x) => x[0] + " " + x[1]);
@@ -213,15 +215,15 @@ probas("positioned elements and picture sets", () => {
         await page.ir(9);
         const posto = (k) => page.getByRole("button", {name: "Posición " + k});
         assert.ok(await boton(page, "Comprobar").isDisabled(), "checked once every place is taken");
-        await arrastrar(page, boton(page, "Imagen 2"), posto(1));
-        await arrastrar(page, boton(page, "Imagen 1"), posto(2));
-        await arrastrar(page, boton(page, "Imagen 3"), posto(3));
+        await arrastrar(page, ficha(page, "b.png"), posto(1));
+        await arrastrar(page, ficha(page, "a.png"), posto(2));
+        await arrastrar(page, ficha(page, "c.png"), posto(3));
         await boton(page, "Comprobar").click();
         assert.equal(await msx(), "Mal!");
         // Tap a placed picture, then the picture in the place it belongs: the two swap.
-        await boton(page, "Imagen 1").click();
-        await boton(page, "Imagen 2").click();
-        assert.equal(await posto(1).locator("[aria-label='Imagen 1']").count(), 1);
+        await ficha(page, "a.png").click();
+        await ficha(page, "b.png").click();
+        assert.equal(await posto(1).locator("img[src$='a.png']").count(), 1);
         await captura(page, "posicions-35-postos");
         await boton(page, "Comprobar").click();
         assert.equal(await msx(), "Ben!");
@@ -230,9 +232,9 @@ probas("positioned elements and picture sets", () => {
         await page.ir(10);
         await boton(page, "Comprobar").click();
         assert.equal(await msx(), "Mal!", "shuffled at the start");
-        await levar(page, boton(page, "Imagen 1"), 20, 150);
-        await levar(page, boton(page, "Imagen 2"), 300, 10);
-        await levar(page, boton(page, "Imagen 3"), 560, 120);
+        await levar(page, ficha(page, "d.png"), 20, 150);
+        await levar(page, ficha(page, "e.png"), 300, 10);
+        await levar(page, ficha(page, "f.png"), 560, 120);
         await captura(page, "posicions-35-libre");
         await boton(page, "Comprobar").click();
         assert.equal(await msx(), "Ben!");
@@ -394,23 +396,23 @@ probas("positioned elements and picture sets", () => {
 
         await page.ir(9);
         const posto = (k) => page.getByRole("button", {name: "Posición " + k});
-        await pasar(page, boton(page, "Imagen 3"), posto(1));
-        await pasar(page, boton(page, "Imagen 2"), posto(2));
-        await pasar(page, boton(page, "Imagen 1"), posto(3));
+        await pasar(page, ficha(page, "c.png"), posto(1));
+        await pasar(page, ficha(page, "b.png"), posto(2));
+        await pasar(page, ficha(page, "a.png"), posto(3));
         await tabenter(page, boton(page, "Comprobar"));
         assert.equal(await msx(), "Mal!");
-        await pasar(page, boton(page, "Imagen 1"), posto(1));
+        await pasar(page, ficha(page, "a.png"), posto(1));
         await tabenter(page, boton(page, "Comprobar"));
         assert.equal(await msx(), "Ben!");
 
         await page.ir(10);
-        await frechas(page, boton(page, "Imagen 3"), 20, 10);
-        await frechas(page, boton(page, "Imagen 1"), 470, 10);
+        await frechas(page, ficha(page, "f.png"), 20, 10);
+        await frechas(page, ficha(page, "d.png"), 470, 10);
         await tabenter(page, boton(page, "Comprobar"));
         assert.equal(await msx(), "Mal!");
-        await frechas(page, boton(page, "Imagen 1"), 20, 150);
-        await frechas(page, boton(page, "Imagen 3"), 560, 150);
-        await frechas(page, boton(page, "Imagen 2"), 300, 150);
+        await frechas(page, ficha(page, "d.png"), 20, 150);
+        await frechas(page, ficha(page, "f.png"), 560, 150);
+        await frechas(page, ficha(page, "e.png"), 300, 150);
         await tabenter(page, boton(page, "Comprobar"));
         assert.equal(await msx(), "Ben!");
 
