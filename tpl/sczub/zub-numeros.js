@@ -623,7 +623,7 @@ function botoncomprobar(s, c, comprobar, fixar) {
             fixar();
         }
     }, "zub-comprobar");
-    c.appendChild(b);
+    c.appendChild(s.el("p", "zub-accions", b));
     return b;
 }
 var DIXITOS = /^[0-9.,\-\u2212]$/;
@@ -682,7 +682,7 @@ function esfera(s, forma, horas, minutos) {
     }
     for (var h = 0; h < 12; h++) {
         if (f === 3 || (f === 4 && h % 3 !== 0)) continue;
-        var b = h * 30 * Math.PI / 180, rr = f === 5 ? 64 : 72;
+        var b = h * 30 * Math.PI / 180, rr = f === 5 ? 57 : 72;
         var tx = svg("text", {x : 100 + rr * Math.sin(b), y : 100 - rr * Math.cos(b), "class" : "zub-numero"}, v);
         tx.textContent = f === 2 ? ROMANOS[h] : String(h === 0 ? 12 : h);
         if (f === 5 && h) {
@@ -924,10 +924,13 @@ function filacelas(s, n, modo, nome, estado) {
     };
 }
 var SIGNOS = {"+" : "+", "-" : "−", "x" : "×", "/" : ":", "d" : ""};
-// A number written one character per column, right-aligned in a row of w columns.
-function filanumero(s, texto, w, signo) {
+// A number written one character per column, right-aligned in a row of w columns, with dereita
+// empty columns after it.
+function filanumero(s, texto, w, signo, dereita) {
     var f = s.el("div", "zub-filanum");
     var cs = ZUBP.caracteres(texto);
+    for (var d = 0; d < (dereita || 0); d++)
+        cs.push("");
     for (var i = 0; i < w; i++) {
         var k = i - (w - cs.length);
         var ch = i === 0 && signo ? signo : k >= 0 ? cs[k] : "";
@@ -972,11 +975,18 @@ function construiroperacion(op, modo, c, s) {
         }
     } else {
         var res = op.resultados[0].n;
-        var w = 1 + Math.max.apply(null, op.operandos.map(function(t) { return ZUBP.caracteres(t).length; }));
+        // Sums and differences line their decimal marks up; products are written right-aligned.
+        var decimais = op.operandos.map(function(t) {
+            var m = /[.,](\d*)\s*$/.exec(t);
+            return m ? m[1].length : 0;
+        });
+        var maxdec = op.forma === "x" ? 0 : Math.max.apply(null, decimais);
+        var recheo = decimais.map(function(d) { return maxdec ? maxdec - d + (d === 0 ? 1 : 0) : 0; });
+        var w = 1 + Math.max.apply(null, op.operandos.map(function(t, i) { return ZUBP.caracteres(t).length + recheo[i]; }));
         var n = Math.max(largo(res) + 1, w - 1);
         w = Math.max(w, n);
         op.operandos.forEach(function(t, i) {
-            caixa.appendChild(filanumero(s, t, w, i === op.operandos.length - 1 ? SIGNOS[op.forma] : ""));
+            caixa.appendChild(filanumero(s, t, w, i === op.operandos.length - 1 ? SIGNOS[op.forma] : "", recheo[i]));
         });
         caixa.appendChild(s.el("div", "zub-raia"));
         var fres = filacelas(s, n, modo, s.t("n_resultado"), estado);
@@ -1174,9 +1184,12 @@ ZUBP.rexistrar("paneldeb", {
             // A picture leaves the strip for the board where it stands.
             if (e.parentNode === area) return;
             var ra = area.getBoundingClientRect(), re = e.getBoundingClientRect();
+            var enfocada = document.activeElement === e;
             area.appendChild(e);
             e.style.position = "absolute";
-            colocar(e, re.left - ra.left, re.top - ra.top);
+            colocar(e, re.left - ra.left - area.clientLeft, re.top - ra.top - area.clientTop);
+            // Moving an element in the document takes its focus away.
+            if (enfocada) e.focus();
         }
         function colocar(e, x, y) {
             var maxx = Math.max(0, area.clientWidth - e.offsetWidth), maxy = Math.max(0, area.clientHeight - e.offsetHeight);
@@ -1206,7 +1219,7 @@ ZUBP.rexistrar("paneldeb", {
             e.addEventListener("pointermove", function(ev) {
                 if (!inicio) return;
                 var ra = area.getBoundingClientRect();
-                colocar(e, ev.clientX - ra.left - inicio.dx, ev.clientY - ra.top - inicio.dy);
+                colocar(e, ev.clientX - ra.left - area.clientLeft - inicio.dx, ev.clientY - ra.top - area.clientTop - inicio.dy);
             });
             function fin() {
                 inicio = null;
@@ -1272,7 +1285,8 @@ ZUBP.rexistrar("medidas", {
             soltar : function(peza) {
                 if (fixo) return false;
                 var u = us[+peza.getAttribute("data-unidade")];
-                var copia = vista(u);
+                // On the strip a unit is its picture alone, so that copies line up as a measure.
+                var copia = u.imaxe ? s.imaxe(u.imaxe, u.texto || u.valortexto) : vista(u);
                 var b = s.el("button", "zub-unidadeposta");
                 b.type = "button";
                 b.appendChild(copia);
@@ -1379,6 +1393,7 @@ ZUBP.rexistrar("cuadros", {
                 b.setAttribute("role", "radio");
                 b.setAttribute("aria-label", n + ": " + nomecor(s, n));
                 b.style.backgroundColor = "#" + CORES[n];
+                if (n === 3 || n === 8) b.style.color = "#fff";
                 botons.push(b);
                 paleta.appendChild(b);
             })(n);
@@ -1442,8 +1457,10 @@ ZUBP.rexistrar("formulas", {
                     caixas.push(cela);
                 } else {
                     cela = s.el("span", "zub-formulacela");
-                    if (x && (x.marca === "i" || x.marca === "s"))
+                    if (x && (x.marca === "i" || x.marca === "s")) {
                         cela.appendChild(s.el(x.marca === "i" ? "sub" : "sup", "", x.c));
+                        cela.classList.add(x.marca === "i" ? "zub-celasub" : "zub-celasup");
+                    }
                     else if (x)
                         cela.textContent = x.c + x.marca;
                 }
