@@ -794,7 +794,12 @@ function tarefareloxo(p, s) {
 }
 ZUBP.rexistrar("reloxo", {
     imaxe : false,
-    actividade : function(p) { return ZUBP.logica.numeros.modoreloxo(p.modo).accion !== "libre"; },
+    // A clock that asks for a time needs one: drawn, or the author's.
+    actividade : function(p) {
+        var m = modoreloxo(p.modo);
+        return m.accion !== "libre" &&
+               (m.alea || lerhora(p.hora) !== null || (m.accion === "mover" && lerhora(p.reloxo) !== null));
+    },
     construir : function(p, c, s) {
         var L = ZUBP.logica.numeros;
         var tr = tarefareloxo(p, s);

@@ -447,3 +447,59 @@ probas("the numbers family", () => {
         assert.notDeepEqual(a, c);
     });
 });
+
+probas("the numbers family: touch, and absurd values", () => {
+    test("touch: taps set the hands, tap a unit then the strip", async () => {
+        const web = exportar("numeros");
+        const page = await abrir(web, {tactil: true});
+        const tocar = async (x, y) => page.touchscreen.tap(x, y);
+        let c = await page.ir(2);
+        const b = await c.locator(".zub-reloxosvg").boundingBox();
+        const p = (a, r) => [b.x + b.width / 2 + r * b.width / 200 * Math.sin(a * Math.PI / 180),
+                             b.y + b.height / 2 - r * b.width / 200 * Math.cos(a * Math.PI / 180)];
+        await tocar(...p(180, 80));
+        await tocar(...p(285, 30));
+        await tocar(...(await centro(comprobar(c))));
+        assert.equal(await page.mensaxe(), "Ben!");
+        c = await page.ir(9);
+        for (const u of ["1 cm", "1 cm", "1 cm", "medio"]) {
+            await tocar(...(await centro(c.locator(".zub-unidades").getByRole("button", {name: u}))));
+            await tocar(...(await centro(c.locator(".zub-medirtira"))));
+        }
+        await tocar(...(await centro(comprobar(c))));
+        assert.equal(await page.mensaxe(), "Ben!");
+        // Four copies side by side measure the pencil exactly: 3 × 80 px + 40 px from its left edge.
+        const lapis = await c.locator(".zub-medirimx").boundingBox();
+        const postas = await c.locator(".zub-medirtira img").evaluateAll((v) => v.map((e) => e.getBoundingClientRect().right));
+        assert.ok(Math.abs(Math.max(...postas) - (lapis.x + lapis.width)) < 1);
+        assert.deepEqual((await page.zubsc()).filter((x) => x[0] === "avben"), [["avben", 2], ["avben", 9]]);
+        await page.context().close();
+    });
+
+    test("absurd values: each page plays or shows its content with the reason, and the counts agree", async () => {
+        const web = exportar("numeros-raros");
+        const page = await abrir(web);
+        assert.equal(await page.estado(), "ok 16");
+        const esperado = ["contido: sen hora", "xogo", "contido: operando non numérico: 12a", "contido: división por cero",
+                          "contido: sen operación", "contido: operación descoñecida", "xogo", "contido: sen cadros",
+                          "contido: operación descoñecida: p", "contido: faltan números", "contido: sen valor", "xogo",
+                          "contido: sen fórmula", "contido: sen imaxes", "contido: operación descoñecida: p", "xogo"];
+        const visto = [];
+        for (let n = 1; n <= esperado.length; n++)
+            visto.push(await (await page.ir(n)).getAttribute("data-zub-xogo"));
+        assert.deepEqual(visto, esperado);
+        // The free clock, the random division, the long text's measure and the random squares;
+        // the free clock is no activity.
+        assert.equal(await page.evaluate(() => ZUB.zub_dat("get", "total_activ")), 3);
+        let c = await page.ir(7);
+        const [, a, b] = /^(\d+) : (\d+) =$/.exec(await c.locator(".zub-opnum").textContent()).map(Number);
+        assert.ok(a >= b && b >= 2 && String(a).length === 1, a + " : " + b);
+        c = await page.ir(16);
+        assert.equal(await c.locator(".zub-cadrostarefa").textContent(), "Copia el dibujo", "an unknown task is a copy");
+        c = await page.ir(12);
+        assert.ok((await c.locator("figcaption").textContent()).length > 10000);
+        await captura(page, "numeros-raros-12");
+        assert.deepEqual(page.erros, []);
+        await page.context().close();
+    });
+});
