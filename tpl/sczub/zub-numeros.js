@@ -1341,7 +1341,14 @@ ZUBP.rexistrar("cuadros", {
         c.appendChild(dous);
         var gm = s.el("div", "zub-cadros zub-cadrosmodelo");
         gm.setAttribute("role", "img");
-        gm.setAttribute("aria-label", s.t("n_modelo"));
+        // The model told in words too: its painted squares, one by one.
+        var pintados = [];
+        modelo.forEach(function(fila, r) {
+            fila.forEach(function(n, k) {
+                if (n) pintados.push(s.t("n_cela", r + 1, k + 1, nomecor(s, n)));
+            });
+        });
+        gm.setAttribute("aria-label", s.t("n_modelo") + ": " + pintados.join("; "));
         modelo.forEach(function(fila) {
             fila.forEach(function(n) {
                 var k = s.el("span", "zub-cadro");
@@ -1424,7 +1431,7 @@ ZUBP.rexistrar("cuadros", {
         dous.appendChild(columnamodelo);
         dous.appendChild(columnaresposta);
         c.appendChild(paleta);
-        botoncomprobar(s, c, function() { return iguaispatron(estado, obxectivo); }, function() {
+        botoncomprobar(s, c, function() { return baleiro(estado) ? null : iguaispatron(estado, obxectivo); }, function() {
             fixo = true;
             botons.forEach(function(b) { b.disabled = true; });
             ga.setAttribute("aria-readonly", "true");
