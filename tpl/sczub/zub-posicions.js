@@ -145,12 +145,11 @@ ZUBP.logica.posicions = {
 };
 
 // Which variants of a shared type are this family's: the pairs of pictures or sounds send a
-// "modo" other than "0" (the six-picture pairs game sends "0"); the identification pages whose
-// names are dragged onto three pictures send "modo" "2"; the letters page sends no "forma" (the
-// spelling page always sends "1").
+// "modo" other than "0" (the six-picture pairs game sends "0"); the letters page sends no "forma"
+// (the spelling page always sends "1"). The names dragged onto three pictures send the drag code
+// "2" of the identification pages, and play in their drag module.
 ZUBP.logica.posicions.marcas = {
     parellas : function(p) { return String(p.modo === undefined ? "" : p.modo) !== "0"; },
-    identificarimx : function(p) { return String(p.modo) === "2"; },
     letras : function(p) { return p.forma === undefined || p.forma === null || p.forma === ""; }
 };
 
@@ -1032,63 +1031,6 @@ ZUBP.rexistrar("parellas", {
         comezar();
     }
 });
-// --- 44: names dragged onto their pictures ---------------------------------------------------
-
-ZUBP.rexistrar("identificarimx", {
-    cando : ZUBP.logica.posicions.marcas.identificarimx,
-    imaxe : false,
-    actividade : function(p) {
-        return ZUBP.lista(p.etiquetas).some(function(i) { return ZUBP.partes(i)[2]; });
-    },
-    construir : function(p, c, s) {
-        var items = s.lista(p.etiquetas).map(function(i, k) {
-            var q = s.partes(i);
-            return {imaxe : q[0] || "", son : q[1] || "", nome : q.slice(2).join("") || "", k : k};
-        });
-        // A picture without a name is shown, and not asked for.
-        var conome = items.filter(function(x) { return s.dec(x.nome).replace(/<[^>]*>/g, "").trim(); });
-        if (!conome.length) return "sen nomes";
-        var fila = s.el("div", "zps-identificar");
-        var destinos = [];
-        items.forEach(function(x) {
-            var d = s.el("div", "zps-alvo");
-            var im = s.imaxe(x.imaxe, s.t("zps_imaxe", x.k + 1), "zps-imxalvo");
-            d.appendChild(im);
-            if (x.son) {
-                d.appendChild(s.botonson(x.son));
-                im.addEventListener("click", function() { s.tocar(x.son); });
-            }
-            var oco = s.el("div", "zps-ocoalvo");
-            d.appendChild(oco);
-            fila.appendChild(d);
-            if (conome.indexOf(x) >= 0) {
-                oco.setAttribute("aria-label", s.t("zps_oco", x.k + 1));
-                oco.zpsitem = x;
-                destinos.push(oco);
-            }
-        });
-        c.appendChild(fila);
-        var tb = bandexa(s);
-        var pezas = s.azar.desordenar(conome).map(function(x) {
-            var e = s.html("zps-nome", x.nome);
-            e.zpsitem = x;
-            e.setAttribute("aria-label", e.textContent.trim());
-            tb.appendChild(e);
-            return e;
-        });
-        c.appendChild(tb);
-        casar(s, {
-            pezas : pezas,
-            destinos : destinos,
-            ben : function(e, d) { return e.zpsitem === d.zpsitem || s.compara(e.zpsitem.nome, d.zpsitem.nome); },
-            poner : function(e, d) {
-                d.appendChild(e);
-                if (d.zpsitem.son) s.tocar(d.zpsitem.son);
-            }
-        });
-    }
-});
-
 // --- 50: words spelled with letter tiles ------------------------------------------------------
 
 ZUBP.rexistrar("letras", {

@@ -516,24 +516,9 @@ ZUBP.rexistrar("clasificarimx", {
 
 // --- 11, 22: identify pictures and sounds ---------------------------------------------------
 
-// "2" (drag the names) is also the only code of another type sharing "identificarimx": a module
-// registered after this one for those pages plays them; this one plays them where none does.
-var cedendo = false;
-function outromodulo(p) {
-    if (cedendo) return null;
-    cedendo = true;
-    try {
-        return ZUBP.modulo(p);
-    } finally {
-        cedendo = false;
-    }
-}
-
+// The "modo" code chooses the behaviour: write the names ("1", or none), drag the names ("2", also
+// the only code of the three-picture identification page), move the pictures onto the names ("3").
 ZUBP.rexistrar("identificarimx", {
-    cando : function(p) {
-        if (String(p.modo === undefined ? "" : p.modo).trim() !== "2") return true;
-        return !cedendo && !outromodulo(p);
-    },
     actividade : function(p) {
         return identificar(p).items.some(function(x) { return ZUBP.normalizar(x.nome); });
     },

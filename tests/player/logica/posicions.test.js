@@ -88,16 +88,12 @@ test("spelling: tiles are the word's letters and the offered letters; the word i
     for (const [w, v, sim] of casos) assert.equal(L.soletreada(w, v), sim, JSON.stringify([w, v]));
 });
 
-test("shared types: this family plays pairs other than mode 0, identification in mode 2, letters without forma", () => {
+test("shared types: this family plays pairs other than mode 0 and letters without forma", () => {
     const casos = [
         ["parellas", {modo: "1"}, true],
         ["parellas", {modo: "2"}, true],
         ["parellas", {}, true],
         ["parellas", {modo: "0"}, false],
-        ["identificarimx", {modo: "2"}, true],
-        ["identificarimx", {modo: "1"}, false],
-        ["identificarimx", {modo: "3"}, false],
-        ["identificarimx", {}, false],
         ["letras", {palabras: ["sol"]}, true],
         ["letras", {forma: "1", palabras: ["sol"]}, false],
     ];

@@ -111,16 +111,11 @@ test("pairs: each picture on two cards, shuffled from the seed", () => {
     igual(c, [...X.cartas(3, Z.xerador(5))]);
 });
 
-test("shared types: identify plays its own codes and yields drag pages to a later module; pairs only with modo 0", () => {
+test("shared types: identify plays every modo code (its code chooses the behaviour); pairs only with modo 0", () => {
     const Y = cargar("zub-xogos.js");
     const mio = Y.modulo({type: "identificarimx", modo: "1"});
     assert.ok(mio);
-    for (const modo of [undefined, "1", "3"]) assert.equal(Y.modulo({type: "identificarimx", modo}), mio, String(modo));
-    assert.equal(Y.modulo({type: "identificarimx", modo: "2"}), mio, "no other module: drag plays here");
-    const outro = {cando: (p) => p.modo === "2", construir() {}};
-    Y.rexistrar("identificarimx", outro);
-    assert.equal(Y.modulo({type: "identificarimx", modo: "2"}), outro);
-    assert.equal(Y.modulo({type: "identificarimx", modo: "1"}), mio);
+    for (const modo of [undefined, "1", "2", "3"]) assert.equal(Y.modulo({type: "identificarimx", modo}), mio, String(modo));
     assert.ok(Y.modulo({type: "parellas", modo: "0"}));
     for (const modo of ["1", "2", undefined, ""]) assert.equal(Y.modulo({type: "parellas", modo}), null, String(modo));
     assert.equal(Y.eactividade({type: "puzzle", filas: "2"}), false, "a puzzle without its picture is no activity");

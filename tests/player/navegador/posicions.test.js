@@ -267,15 +267,19 @@ probas("positioned elements and picture sets", () => {
         }
         assert.equal(await msx(), "Ben!");
 
-        // 13: names dragged onto their pictures; a name with a line break keeps it.
+        // 13: names dragged onto their pictures, in the identification pages' drag mode (judged once
+        // every name is placed); a name with a line break keeps it.
         await page.ir(13);
-        assert.equal(await page.locator("#zub-paxina .zps-nome br").count(), 1);
-        await arrastrar(page, boton(page, "Mazá"), page.getByRole("button", {name: "Hueco 2"}));
+        const nome13 = (t) => page.locator("#zub-paxina .zub-nomepeza", {hasText: t});
+        const oco13 = (k) => page.getByRole("button", {name: "Nombre de la imagen " + k});
+        assert.equal(await nome13("Folla").evaluate((e) => e.innerText), "Folla\nverde");
+        await arrastrar(page, nome13("Mazá"), oco13(2));
+        await arrastrar(page, nome13("Folla"), oco13(1));
+        await arrastrar(page, nome13("Auga"), oco13(3));
         assert.equal(await msx(), "Mal!");
-        await arrastrar(page, boton(page, "Mazá"), page.getByRole("button", {name: "Hueco 1"}));
         await captura(page, "posicions-44-nomes");
-        await arrastrar(page, page.locator("#zub-paxina .zps-nome", {hasText: "Folla"}), page.getByRole("button", {name: "Hueco 2"}));
-        await arrastrar(page, boton(page, "Auga"), page.getByRole("button", {name: "Hueco 3"}));
+        // A name dropped on a taken place swaps with the one there.
+        await arrastrar(page, nome13("Mazá"), oco13(1));
         assert.equal(await msx(), "Ben!");
 
         // 14: words spelled; a wrong spelling sends the letters back.
@@ -432,12 +436,14 @@ probas("positioned elements and picture sets", () => {
         }
 
         await page.ir(13);
-        const alvo = (k) => page.getByRole("button", {name: "Hueco " + k});
-        await pasar(page, boton(page, "Auga"), alvo(1));
+        const alvo = (k) => page.getByRole("button", {name: "Nombre de la imagen " + k});
+        const nome = (t) => page.locator("#zub-paxina .zub-nomepeza", {hasText: t});
+        await pasar(page, nome("Auga"), alvo(1));
+        await pasar(page, nome("Mazá"), alvo(2));
+        await pasar(page, nome("Folla"), alvo(3));
         assert.equal(await msx(), "Mal!");
-        await pasar(page, boton(page, "Auga"), alvo(3));
-        await pasar(page, boton(page, "Mazá"), alvo(1));
-        await pasar(page, page.locator("#zub-paxina .zps-nome", {hasText: "Folla"}), alvo(2));
+        await pasar(page, nome("Auga"), alvo(3));
+        await pasar(page, nome("Mazá"), alvo(1));
         assert.equal(await msx(), "Ben!");
 
         await page.ir(14);
