@@ -594,7 +594,7 @@ TEST(Crearjson, AHostileBookStillParsesAndDecodesToItsTexts) {
     l.paxina(2)[2] = hostil;
     l.texto(2, 1) = "a\r\n\"b\"\\c";
     l.paxina(3)[0] = "42";
-    l.texto(3, 1) = "</SCRIPT>\r\n\"x\"";
+    l.texto(3, 1) = "[o] </SCRIPT>\r\n\"x\""; // a scheme text that begins like an array
     const DescricionLibro d = crearjson(l, OpcionsJson{});
     QStringList textos{d.configuracion};
     for (const PaxinaJson& p : d.paxinas)
@@ -623,7 +623,7 @@ TEST(Crearjson, AHostileBookStillParsesAndDecodesToItsTexts) {
     const QJsonObject p2 = obxectos[2]["properties"].toObject();
     EXPECT_EQ(p2["respuestas"].toArray().at(0).toString(), transformado);
     EXPECT_EQ(p2["texto"].toString(), "a<br>\"b\"/c");
-    EXPECT_EQ(obxectos[3]["properties"].toObject()["texto"].toString(), "</SCRIPT>|\"x\"");
+    EXPECT_EQ(obxectos[3]["properties"].toObject()["texto"].toString(), "[o] </SCRIPT>|\"x\"");
     // Key order on the raw text.
     EXPECT_TRUE(textos[0].startsWith(R"({"version":"5.6","idioma":"ESP","licencia":)"));
     EXPECT_TRUE(textos[1].startsWith(
