@@ -7,6 +7,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -196,7 +197,7 @@ public:
                 QTextBlockFormat f = cursor_.blockFormat();
                 f.setIndent(0);
                 cursor_.setBlockFormat(f);
-            } else if (lista_) {
+            } else if (lista_ && lista_->count() < itensporlista) {
                 lista_->add(cursor_.block());
             } else {
                 lista_ = cursor_.createList(QTextListFormat::ListDisc);
@@ -250,10 +251,14 @@ private:
     } run_;
     QString texto_; // characters not yet inserted
     QTextCursor cursor_;
-    QTextList* lista_ = nullptr; // the one disc list every bulleted paragraph joins
     bool alinado_ = false;
     Qt::Alignment alinamentoactual_;
     bool enlista_ = false;
+    // Disc lists of a few dozen paragraphs look the same as one list of them all, and keep the
+    // filling linear: every block added to a list makes the list lay out all of its blocks again.
+    // A list left without blocks is deleted by its document: the pointer then reads null.
+    static constexpr int itensporlista = 32;
+    QPointer<QTextList> lista_;
 };
 
 const int tamanoscabeceira[] = {27, 22, 18, 15, 12, 9, 6}; // H1..H7

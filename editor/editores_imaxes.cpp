@@ -399,7 +399,10 @@ private:
         columna->addWidget(panelcor(f, "bcarrastra", coresiniciais::paxina), 0, Qt::AlignLeft);
         columna->addStretch(1);
     }
-    void cargarespecial(Book&, int) override { pasarcor(folla_, "bcarrastra"); }
+    void cargarespecial(Book& libro, int paxina) override {
+        encherbaleira(libro.paxina(paxina)[18], control<Panel>("bcarrastra"));
+        pasarcor(folla_, "bcarrastra");
+    }
 };
 
 // Who is who: six covered pictures to pair from memory.
@@ -439,7 +442,10 @@ private:
         grella->addWidget(panelcor(f, "caratapa", coresiniciais::caratapa), 3, 1);
         grella->setRowStretch(4, 1);
     }
-    void cargarespecial(Book&, int) override { pasarcor(folla_, "caracol"); }
+    void cargarespecial(Book& libro, int paxina) override {
+        encherbaleira(libro.paxina(paxina)[29], control<Panel>("caratapa"));
+        pasarcor(folla_, "caracol");
+    }
 };
 
 // Identify sounds: five pictures, each with a sound and a name.
@@ -522,7 +528,10 @@ private:
         grella->addWidget(panelcor(f, "bcescolle", coresiniciais::paxina), 2, 0);
         grella->setRowStretch(3, 1);
     }
-    void cargarespecial(Book&, int) override { pasarcor(folla_, "bcescolle"); }
+    void cargarespecial(Book& libro, int paxina) override {
+        encherbaleira(libro.paxina(paxina)[18], control<Panel>("bcescolle"));
+        pasarcor(folla_, "bcescolle");
+    }
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "editor/editores_informacion.h"
 
 #include "book/rutinas.h"
+#include "editor/editoresaxuda.h"
 #include "editor/htmlview.h"
 #include "editor/paneiscor.h"
 #include "editor/ranuras.h"
@@ -173,6 +174,11 @@ private:
         if (auto* vista = control<HtmlView>("visortexto")) libro.texto(n, 1) = vista->source();
     }
 
+    void reiniciar() override {
+        control<Panel>("cttexto")->setColor(Qt::black);
+        ctfondo->setColor(Qt::white);
+    }
+
     QFrame *bimax = nullptr, *basetext = nullptr;
     PictureBox* Image3 = nullptr;
     ColourPanel* ctfondo = nullptr;
@@ -280,7 +286,7 @@ private:
         etiqueta(f, "Label7")->setGeometry(10, 8, 240, 20);
         auto* cboton = panelcor(f, "cboton");
         cboton->setGeometry(10, 30, 150, 26);
-        cboton->setColor(QColor(0x84, 0xE1, 0xFD));
+        cboton->setColor(coresiniciais::paxina);
         auto* cbtexto = panelcor(f, "cbtexto");
         cbtexto->setGeometry(10, 62, 150, 26);
         cbtexto->setColor(Qt::black);
@@ -324,6 +330,11 @@ private:
 
     void gardarespecial(Book& libro, int n) override {
         if (auto* vista = control<HtmlView>("visormenu")) libro.texto(n, botonmenu_) = vista->source();
+    }
+
+    void reiniciar() override {
+        control<Panel>("cboton")->setColor(coresiniciais::paxina);
+        control<Panel>("cbtexto")->setColor(Qt::black);
     }
 
     std::array<QLineEdit*, 6> edits{};

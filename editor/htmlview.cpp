@@ -32,11 +32,69 @@ void HtmlView::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) emit clicked();
 }
 
+namespace {
+
+// Whether a tag of that name opens at i ("<li>" or "<li ...>", any case).
+bool etiqueta(const QString& t, qsizetype i, QLatin1String nome) {
+    if (!QStringView(t).mid(i).startsWith(nome, Qt::CaseInsensitive)) return false;
+    const qsizetype d = i + nome.size();
+    return d < t.size() && (t[d] == u'>' || t[d].isSpace());
+}
+
+// The page texts write bulleted lines as bare list items; a view shows bullets only inside a list,
+// so each run of items (with the line breaks between them) goes into one.
+QString listasvisibles(const QString& t) {
+    const QLatin1String li("<li"), fin("</li>");
+    if (!t.contains(li, Qt::CaseInsensitive) || t.contains(QLatin1String("<ul"), Qt::CaseInsensitive) ||
+        t.contains(QLatin1String("<ol"), Qt::CaseInsensitive))
+        return t;
+    QString r;
+    r.reserve(t.size() + 64);
+    qsizetype i = 0;
+    for (;;) {
+        qsizetype a = t.indexOf(li, i, Qt::CaseInsensitive);
+        while (a >= 0 && !etiqueta(t, a, li))
+            a = t.indexOf(li, a + 1, Qt::CaseInsensitive);
+        if (a < 0) break;
+        r += QStringView(t).mid(i, a - i);
+        r += QLatin1String("<ul>");
+        for (;;) {
+            const qsizetype e = t.indexOf(fin, a, Qt::CaseInsensitive);
+            if (e < 0) {
+                r += QStringView(t).mid(a);
+                r += QLatin1String("</ul>");
+                return r;
+            }
+            r += QStringView(t).mid(a, e + fin.size() - a);
+            i = e + fin.size();
+            // Blanks and line breaks up to the next item stay out of the list.
+            qsizetype k = i;
+            for (;;) {
+                while (k < t.size() && t[k].isSpace())
+                    ++k;
+                const bool br = QStringView(t).mid(k).startsWith(QLatin1String("<br"), Qt::CaseInsensitive) &&
+                                k + 3 < t.size() &&
+                                (t[k + 3] == u'>' || t[k + 3] == u'/' || t[k + 3].isSpace());
+                const qsizetype pecha = br ? t.indexOf(u'>', k) : -1;
+                if (pecha < 0) break;
+                k = pecha + 1;
+            }
+            if (!etiqueta(t, k, li)) break;
+            a = k;
+        }
+        r += QLatin1String("</ul>");
+    }
+    r += QStringView(t).mid(i);
+    return r;
+}
+
+} // namespace
+
 QString htmlparaver(const QString& html) {
     // Inside a font tag only: size="N" (quoted or not) becomes a size in points.
     static const QRegularExpression tamano(QStringLiteral(R"((<font\b[^>]*?)\bsize\s*=\s*["']?(\d+)["']?)"),
                                            QRegularExpression::CaseInsensitiveOption);
-    QString r = html;
+    QString r = listasvisibles(html);
     r.replace(tamano, QStringLiteral(R"(\1style="font-size:\2pt")"));
     return r;
 }

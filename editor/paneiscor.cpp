@@ -54,6 +54,10 @@ QString gardarcor(const Panel* panel) {
     return corahex(deColor(panel->color()));
 }
 
+void encherbaleira(QString& campo, const Panel* panel) {
+    if (campo.isEmpty()) campo = gardarcor(panel);
+}
+
 void darcor(QWidget* receptor, const QColor& cor, PapelCor papel) {
     const bool editable = qobject_cast<QLineEdit*>(receptor) || qobject_cast<QAbstractScrollArea*>(receptor);
     QPalette p = receptor->palette();
@@ -251,7 +255,7 @@ void vincularinterruptores(int tipo, QWidget* folla) {
         QWidget* texto = control<QWidget>(folla, "Panel45");
         if (completa({boton, texto}, "SpeedButton163"))
             QObject::connect(boton, &QAbstractButton::clicked, boton,
-                             [texto] { texto->setFixedHeight(texto->height() < 40 ? 260 : 20); });
+                             [texto] { texto->resize(texto->width(), texto->height() < 40 ? 260 : 20); });
     }
     if (tipo == 23) {
         // Seeing the targets and moving in any order exclude each other.

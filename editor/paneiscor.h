@@ -32,6 +32,8 @@ private:
 void cargarcor(Panel* panel, const QString& campo, const QColor& defecto);
 // The field text of a panel's colour (RRGGBB).
 QString gardarcor(const Panel* panel);
+// An empty colour field takes the colour the panel shows, written into the page at load.
+void encherbaleira(QString& campo, const Panel* panel);
 // A field's colour, or the default when it is not hexadecimal.
 QColor corde(const QString& campo, const QColor& defecto);
 // The book's background and text colours, read leniently (white and black when unreadable).

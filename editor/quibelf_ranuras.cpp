@@ -377,7 +377,8 @@ void TForm1::amosarparellas2() {
 
 void TForm1::chparsonClick() {
     if (!paxinavalida()) return;
-    const bool sons = follatipo(follas, 39)->findChild<QCheckBox*>(QStringLiteral("chparson"))->isChecked();
+    QWidget* folla39 = follatipo(follas, 39);
+    const bool sons = folla39->findChild<QCheckBox*>(QStringLiteral("chparson"))->isChecked();
     Tpaxina& p = libro.paxina(documento.paxinaactual());
     p[26] = sons ? QStringLiteral("2") : QStringLiteral("1");
     // The twelve items are pictures or sounds in the same fields: the new mode starts empty.
@@ -388,9 +389,13 @@ void TForm1::chparsonClick() {
         if (!sons && v.ranura->clase == ClaseRanura::imaxe)
             quitarim(*contextoranuras, v.imaxe, v.nome, v.ranura->campo, 0);
     }
+    // The pair texts go with the pictures, edits and fields alike: the edits may still show the
+    // texts of the last picture page.
     if (!sons)
-        for (int n = 19; n <= 24; ++n)
-            p[n].clear();
+        for (int k = 1; k <= 6; ++k) {
+            p[18 + k].clear();
+            folla39->findChild<QLineEdit*>(QStringLiteral("par2tx%1").arg(k))->clear();
+        }
     amosarparellas2();
 }
 

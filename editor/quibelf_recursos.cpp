@@ -4,6 +4,7 @@
 #include "book/rutinas.h"
 #include "editor/avisos.h"
 #include "editor/controis.h"
+#include "editor/propiedades.h"
 #include "editor/quibelf.h"
 #include "editor/recursos.h"
 #include "languages/idiomas.h"
@@ -185,6 +186,7 @@ void TForm1::abrirlista(int tipo) {
         pechar(tipo);
         listaaberta = 0;
         documento.tiporecurso = 0;
+        previaimx->hide();
         previosonido->hide();
         pararpreviosonido->hide();
         if (tipo == 1) {
@@ -252,6 +254,8 @@ void TForm1::ponrecursos() {
     libro.carpetarecursos = txtdirrec.contains(separador) ? txtdirrec : libro.carpetalibro + txtdirrec;
     if (!libro.carpetarecursos.endsWith(separador)) libro.carpetarecursos += separador;
     txtdirrec = libro.carpetarecursos;
+    // The edit shows what the model holds and Save writes.
+    if (propiedades) propiedades->txtdirrec->setText(txtdirrec);
     Panel1->show();
     sprspl->show();
     Image7->clear();

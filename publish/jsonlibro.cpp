@@ -375,7 +375,8 @@ const std::vector<Tipojson>& tiposjson() {
         v[26] = {"operacion", -1, {F("forma", 8), F("modo", 26), R("numeros", 2, 5)}};
         // P8 of this type is a picture's local path, not a shape: no "forma".
         v[27] = {"paneldeb", -1, {F("modo", 26), RA("etiquetas", 1, 8)}};
-        v[28] = {"liga", -1, {W("texto"), A("forma", 8), R("liga", 20, 29), R("ir", 3, 12), K("modo", "1")}};
+        // The link buttons' picture is P14 here (P8 is the sixth link's target).
+        v[28] = {"liga", -1, {W("texto"), A("forma", 14), R("liga", 20, 29), R("ir", 3, 12), K("modo", "1")}};
         v[29] = {"texto",
                  -1,
                  {F("forma", 8), F("modo", 26), W("texto"), F("cfondo", 18).si(30, "1"), F("ctexto", 19)}};
@@ -386,7 +387,8 @@ const std::vector<Tipojson>& tiposjson() {
                  -1,
                  {F("modo", 26), F("forma", 8), K("valor", "1"), K("alea", "1"), R("numeros", 2, 3)}};
         v[34] = {"ordenar", -1, {F("modo", 26), F("forma", 8), F("texto", 1)}};
-        v[35] = {"ordenarimx", -1, {F("modo", 26), F("forma", 8), RA("imaxes", 1, 6)}};
+        // Five pictures, the ones the export copies.
+        v[35] = {"ordenarimx", -1, {F("modo", 26), F("forma", 8), RA("imaxes", 1, 5)}};
         v[36] = {"cuadros",
                  -1,
                  {F("forma", 8), K("valor", "1").si(18, "1"), F("modo", 26).si(26, "1"),
@@ -439,6 +441,11 @@ const std::vector<Tipojson>& tiposjson() {
     return t;
 }
 
+// A field that names a file: a path with a folder, or a web address.
+bool ficheiro(const QString& campo) {
+    return campo.contains(u'/') || campo.contains(u'\\') || enderezoweb(campo);
+}
+
 // The page as the description reads it: the escaped copies of its fields and long text, and the
 // addresses of its raw paths.
 class Paxinajson {
@@ -484,7 +491,8 @@ public:
         case Parte::baleiro:
             return {};
         case Parte::etiqueta:
-            return esc_[26] == QLatin1String("7") ? enderezo(c) : esc_[c];
+            // In mode 7 a tag dropped as a file is a picture; a typed tag stays its text.
+            return esc_[26] == QLatin1String("7") && ficheiro(raw_[c]) ? enderezo(c) : esc_[c];
         }
         return {};
     }

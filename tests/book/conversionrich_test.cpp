@@ -1,5 +1,6 @@
 #include "book/conversionhtml.h"
 
+#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -427,4 +428,24 @@ TEST(RichRoundTrip, AnyHtmlSettlesAfterOneRound) {
         htmlarich(uno, d);
         EXPECT_EQ(richahtml(d), uno) << html;
     }
+}
+
+// A long list converts in linear time: a megabyte of bulleted lines took over ten seconds when
+// every line joined one list, and takes well under a second in lists of a few dozen lines.
+TEST(HtmlARich, AMegabyteListConvertsInLinearTime) {
+    QString html;
+    int n = 0;
+    while (html.size() < 1024 * 1024)
+        html += QStringLiteral("<li>Elemento %1 da lista con <b>negra</b></li>\r\n").arg(++n);
+    QTextDocument d;
+    QElapsedTimer reloxo;
+    reloxo.start();
+    htmlarich(html, d);
+    EXPECT_LT(reloxo.elapsed(), 2000);
+    EXPECT_EQ(d.blockCount(), n);
+    for (const QTextBlock& b : {d.firstBlock(), d.findBlockByNumber(n / 2), d.lastBlock()}) {
+        ASSERT_TRUE(b.textList());
+        EXPECT_EQ(b.textList()->format().style(), QTextListFormat::ListDisc);
+    }
+    EXPECT_EQ(d.lastBlock().text(), QStringLiteral("Elemento %1 da lista con negra").arg(n));
 }

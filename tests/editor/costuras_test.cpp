@@ -96,6 +96,34 @@ TEST_F(Venta, NewOpenNewRefreshTheControlsThroughTheDocument) {
     EXPECT_EQ(sucesos, (QStringList{"reset", "reset", "read 2", "reset"}));
 }
 
+// The page editors' colour panels of the reset hold their reset colours after each New, whatever
+// the book before them left there.
+TEST_F(Venta, NewGivesThePageEditorPanelsTheirResetColours) {
+    const std::pair<const char*, QColor> paneis[] = {
+        {"bcarrastra", QColor(0x84, 0xE1, 0xFD)}, {"imcorfondo", QColor(0x84, 0xE1, 0xFD)},
+        {"cboton", QColor(0x84, 0xE1, 0xFD)},     {"cbtexto", QColor(Qt::black)},
+        {"cttexto", QColor(Qt::black)},           {"ctfondo", QColor(Qt::white)},
+    };
+    const auto manchar = [&] {
+        for (const auto& [nome, cor] : paneis)
+            form->findChild<Panel*>(nome)->setColor(QColor(0x12, 0x34, 0x56));
+    };
+    const auto comprobar = [&](const char* cando) {
+        for (const auto& [nome, cor] : paneis)
+            EXPECT_EQ(form->findChild<Panel*>(nome)->color(), cor) << cando << " " << nome;
+    };
+    manchar();
+    form->SpeedButton135->click(); // New
+    comprobar("first New");
+    manchar();
+    fakes.dialogos->arquivos = {fixture("utf8.zube")};
+    form->SpeedButton137->click(); // Open
+    manchar();
+    fakes.dialogos->respostas = {QMessageBox::Yes};
+    form->SpeedButton135->click();
+    comprobar("New after Open");
+}
+
 // Each window owns its palette: a language change rebuilds both, and closing one leaves the
 // other's buttons alone.
 TEST(Paletas, TwoWindowsKeepTheirOwnPalettes) {

@@ -278,3 +278,20 @@ TEST(EditorEscoller, LoadsAndStoresItsTableAndNeverStoresTheMode) {
         {"bcescolle", 18, "", "112233", nullptr, "112233"},
     });
 }
+
+// An empty colour field takes the colour its panel shows, written into the page by the load.
+TEST(EditoresImaxes, AnEmptyColourFieldIsWrittenAtLoad) {
+    const struct {
+        int tipo;
+        const char* panel;
+        int campo;
+    } casos[] = {{5, "raicol", 29}, {14, "bcarrastra", 18}, {17, "caratapa", 29}, {24, "bcescolle", 18}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tipo);
+        FollaEditor f(c.tipo);
+        f.control<Panel>(c.panel)->setColor(QColor(0x11, 0x22, 0x33));
+        f.campo(c.campo).clear();
+        f.editor->cargar(f.libro, 1);
+        EXPECT_EQ(f.campo(c.campo), "112233");
+    }
+}

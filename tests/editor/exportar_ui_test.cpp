@@ -1,19 +1,23 @@
 #include "publish/exportar_ui.h"
 
 #include "editor/controis.h"
+#include "editor/ranuras.h"
 #include "fakes.h"
 #include "languages/idiomas.h"
 #include "tests/publish/ficheiros.h"
 #include "ventaproba.h"
 
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -250,6 +254,65 @@ TEST_F(Venta, PublicarWritesTheWholeExport) {
     QFile html(d + "proba.html");
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
     EXPECT_TRUE(html.readAll().contains("application/json"));
+}
+
+// Every file field of every page type holds an absolute path of an existing file: the export
+// names each of them by its store address, every address is a file of the store, and no path of
+// the author's disk reaches any published file.
+TEST_F(Venta, PublicarLeavesNoLocalPathAndAddressesOnlyStoredFiles) {
+    QTemporaryDir saida;
+    ASSERT_TRUE(saida.isValid());
+    libro({});
+    form->libro.carpetaprograma = QStringLiteral(QUIBEL_PROGRAMA "/");
+    const QString disco = dir.path() + "/disco/";
+    form->libro.carpetalibro = disco;
+    // The slots bound by code of their own, beside the slot table.
+    std::map<int, std::vector<int>> campos{{9, {8}}, {15, {22, 23, 24, 25, 26, 27}}, {16, {1}}};
+    for (int c = 1; c <= 18; ++c)
+        campos[12].push_back(c);
+    for (int c = 1; c <= 6; ++c)
+        campos[23].push_back(c), campos[20].push_back(c);
+    for (const Ranura& r : ranuras())
+        campos[r.tipo].push_back(r.campo);
+    Book& b = form->libro;
+    for (int t = 1; t <= 51; ++t) {
+        Tpaxina& p = b.paxina(t);
+        p[0] = QString::number(t);
+        // The modes in which the clues (4) and the tags (20) are pictures.
+        if (t == 4) p[26] = "2";
+        if (t == 20) p[26] = "7";
+        campos[t].push_back(36);
+        for (const int c : campos[t]) {
+            const QString ruta = disco + QStringLiteral("t%1 c%2.png").arg(t).arg(c);
+            escribir(ruta, "x");
+            p[c] = ruta;
+        }
+    }
+    b.numpaxinas = 51;
+    ExportSheet* s = form->exportacion;
+    s->donde->setText(saida.path());
+    s->nalmacen->setText("rec");
+    ASSERT_TRUE(QDir(saida.path()).mkdir("rec"));
+    s->nlibro->setText("proba");
+    s->empa->click();
+    s->SpeedButton83->click();
+    const QString d = saida.path() + "/";
+    ASSERT_TRUE(QFileInfo::exists(d + "proba.html")) << fakes.dialogos->mensaxes.join('|').toStdString();
+    QDirIterator todo(d, QDir::Files, QDirIterator::Subdirectories);
+    while (todo.hasNext()) {
+        const QString f = todo.next();
+        const QByteArray datos = ler(f);
+        EXPECT_FALSE(datos.contains(disco.toUtf8()) || datos.contains(QUrl::toPercentEncoding(disco, "/")))
+            << f.toStdString();
+    }
+    const QString html = QString::fromUtf8(ler(d + "proba.html"));
+    static const QRegularExpression enderezo(QStringLiteral("\"rec/([^\"|]*)"));
+    int vistos = 0;
+    for (const auto& m : enderezo.globalMatch(html)) {
+        ++vistos;
+        EXPECT_TRUE(QFileInfo(d + "rec/" + m.captured(1)).isFile()) << m.captured(1).toStdString();
+    }
+    EXPECT_GT(vistos, 100);
 }
 
 TEST_F(Venta, PublicarGivesTheDefaultMessagesToThePropertiesSheet) {

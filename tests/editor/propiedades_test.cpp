@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
@@ -279,6 +280,23 @@ TEST_F(Propiedades, TheResourceFolderEdit) {
     foco(p->txtdirrec->edit());
     QTest::keyClicks(p->txtdirrec->edit(), "x");
     form.reset();
+}
+
+// The edit shows the folder the model holds, the one Save writes, after Open and New.
+TEST_F(Propiedades, TheResourceFolderEditShowsTheModelAfterOpenAndNew) {
+    QDir(almacen.path()).mkdir("res");
+    QFile f(ruta("r.zube"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<zub version=\"5.6.3\"><config>"
+            "<recursos>res</recursos></config><libro><paxina id=\"1\"><tipo>7</tipo></paxina></libro></zub>");
+    f.close();
+    fakes.dialogos->arquivos = {ruta("r.zube")};
+    form->SpeedButton137->click(); // Open
+    EXPECT_EQ(form->libro.txtdirrec, almacen.path() + "/res/");
+    EXPECT_EQ(p->txtdirrec->text(), form->libro.txtdirrec) << "after Open";
+    fakes.dialogos->respostas = {QMessageBox::Yes};
+    form->SpeedButton135->click(); // New
+    EXPECT_EQ(p->txtdirrec->text(), form->libro.txtdirrec) << "after New";
 }
 
 TEST_F(Propiedades, CaptionsAndTheMenuPanel) {

@@ -208,6 +208,36 @@ TEST_F(Ranuras, ModeSwitches) {
     }
 }
 
+// Back from sounds to pictures on a page shown after a picture page: the edits under the sound
+// panel still show that page's texts; the switch empties them with the fields, so leaving the page
+// stores none of them.
+TEST_F(Ranuras, PairsBackToPicturesBringNoTextsOfAnotherPage) {
+    libro({"39", "39"});
+    Tpaxina& imaxes = form->libro.paxina(1);
+    Tpaxina& sons = form->libro.paxina(2);
+    imaxes[26] = "1";
+    sons[26] = "2";
+    for (int n = 19; n <= 24; ++n)
+        imaxes[n] = QString("a%1").arg(n);
+    form->bpaxinasClick();
+    form->SpeedButton10Click(); // to the sound page
+    ASSERT_EQ(form->documento.paxinaactual(), 2);
+    ASSERT_FALSE(imaxes[19].isEmpty());
+    const auto textos = [&] {
+        QStringList t;
+        for (int k = 1; k <= 6; ++k)
+            t << static_cast<QLineEdit*>(control(39, ("par2tx" + std::to_string(k)).c_str()))->text();
+        return t.join("");
+    };
+    auto* caixa = static_cast<QCheckBox*>(control(39, "chparson"));
+    QTest::mouseClick(caixa, Qt::LeftButton, {}, QPoint(6, caixa->height() / 2));
+    EXPECT_EQ(sons[26], "1");
+    EXPECT_EQ(textos(), "");
+    form->pasar(form->documento.tipoactual);
+    for (int n = 19; n <= 24; ++n)
+        EXPECT_TRUE(sons[n].isEmpty()) << "P" << n;
+}
+
 TEST_F(Ranuras, TextDropsKeepTheMemoWhenTheFileCannotBeRead) {
     QFile f(ruta("t.txt"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -131,6 +131,14 @@ TEST_F(Recursos, Accordion) {
     EXPECT_TRUE(form->previosonido->isHidden());
     form->FormResize();
     EXPECT_EQ(aberta(), 1);
+
+    // Closing the picture list after a choice hides its preview with the sound buttons.
+    EXPECT_FALSE(form->previaimx->isHidden());
+    form->flimaxe->setCurrentRow(1);
+    form->ALIMAXES->clicked();
+    EXPECT_EQ(aberta(), 0);
+    EXPECT_TRUE(form->previaimx->isHidden());
+    EXPECT_TRUE(form->previosonido->isHidden());
 }
 
 TEST_F(Recursos, PreviewOfAPicture) {

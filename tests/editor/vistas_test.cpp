@@ -43,6 +43,32 @@ TEST(HtmlView, KeepsItsSourceAndShowsSizesInPoints) {
         EXPECT_EQ(htmlparaver(QString::fromUtf8(c.entrada)), QString::fromUtf8(c.saida)) << c.entrada;
 }
 
+// Bare list items, as the page texts hold them, show as bullet lines; the text around them and a
+// text that has lists of its own stay as they are.
+TEST(HtmlView, ShowsListItemsAsBullets) {
+    const struct {
+        const char* html;
+        const char* vistos; // one letter per block: "l" in a bullet list, "p" not
+    } casos[] = {
+        {"texto<br><li>un</li><li>dous</li>", "pll"},
+        {"<LI>un</LI><br>\r\n<li class=\"x\">dous</li>fin", "llp"},
+        {"a<li>un</li>b<br><li>dous", "plpl"},
+        {"<ul><li>un</li></ul>", "l"},
+    };
+    for (const auto& c : casos) {
+        HtmlView v;
+        v.load(QString::fromUtf8(c.html));
+        QString vistos;
+        for (QTextBlock b = v.document()->begin(); b.isValid(); b = b.next()) {
+            if (b.text().isEmpty() && !b.textList()) continue;
+            const bool bala = b.textList() && b.textList()->format().style() == QTextListFormat::ListDisc;
+            vistos += bala ? u'l' : u'p';
+        }
+        EXPECT_EQ(vistos, QString::fromLatin1(c.vistos)) << c.html;
+        EXPECT_EQ(v.source(), QString::fromUtf8(c.html));
+    }
+}
+
 TEST_F(Venta, ViewsTakeTextFilesOnly) {
     QTemporaryDir dir;
     const auto escribir = [&](const char* nome, const QByteArray& datos) {

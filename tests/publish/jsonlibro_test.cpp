@@ -137,7 +137,7 @@ TEST(Obxectopaxina, EveryTypeWithEveryFieldSet) {
         {26, "operacion", is, R"("forma":"v8","modo":"v26","numeros":)" + ls("", 2, 5)},
         {27, "paneldeb", is, R"("modo":"v26","etiquetas":)" + ls("r/", 1, 8)},
         {28, "liga", imaxe,
-         R"("texto":"w0","forma":"r/v8","liga":)" + ls("", 20, 29) + R"(,"ir":)" + ls("", 3, 12) +
+         R"("texto":"w0","forma":"r/v14","liga":)" + ls("", 20, 29) + R"(,"ir":)" + ls("", 3, 12) +
              R"(,"modo":"1")"},
         {29, "texto", is, R"("forma":"v8","modo":"v26","texto":"w0","ctexto":"v19")"},
         {30, "etiquetastxt", imaxe + posicion + altim + son,
@@ -150,7 +150,7 @@ TEST(Obxectopaxina, EveryTypeWithEveryFieldSet) {
         {33, "operacion", is,
          R"("modo":"v26","forma":"v8","valor":"1","alea":"1","numeros":)" + ls("", 2, 3)},
         {34, "ordenar", is, R"("modo":"v26","forma":"v8","texto":"v1")"},
-        {35, "ordenarimx", is, R"("modo":"v26","forma":"v8","imaxes":)" + ls("r/", 1, 6)},
+        {35, "ordenarimx", is, R"("modo":"v26","forma":"v8","imaxes":)" + ls("r/", 1, 5)},
         {36, "cuadros", is, R"("forma":"v8")"},
         {37, "piramide", is, R"("texto":"w0","palabras":)" + ls("", 1, 6)},
         {38, "plantilla", imaxe + altim + son,
@@ -255,11 +255,11 @@ TEST(Obxectopaxina, ModesConditionsAndGates) {
          {{1, "/p.png"}, {19, "a||b|c"}},
          "",
          R"({"properties": { "type":"galeriaimx","id":"1","etiquetas":["p.png||||||ab|c"],"modo":"1"}})"},
-        {"tags as pictures",
+        {"tags as pictures, a typed tag as its text",
          "20",
-         {{26, "7"}, {1, "/t/x.png"}, {7, "10"}},
+         {{26, "7"}, {1, "/t/x.png"}, {7, "10"}, {2, "gato branco"}},
          "",
-         R"({"properties": { "type":"etiquetas","id":"1","modo":"7","etiquetas":["x.png||10||"]}})"},
+         R"({"properties": { "type":"etiquetas","id":"1","modo":"7","etiquetas":["x.png||10||","gato branco||||"]}})"},
         {"picture and text: picture placed by itself",
          "2",
          {{14, "/p.png"}, {15, "1"}, {28, "5"}},
@@ -594,7 +594,7 @@ TEST(Crearjson, AHostileBookStillParsesAndDecodesToItsTexts) {
     l.paxina(2)[2] = hostil;
     l.texto(2, 1) = "a\r\n\"b\"\\c";
     l.paxina(3)[0] = "42";
-    l.texto(3, 1) = "</SCRIPT>\r\n\"x\"";
+    l.texto(3, 1) = "[o] </SCRIPT>\r\n\"x\""; // a scheme text that begins like an array
     const DescricionLibro d = crearjson(l, OpcionsJson{});
     QStringList textos{d.configuracion};
     for (const PaxinaJson& p : d.paxinas)
@@ -623,7 +623,7 @@ TEST(Crearjson, AHostileBookStillParsesAndDecodesToItsTexts) {
     const QJsonObject p2 = obxectos[2]["properties"].toObject();
     EXPECT_EQ(p2["respuestas"].toArray().at(0).toString(), transformado);
     EXPECT_EQ(p2["texto"].toString(), "a<br>\"b\"/c");
-    EXPECT_EQ(obxectos[3]["properties"].toObject()["texto"].toString(), "</SCRIPT>|\"x\"");
+    EXPECT_EQ(obxectos[3]["properties"].toObject()["texto"].toString(), "[o] </SCRIPT>|\"x\"");
     // Key order on the raw text.
     EXPECT_TRUE(textos[0].startsWith(R"({"version":"5.6","idioma":"ESP","licencia":)"));
     EXPECT_TRUE(textos[1].startsWith(
