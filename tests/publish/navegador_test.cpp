@@ -175,8 +175,10 @@ TEST_F(Navegador, ABookWithEveryPageType) {
     EXPECT_EQ(e.imx, "2/2") << "the logo and the first page's picture";
     EXPECT_TRUE(e.dom.contains(R"(data-sc-totalp="51")"));
     EXPECT_TRUE(e.dom.contains(R"(data-sc-paxina="1")"));
-    // The pages that play as activities; every answer of the first page is right.
-    EXPECT_TRUE(e.dom.contains(R"(data-dat="1 1 Ana")"));
+    // The pages that play as activities: the information types do not, nor do the pages whose
+    // placeholder values give their task nothing to ask (operands that are no numbers, say); every
+    // answer of the first page is right.
+    EXPECT_TRUE(e.dom.contains(R"(data-dat="31 1 Ana")"));
     EXPECT_TRUE(e.dom.contains(R"(data-sc-avben="1")"));
 
     // The first page as an author sees it, kept beside the build.
