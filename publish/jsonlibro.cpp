@@ -225,6 +225,7 @@ struct Entrada {
         composto,
         par,
         correctas,
+        comentarios,
         esquemamodo,
         esquematexto
     } tipo;
@@ -319,8 +320,10 @@ struct Tipojson {
 const std::vector<Tipojson>& tiposjson() {
     static const std::vector<Tipojson> t = [] {
         std::vector<Tipojson> v(52);
-        v[1] = {
-            "test", -1, {W("texto"), R("respuestas", 2, 5), R("feed", 6, 9), E(Entrada::correctas, "corr")}};
+        v[1] = {"test",
+                -1,
+                {W("texto"), R("respuestas", 2, 5), E(Entrada::comentarios, "feed"),
+                 E(Entrada::correctas, "corr")}};
         v[2] = {"imaxetexto", -1, {}};
         v[3] = {"puzzle",
                 -1,
@@ -554,10 +557,24 @@ void engadirentrada(ObxectoJson& o, const Entrada& e, const Paxinajson& p) {
         o.engadepar(clave, p[e.a] + QLatin1String("||") + p[e.b]);
         break;
     case Entrada::correctas: {
-        QString v;
+        // "respuestas" leaves out the empty answers: the marks of the answers it keeps come
+        // first, in its order, so that mark i belongs to answer i; the marks of the empty slots
+        // follow, and the string keeps its four marks.
+        QString v, resto;
         for (int c = 19; c <= 22; ++c)
-            v += p[c] == QLatin1String("0") ? u'0' : u'1';
-        o.engadepar(clave, v);
+            (p[c - 17].isEmpty() ? resto : v) += p[c] == QLatin1String("0") ? u'0' : u'1';
+        o.engadepar(clave, v + resto);
+        break;
+    }
+    case Entrada::comentarios: {
+        // One comment per kept answer, in step with "respuestas" (empty where the answer has none),
+        // without the empty ones at the end.
+        QStringList v;
+        for (int c = 2; c <= 5; ++c)
+            if (!p[c].isEmpty()) v << p[c + 4];
+        while (!v.isEmpty() && v.last().isEmpty())
+            v.removeLast();
+        o.engadirlista(clave, v);
         break;
     }
     case Entrada::esquemamodo:
