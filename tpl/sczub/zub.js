@@ -433,6 +433,7 @@ function arrastre(o) {
     var collida = null;
     var activo = true;
     var pezas = [];
+    var retiradas = []; // pieces placed for good: they no longer move
     function destinos() {
         var d = coleccion(typeof o.destinos === "function" ? o.destinos() : o.destinos);
         if (o.bandexa) d.push(o.bandexa);
@@ -455,7 +456,7 @@ function arrastre(o) {
         });
     }
     function coller(p) {
-        if (!activo) return;
+        if (!activo || retiradas.indexOf(p) >= 0) return;
         if (collida) collida.classList.remove("zub-collida");
         collida = p;
         p.classList.add("zub-collida");
@@ -470,15 +471,16 @@ function arrastre(o) {
         collida = null;
         marcar();
     }
-    function soltar(p, d) {
-        if (!activo) return false;
+    // punto: where on the screen a dragged piece was let go (absent for taps and keys).
+    function soltar(p, d, punto) {
+        if (!activo || retiradas.indexOf(p) >= 0) return false;
         var feito;
         if (d === o.bandexa && o.bandexa) {
             o.bandexa.appendChild(p);
             feito = o.devolver ? o.devolver(p) !== false : true;
             if (feito) anunciar(t("volta"));
         } else {
-            feito = o.soltar(p, d) !== false;
+            feito = o.soltar(p, d, punto) !== false;
             if (feito) anunciar(t("posta", nome(d)));
         }
         if (collida === p) cancelar();
@@ -530,11 +532,13 @@ function arrastre(o) {
                     cancelar();
             }
         });
-        var inicio = null, movido = false, dx = 0, dy = 0;
+        var inicio = null, movido = false, dx = 0, dy = 0, k = 1;
         p.addEventListener("pointerdown", function(ev) {
-            if (!activo || (ev.button !== undefined && ev.button !== 0)) return;
+            if (!activo || retiradas.indexOf(p) >= 0 || (ev.button !== undefined && ev.button !== 0)) return;
             inicio = {x : ev.clientX, y : ev.clientY};
             movido = false;
+            // Inside a scaled design area the piece moves by the area's pixels.
+            k = p.offsetWidth ? p.getBoundingClientRect().width / p.offsetWidth || 1 : 1;
             try {
                 p.setPointerCapture(ev.pointerId);
             } catch (e) {
@@ -549,7 +553,7 @@ function arrastre(o) {
             if (!movido && Math.abs(dx) + Math.abs(dy) < 6) return;
             movido = true;
             p.classList.add("zub-arrastrando");
-            p.style.transform = "translate(" + dx + "px," + dy + "px)";
+            p.style.transform = "translate(" + dx / k + "px," + dy / k + "px)";
         });
         function fin(ev, cancelado) {
             if (!inicio) return;
@@ -568,7 +572,7 @@ function arrastre(o) {
             }
             if (cancelado) return;
             var d = destinoen(ev.clientX, ev.clientY, p);
-            if (d && d !== p) soltar(p, d);
+            if (d && d !== p) soltar(p, d, {x : ev.clientX, y : ev.clientY});
         }
         p.addEventListener("pointerup", function(ev) { fin(ev, false); });
         p.addEventListener("pointercancel", function(ev) { fin(ev, true); });
@@ -602,6 +606,13 @@ function arrastre(o) {
         soltar : soltar,
         cancelar : cancelar,
         collida : function() { return collida; },
+        // One piece placed for good (a right answer, say): it stays where it is.
+        retirar : function(p) {
+            if (collida === p) cancelar();
+            retiradas.push(p);
+            p.classList.add("zub-fixa");
+            p.removeAttribute("aria-pressed");
+        },
         // Targets made after the start.
         renovar : function() {
             escoitardestinos();
@@ -666,6 +677,7 @@ function grella(celas, o) {
 var LENZOS = [];
 function lenzo(ancho, alto, clase) {
     var fora = el("div", "zub-lenzo" + (clase ? " " + clase : ""));
+    // Never wider than the design itself.
     var dentro = el("div", "zub-lenzodentro");
     fora.appendChild(dentro);
     var escala = 1;
@@ -674,6 +686,7 @@ function lenzo(ancho, alto, clase) {
         alto = Math.max(1, h);
         dentro.style.width = ancho + "px";
         dentro.style.height = alto + "px";
+        fora.style.maxWidth = ancho + "px";
     }
     medida(ancho, alto);
     function axustar() {
@@ -1442,7 +1455,8 @@ var TIPOS = {
     seleccionar : function(p, c) { c.appendChild(tarxetas(p.etiquetas)); },
     reloxo : function(p, c) {
         if (p.texto) c.appendChild(html("zub-enunciado", p.texto));
-        c.appendChild(el("p", "zub-reloxo zub-grande", p.hora || p.reloxo || ""));
+        // The time the page asks for is its answer: as content the clock's own text stands alone.
+        if (p.reloxo) c.appendChild(el("p", "zub-reloxo zub-grande", p.reloxo));
     },
     operacion : function(p, c) {
         var n = lista(p.numeros).map(dec);
@@ -1469,7 +1483,8 @@ var TIPOS = {
     serie : function(p, c) { c.appendChild(fichas(p.etiquetas, "zub-serie")); },
     ordenar : function(p, c) { c.appendChild(fichas(dec(p.texto).split(/\s+/).filter(Boolean).sort())); },
     ordenarimx : function(p, c) { c.appendChild(fichas(p.imaxes)); },
-    cuadros : function(p, c) { c.appendChild(fichas(p.cadros)); },
+    // The squares' codes mean nothing to a reader: as content the page shows only its frame.
+    cuadros : function() {},
     piramide : function(p, c) {
         if (p.texto) c.appendChild(html("zub-enunciado", p.texto));
         var u = el("ul", "zub-piramide");
@@ -1519,10 +1534,11 @@ var TIPOS = {
     formulas : function(p, c) {
         var t = el("table", "zub-formulas");
         lista(p.etiquetas).forEach(function(item) {
+            // The formula's characters, one per cell; its marks and what is hidden stay out.
             var q = partes(item);
-            if (!q.join("")) return;
+            if (!q[0]) return;
             var tr = el("tr");
-            q.forEach(function(v) { tr.appendChild(el("td", "", v)); });
+            ZUBP.caracteres(dec(q[0])).forEach(function(v) { tr.appendChild(el("td", "", v)); });
             t.appendChild(tr);
         });
         c.appendChild(t);
