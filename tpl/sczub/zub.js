@@ -224,7 +224,14 @@ function mesturar(s, n) {
 // holds its picture; imaxe: false where the module shows the page picture itself}.
 var MODULOS = {};
 var CONTIDO = {};
-ZUBP.rexistrar = function(tipo, modulo) { (MODULOS[tipo] = MODULOS[tipo] || []).push(modulo); };
+// A module knows the family file it came from: the page shown carries "zub-familia-<name>", which
+// each family's style sheet holds its rules to.
+ZUBP.rexistrar = function(tipo, modulo) {
+    var orixe = typeof document !== "undefined" && document.currentScript && document.currentScript.src;
+    var m = orixe && /zub-([a-z0-9]+)\.js(?:[?#].*)?$/i.exec(orixe);
+    if (m && !modulo.familia) modulo.familia = m[1].toLowerCase();
+    (MODULOS[tipo] = MODULOS[tipo] || []).push(modulo);
+};
 // What a page shows where no module plays it: its content, as readable as it is.
 ZUBP.contido = function(tipo, funcion) { CONTIDO[tipo] = funcion; };
 function modulo(p) {
@@ -963,13 +970,14 @@ function panel(x, p) {
 function construir(i) {
     var x = paxinas[i];
     var p = x.p;
+    var m = p.type ? modulo(p) : null;
     var caixa = el("div", "zub-paxinabox zub-tipo-" + (p.type || "ningun"));
+    caixa.zubfamilia = m && m.familia ? "zub-familia-" + m.familia : "";
     caixa.setAttribute("data-zub-n", x.n);
     var mensaxe = el("div", "zub-mensaxe");
     mensaxe.id = "zub-mensaxe-" + x.n;
     mensaxe.setAttribute("aria-live", "polite");
     var sv = servizos(i, caixa, mensaxe);
-    var m = p.type ? modulo(p) : null;
     if (p.txcabe) caixa.appendChild(el("div", "zub-cabe", p.txcabe));
     var corpo = el("div", "zub-corpo");
     caixa.appendChild(corpo);
@@ -1041,7 +1049,7 @@ function amosar(i) {
     if (nova) construidas[i] = construir(i);
     var b = construidas[i];
     c.innerHTML = "";
-    c.className = "zub-tipo-" + (x.p.type || "ningun");
+    c.className = "zub-tipo-" + (x.p.type || "ningun") + (b.caixa.zubfamilia ? " " + b.caixa.zubfamilia : "");
     c.setAttribute("data-zub-n", x.n);
     c.appendChild(b.caixa);
     LENZOS.forEach(function(l) {
