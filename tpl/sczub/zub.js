@@ -16,6 +16,9 @@
 "use strict";
 
 var ZUBP = global.ZUBP = global.ZUBP || {};
+// A template that names the player twice still gets one player.
+if (ZUBP.nucleo) return;
+ZUBP.nucleo = true;
 
 // --- the player's own texts -----------------------------------------------------------------
 
