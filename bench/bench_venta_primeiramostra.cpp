@@ -56,7 +56,9 @@ BENCHMARK(BM_primeiramostra)
     ->DenseRange(1, numtipos)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_mostraseguinte(benchmark::State& estado) {
     const int tipo = int(estado.range(0));
@@ -78,12 +80,20 @@ BENCHMARK(BM_mostraseguinte)
 // The widgets a new window has made, and the time to make them.
 void BM_widgetsaoinicio(benchmark::State& estado) {
     qsizetype widgets = 0;
+    QSize tamano, minimo;
     for (auto _ : estado) {
         const qsizetype antes = QApplication::allWidgets().size();
         TForm1 f;
         widgets = QApplication::allWidgets().size() - antes;
+        tamano = f.size();
+        minimo = f.Panel113->minimumSize();
     }
     estado.counters["widgets"] = double(widgets);
+    // The window's size and its content's minimum, which a late build must not change.
+    estado.counters["ancho"] = tamano.width();
+    estado.counters["alto"] = tamano.height();
+    estado.counters["minimoancho"] = minimo.width();
+    estado.counters["minimoalto"] = minimo.height();
 }
 BENCHMARK(BM_widgetsaoinicio)->Unit(benchmark::kMillisecond)->Iterations(10);
 

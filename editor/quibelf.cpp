@@ -154,6 +154,7 @@ void TForm1::crearformulario() {
     editor->setContentsMargins(0, 0, 0, 0);
     editor->setSpacing(2);
     tipaxinas = nomear(new Follas(zona), "tipaxinas");
+    tipaxinas->setMinimumWidth(anchofollas);
     crearcomuns();
     editor->addWidget(pcab);
     editor->addWidget(tipaxinas, 1);

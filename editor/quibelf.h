@@ -82,6 +82,10 @@ public:
         inserir = 6,     // TabInserir: import of pages
     };
     static constexpr int numfollas = primeirafollatipo + numtipos + 1; // 58
+    // The width the widest sheet needs (the type-22 editor's): the page control holds it from the
+    // start, so that the window starts as wide as when every sheet was built with it and a sheet
+    // built later fits. A test holds every sheet to it.
+    static constexpr int anchofollas = 892;
 
     // --- late build of the sheets (quibelf_follas.cpp) ----------------------------------------
     // The page editors and the properties, export and import sheets make their controls the first

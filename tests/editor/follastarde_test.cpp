@@ -195,5 +195,19 @@ TEST_F(FollasTarde, EachTypesFirstShowBuildsItsSheet) {
     }
 }
 
+// The page control is as wide from the start as its widest sheet needs once built: the window
+// starts at the width it had when every sheet was built with it.
+TEST_F(FollasTarde, EverySheetFitsTheWidthThePageControlStartsWith) {
+    EXPECT_EQ(form->tipaxinas->minimumWidth(), TForm1::anchofollas);
+    int mais = 0;
+    for (int i = 0; i < TForm1::numfollas; ++i) {
+        SCOPED_TRACE(form->follas[i]->objectName().toStdString());
+        const int ancho = form->prepararfolla(i)->minimumSizeHint().width();
+        EXPECT_LE(ancho, TForm1::anchofollas);
+        mais = qMax(mais, ancho);
+    }
+    EXPECT_EQ(mais, TForm1::anchofollas) << "the constant follows the widest sheet";
+}
+
 } // namespace
 } // namespace quibel
