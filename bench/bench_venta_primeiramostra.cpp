@@ -60,6 +60,25 @@ BENCHMARK(BM_primeiramostra)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// The late build alone: a sheet's controls, binders, views and captions, without the load.
+void BM_construirfolla(benchmark::State& estado) {
+    const int tipo = int(estado.range(0));
+    for (auto _ : estado) {
+        auto f = ventaaberta();
+        QElapsedTimer t;
+        t.start();
+        f->prepararfolla(tipo + primeirafollatipo);
+        estado.SetIterationTime(double(t.nsecsElapsed()) / 1e9);
+    }
+}
+BENCHMARK(BM_construirfolla)
+    ->DenseRange(1, numtipos)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 void BM_mostraseguinte(benchmark::State& estado) {
     const int tipo = int(estado.range(0));
     auto f = ventaaberta();
