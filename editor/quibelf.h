@@ -4,6 +4,7 @@
 // between the book and the controls; the page list; and the book commands New, Open and Save.
 // The window shows and edits the open document (book/documento.h) and follows its signals.
 // The class is split over several files: quibelf.cpp (building and life cycle),
+// quibelf_follas.cpp (the late build of the sheets),
 // quibelf_ciclo.cpp (editor cycle), quibelf_paxinas.cpp (page list and keys),
 // quibelf_costuras.cpp (the steps whose subsystems are still small: resource panel, sound,
 // preview, views, export objects), book/comandos_ui.cpp (book commands),
