@@ -118,12 +118,6 @@ void TForm1::crearcontroispropiedades() {
         ContextoPropiedades{documento, [this](const QString& arquivo) { sonar(arquivo); },
                             [this] { ponrecursos(); }, [this] { colorcape(); }},
         TabSheet1, txtlibro);
-    // A page's own background: shared by the page editors that give a page one.
-    auto* p = new ColourPanel(Panel113);
-    p->setObjectName(QStringLiteral("imcorfondo"));
-    p->setColor(colorDe(cordefecto(CorLibro::fondopaxina)));
-    p->setMinimumSize(40, 20);
-    p->hide();
 }
 
 const std::vector<std::pair<CorLibro, QStringList>>& TForm1::paneisdecor() {
@@ -169,31 +163,43 @@ const Valor& buscarclave(const std::vector<std::pair<Clave, Valor>>& taboa, Clav
 } // namespace
 
 void TForm1::reiniciarcontroles(Documento::PasoReinicio paso) {
+    reiniciado = true;
     switch (paso) {
     case Documento::PasoReinicio::selector:
         numpaxinap->clear();
         break;
     case Documento::PasoReinicio::vistas:
-        // The template view keeps its text: its editor loads it with every page.
-        visormenu->load(QString());
-        visortexto->load(QString());
+        // The template view keeps its text: its editor loads it with every page. A view still to
+        // be made takes the book's folder when it is made.
+        for (HtmlView* v : {visormenu, visortexto})
+            if (v) v->load(QString());
         // Pictures of the page texts are named relative to the book.
+        carpetavistas = libro.carpetalibro;
         for (HtmlView* v : {visortexto, visormenu, visorplantilla})
-            v->porcarpeta(libro.carpetalibro);
+            if (v) v->porcarpeta(carpetavistas);
         break;
     case Documento::PasoReinicio::imaxes:
-        propiedades->reiniciarimaxes();
+        enpropiedades([this] { propiedades->reiniciarimaxes(); });
         break;
     case Documento::PasoReinicio::paneis:
+        // The panels of the properties sheet when it is built, the others now.
         for (const auto& [clave, nomes] : paneisdecor())
             for (const QString& nome : nomes)
-                findChild<Panel*>(nome)->setColor(colorDe(cordefecto(clave)));
+                if (Panel* p = findChild<Panel*>(nome); p && !TabSheet1->isAncestorOf(p))
+                    p->setColor(colorDe(cordefecto(clave)));
+        enpropiedades([this] {
+            for (const auto& [clave, nomes] : paneisdecor())
+                for (const QString& nome : nomes)
+                    if (Panel* p = TabSheet1->findChild<Panel*>(nome))
+                        p->setColor(colorDe(cordefecto(clave)));
+        });
         colorcape();
         amosarpropiedades();
         break;
     }
-    for (const auto& editor : editores)
-        if (editor) editor->reiniciar(paso);
+    // An editor not built yet runs every step when it is built.
+    for (int t = 1; t <= numtipos; ++t)
+        if (editores[t] && follafeita(t + primeirafollatipo)) editores[t]->reiniciar(paso);
 }
 
 void TForm1::aplicarinforme(const InformeLectura& informe) {
@@ -201,12 +207,19 @@ void TForm1::aplicarinforme(const InformeLectura& informe) {
     amosarpropiedades();
     for (const InformeLectura::Cor& c : informe.cores)
         for (const QString& nome : buscarclave(paneisdecor(), c.clave))
-            findChild<Panel*>(nome)->setColor(colorDe(c.cor));
-    for (const InformeLectura::Imaxe& i : informe.imaxes)
-        propiedades->cargarimaxe(findChild<PictureBox*>(buscarclave(imaxesdeclave(), i.clave)), i.arquivo);
-    if (informe.posicionfondo) propiedades->colocarfondo(*informe.posicionfondo);
-    for (const SonLibro son : informe.sons)
-        findChild<QAbstractButton*>(buscarclave(botonsdeson(), son))->setEnabled(true);
+            if (Panel* p = findChild<Panel*>(nome); p && !TabSheet1->isAncestorOf(p))
+                p->setColor(colorDe(c.cor));
+    enpropiedades([this, informe] {
+        for (const InformeLectura::Cor& c : informe.cores)
+            for (const QString& nome : buscarclave(paneisdecor(), c.clave))
+                if (Panel* p = TabSheet1->findChild<Panel*>(nome)) p->setColor(colorDe(c.cor));
+        for (const InformeLectura::Imaxe& i : informe.imaxes)
+            propiedades->cargarimaxe(findChild<PictureBox*>(buscarclave(imaxesdeclave(), i.clave)),
+                                     i.arquivo);
+        if (informe.posicionfondo) propiedades->colocarfondo(*informe.posicionfondo);
+        for (const SonLibro son : informe.sons)
+            findChild<QAbstractButton*>(buscarclave(botonsdeson(), son))->setEnabled(true);
+    });
     numpaxinap->clear();
     crecerselector(informe.paxinas);
     numpaxinap->setCurrentIndex(-1);

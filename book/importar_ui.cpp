@@ -71,6 +71,7 @@ void TForm1::btinserirClick() {
     titular->setText(textosui[196]);
     panelsonavega->hide();
     vercomunes(0);
+    prepararfolla(inserir);
     arquivoengadir->edit()->clear();
     engadedesde->clear();
     engadeata->clear();
@@ -86,6 +87,7 @@ void TForm1::SpeedButton200Click() {
 
 void TForm1::paraengadir(const QString& arquivo) {
     if (arquivo.isEmpty()) return;
+    prepararfolla(inserir);
     arquivoengadir->setText(arquivo);
     // A source that cannot be read leaves the start button disabled, without a word.
     const FonteImportacion fonte = lerimportacion(*docxml, arquivo);
@@ -109,7 +111,7 @@ void TForm1::engadir(const QString& arquivo, int desde, int ata) {
         mensaxe(r.erro);
         return;
     }
-    if (r.ata != ata) engadeata->setText(QString::number(r.ata));
+    if (r.ata != ata) prepararfolla(inserir), engadeata->setText(QString::number(r.ata));
     if (r.insertadas == 0) return;
     crecerselector(libro.numpaxinas);
     documento.porpaxinaactual(1);

@@ -62,8 +62,8 @@ struct EditorContext {
 class PageEditor {
 public:
     virtual ~PageEditor() = default;
-    // Builds the type's controls on its (empty) sheet; called once while the window is built.
-    // The context outlives the editor.
+    // Builds the type's controls on its (empty) sheet; called once, the first time the sheet is
+    // shown or reached. The context outlives the editor.
     virtual void crear(EditorContext& contexto, QWidget* folla) = 0;
     // Copies page `paxina` into the controls. Must not throw: numbers and colours are read
     // leniently with the field's default (enteiro(texto, defecto)), so that a half-loaded sheet

@@ -13,6 +13,7 @@ void Follas::amosar(int i) {
     if (i < 0 || i >= count() || i == currentIndex()) return;
     const int vello = currentIndex();
     if (vello >= 0 && manexadores_[vello].aoocultar) manexadores_[vello].aoocultar();
+    if (preparar) preparar(i);
     setCurrentIndex(i);
     if (manexadores_[i].alamosar) manexadores_[i].alamosar();
 }

@@ -21,6 +21,9 @@ public:
     // handler leaves the old sheet on screen.
     void amosar(int i);
     int actual() const { return currentIndex(); }
+    // Runs after the hide handler and before sheet i is shown, while it is still hidden: a sheet built late
+    // makes its controls here, so that they are shown with it.
+    std::function<void(int i)> preparar;
 
 private:
     struct Manexadores {

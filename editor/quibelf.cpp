@@ -154,6 +154,7 @@ void TForm1::crearformulario() {
     editor->setContentsMargins(0, 0, 0, 0);
     editor->setSpacing(2);
     tipaxinas = nomear(new Follas(zona), "tipaxinas");
+    tipaxinas->setMinimumWidth(anchofollas);
     crearcomuns();
     editor->addWidget(pcab);
     editor->addWidget(tipaxinas, 1);
@@ -322,7 +323,6 @@ void TForm1::crearfollas() {
     TabSheet1 = nova(identif, "TabSheet1", "identif");
     tabExportar = nova(exporta, "tabExportar", "exporta");
     TabInserir = nova(inserir, "TabInserir", "engadir");
-    crearimportacion();
 
     // Start sheet: the program's name, the language list, the credits.
     auto* inicial = new QVBoxLayout(TabSheet3);
@@ -352,9 +352,15 @@ void TForm1::crearfollas() {
     orde->addWidget(SpeedButton168, 0, Qt::AlignLeft);
     connect(SpeedButton168, &QPushButton::clicked, this, en(this, &TForm1::SpeedButton168Click));
 
-    // Book properties: the book's name and the sheet's own controls.
+    // Book properties: the book's name now (the window's title follows it), the sheet's own
+    // controls when it is first shown.
     txtlibro = nomear(new LabelledEdit(TabSheet1), "txtlibro");
-    crearcontroispropiedades();
+    // A page's own background: shared by the page editors that give a page one.
+    auto* imcorfondo = new ColourPanel(Panel113);
+    imcorfondo->setObjectName(QStringLiteral("imcorfondo"));
+    imcorfondo->setColor(colorDe(cordefecto(CorLibro::fondopaxina)));
+    imcorfondo->setMinimumSize(40, 20);
+    imcorfondo->hide();
     connect(txtlibro->edit(), &QLineEdit::textChanged, this, en(this, &TForm1::txtlibroChange));
 
     // Sheet handlers run inside the command that selects the sheet, which already runs guarded:
@@ -384,22 +390,17 @@ void TForm1::crearfollas() {
     for (int t = 1; t <= numtipos; ++t) {
         const Tipopaxina& tipo = tipospaxina[t];
         QWidget* f = nova(t + primeirafollatipo, tipo.folla, tipo.nome);
-        // In the window before its editor builds it, so that the editor finds the window's pieces.
         tipaxinas->engadir(
             f, [this, t] { follatipoShow(t); }, [this] { pestanHide(); });
-        if (const FabricaEditor fabrica = fabricaeditor(t)) {
-            editores[t] = fabrica();
-            if (editores[t]) editores[t]->crear(*contexto, f);
-        }
+        // The editor makes its controls when its sheet is first shown (prepararfolla).
+        if (const FabricaEditor fabrica = fabricaeditor(t)) editores[t] = fabrica();
     }
-    // After every editor has made its controls: the slots take the rest and are bound, then the
-    // colour panels and switches the editors made.
+    // The start, chooser, neutral and page-order sheets are built now; the others are built
+    // before they are first shown.
+    for (int i : {inicio, escoller, pasarfolla, cambiarorde})
+        feitas[i] = true;
+    tipaxinas->preparar = [this](int i) { prepararfolla(i); };
     vincularranuras();
-    for (int t = 1; t <= numtipos; ++t)
-        vincularpaneis(documento, t, follas[t + primeirafollatipo], this);
-    if (auto* b =
-            follas[3 + primeirafollatipo]->findChild<QAbstractButton*>(QStringLiteral("SpeedButton108")))
-        connect(b, &QAbstractButton::clicked, this, en(this, &TForm1::SpeedButton108Click));
 }
 
 void TForm1::FormCreate(const QStringList& argumentos) {
@@ -432,11 +433,6 @@ void TForm1::FormCreate(const QStringList& argumentos) {
 
     libro.carpetaprograma = condelimitador(QCoreApplication::applicationDirPath());
     libro.carpetacfg = escollercarpetacfg(libro.carpetaprograma);
-
-    crearvistas();
-    vinculararrastre(); // after the views: the text frame and the menu buttons reload them
-    // The export sheet's controls exist before the language captions them.
-    crearexportacion();
 
     // Interface language: the list goes on the start sheet, the menu on the toolbar and the
     // title line, followed by the version item.

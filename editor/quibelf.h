@@ -4,6 +4,7 @@
 // between the book and the controls; the page list; and the book commands New, Open and Save.
 // The window shows and edits the open document (book/documento.h) and follows its signals.
 // The class is split over several files: quibelf.cpp (building and life cycle),
+// quibelf_follas.cpp (the late build of the sheets),
 // quibelf_ciclo.cpp (editor cycle), quibelf_paxinas.cpp (page list and keys),
 // quibelf_costuras.cpp (the steps whose subsystems are still small: resource panel, sound,
 // preview, views, export objects), book/comandos_ui.cpp (book commands),
@@ -17,6 +18,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -81,6 +83,20 @@ public:
         inserir = 6,     // TabInserir: import of pages
     };
     static constexpr int numfollas = primeirafollatipo + numtipos + 1; // 58
+    // The width the widest sheet needs (the type-22 editor's): the page control holds it from the
+    // start, so that the window starts as wide as when every sheet was built with it and a sheet
+    // built later fits. A test holds every sheet to it.
+    static constexpr int anchofollas = 892;
+
+    // --- late build of the sheets (quibelf_follas.cpp) ----------------------------------------
+    // The page editors and the properties, export and import sheets make their controls the first
+    // time they are shown. prepararfolla(i) builds sheet i when it is not built yet, with what
+    // follows its construction (binders, views, captions) and what the window received before
+    // (the resets of New and Open, the last book read, the language); it returns the sheet.
+    // Whatever reaches a sheet's controls before it is shown asks for it through this call.
+    QWidget* prepararfolla(int i);
+    void prepararfollas(); // every sheet (for what goes over the controls of all of them)
+    bool follafeita(int i) const { return i >= 0 && i < numfollas && feitas[i]; }
 
     // --- widgets (named by objectName) -------------------------------------------------------
     QScrollArea* scrollprincipal = nullptr; // the window's content scrolls when it is too small
@@ -131,6 +147,11 @@ public:
     std::array<std::unique_ptr<PageEditor>, numtipos + 1> editores; // by type; empty: none yet
 
     // --- state -------------------------------------------------------------------------------
+    std::array<bool, numfollas> feitas{}; // sheets whose controls exist
+    bool reiniciado = false;              // a New or an Open has reset the controls
+    QString carpetavistas;                // the book folder the last reset gave the views
+    // What reached the properties sheet before it was built, in order; run when it is built.
+    std::vector<std::function<void()>> pendentespropiedades;
     std::unique_ptr<TXMLDoc> docxml;        // every book is parsed through it
     int altopechado = 24, altoaberto = 350; // heights of a closed and of the open resource list
     int bassactivo = 0;                     // the sound engine is ready
@@ -278,8 +299,10 @@ public:
         QAbstractButton* tocar; // sound rows
     };
     std::vector<RanuraVinculada> ranurasvinculadas; // every slot of every sheet, bound
-    // Finds or makes the slot controls of every sheet and binds drop, clear and play.
+    // The pieces every slot binding shares (the stand-in pictures, the page sound).
     void vincularranuras();
+    // Finds or makes the slot controls of the sheet of type tipo and binds drop, clear and play.
+    void vincularranuras(int tipo);
     // Show mode over the slots of a type, from page paxinaactual.
     void amosarranuras(int tipo);
     void txtsonDragDrop();   // the page sound
@@ -288,7 +311,7 @@ public:
     // What some drops do besides filling their slot: place or size the picture, set a flag.
     void trasponerim(const Ranura& r, PictureBox* imaxe, const QPoint& punto);
     // The drops and switches of single types that are no plain slot.
-    void vincularespeciais();
+    void vincularespeciais(int tipo);
     void cargarespeciais(int tipo); // their show step
     // The mode switches of the find-a-word and pairs-2 pages: the box from P26, its panels shown.
     void amosarsopa();
@@ -302,7 +325,7 @@ public:
     int botonmenu = 0;          // the menu button whose text visormenu holds (1..6); 0 before any show
     // Binds the drag rows, the text frame's resize, the background label, the moving pictures'
     // clear and the menu buttons whose controls are on their sheets; after the views are made.
-    void vinculararrastre();
+    void vinculararrastre(int tipo);
     void cargararrastre(int tipo); // their show step
     // The page shown while the sheet shown is its working copy of type tipo, else nullptr.
     Tpaxina* paxinadetipo(int tipo);
@@ -320,7 +343,7 @@ public:
     HtmlView *visortexto = nullptr, *visormenu = nullptr, *visorplantilla = nullptr;
     QString textoeditor;             // the HTML handed to an editor window
     HtmlView* visoreditor = nullptr; // the view that receives the editor window's result
-    void crearvistas();
+    void crearvistas(int tipo);      // the views of the sheet of type tipo
     void borrarvistas();
     void arrastrahtml(HtmlView* vista); // a text file dropped on a view
     void abrireditorvisual(HtmlView* vista);
@@ -382,6 +405,11 @@ protected:
 private:
     void crearformulario(); // the window's controls
     void crearfollas();
+    void construirtipo(int tipo); // the late build of the sheet of a page type
+    void construirpropiedades();
+    void rotularfeita(int i); // captions of sheet i, just built, in the language in force
+    // Runs accion on the properties sheet now when it is built, else when it is built.
+    void enpropiedades(std::function<void()> accion);
     void crearcomuns();
     void crearpanelrecursos();
     void abrirlista(int tipo); // the accordion: opens the list of a kind, or closes it when open

@@ -45,12 +45,12 @@ Tpaxina* TForm1::paxinadetipo(int tipo) {
     return paxinaeditada(documento, tipo);
 }
 
-void TForm1::vinculararrastre() {
-    const auto folla = [this](int tipo) { return follas[tipo + primeirafollatipo]; };
+void TForm1::vinculararrastre(int tipo) {
+    const auto folla = [this](int t) { return follas[t + primeirafollatipo]; };
     int posicion = 40;
 
     // The picture frame of type 2, around the slot's picture until the editor makes both.
-    auto* Image3 = folla(2)->findChild<PictureBox*>(QStringLiteral("Image3"));
+    auto* Image3 = tipo == 2 ? folla(2)->findChild<PictureBox*>(QStringLiteral("Image3")) : nullptr;
     if (Image3 && !folla(2)->findChild<QWidget*>(QStringLiteral("bimax"))) {
         auto* bimax = new QFrame(folla(2));
         bimax->setObjectName(QStringLiteral("bimax"));
@@ -62,23 +62,29 @@ void TForm1::vinculararrastre() {
         Image3->show();
     }
     // The position edits of the tags-2 picture, which its drop also fills.
-    editde(folla(30), QStringLiteral("imxetiq2x"), posicion);
-    editde(folla(30), QStringLiteral("imxetiq2y"), posicion);
+    if (tipo == 30) {
+        editde(folla(30), QStringLiteral("imxetiq2x"), posicion);
+        editde(folla(30), QStringLiteral("imxetiq2y"), posicion);
+    }
 
     // The moving pictures' frame and clear.
-    marcomvi = atopar<QFrame>(folla(23), QStringLiteral("marcomvi"), posicion);
-    marcomvi->setFrameShape(QFrame::Box);
-    marcomvi->setAttribute(Qt::WA_TransparentForMouseEvents);
-    marcomvi->hide();
-    auto* SpeedButton103 = atopar<QToolButton>(folla(23), QStringLiteral("SpeedButton103"), posicion);
-    if (SpeedButton103->icon().isNull())
-        SpeedButton103->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    connect(SpeedButton103, &QToolButton::clicked, this, [this] { guarded([this] { borrimx1Click(); }); });
+    if (tipo == 23) {
+        marcomvi = atopar<QFrame>(folla(23), QStringLiteral("marcomvi"), posicion);
+        marcomvi->setFrameShape(QFrame::Box);
+        marcomvi->setAttribute(Qt::WA_TransparentForMouseEvents);
+        marcomvi->hide();
+        auto* SpeedButton103 = atopar<QToolButton>(folla(23), QStringLiteral("SpeedButton103"), posicion);
+        if (SpeedButton103->icon().isNull())
+            SpeedButton103->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+        connect(SpeedButton103, &QToolButton::clicked, this,
+                [this] { guarded([this] { borrimx1Click(); }); });
+    }
 
-    if (QWidget* Image17 = folla(5)->findChild<QWidget*>(QStringLiteral("Image17")))
+    if (QWidget* Image17 = tipo != 5 ? nullptr : folla(5)->findChild<QWidget*>(QStringLiteral("Image17")))
         new EtiquetaFondo(Image17);
 
     for (const FilaArrastre& r : filasarrastre()) {
+        if (r.tipo != tipo) continue;
         QWidget* f = folla(r.tipo);
         QWidget* elemento = f->findChild<QWidget*>(QString::fromLatin1(r.elemento));
         QWidget* premido = r.premido ? f->findChild<QWidget*>(QString::fromLatin1(r.premido)) : elemento;
@@ -112,7 +118,7 @@ void TForm1::vinculararrastre() {
     }
 
     // The text frame of type 2 is resized by its own area and reflows its text on release.
-    if (QWidget* basetext = folla(2)->findChild<QWidget*>(QStringLiteral("basetext"))) {
+    if (QWidget* basetext = tipo != 2 ? nullptr : folla(2)->findChild<QWidget*>(QStringLiteral("basetext"))) {
         FiltroRato::vincular(basetext, [this, basetext](QMouseEvent* e) {
             if (e->type() == QEvent::MouseButtonRelease) {
                 visortexto->resize(basetext->width() - 12, basetext->height() - 12);
@@ -132,7 +138,7 @@ void TForm1::vinculararrastre() {
         });
     }
 
-    vincularmenu();
+    if (tipo == 15) vincularmenu();
 }
 
 void TForm1::cargararrastre(int tipo) {

@@ -39,6 +39,7 @@ void TForm1::follatipoShow(int tipo) {
 }
 
 void TForm1::entrapaxina(int modo, int tipo) {
+    if (modo == 1 && tipo >= 1 && tipo <= numtipos) prepararfolla(tipo + primeirafollatipo);
     if (modo == 1) {
         if (!paxinavalida()) {
             documento.tipoactual = 0;
@@ -102,7 +103,8 @@ void TForm1::pasar(int tipo) {
     p[campo::mensaxemal] = malpax->text();
     PageEditor* editor = editores[tipo].get();
     if (!editor || editor->gardaautoson()) p[campo::autoson] = bandeira(autoson->isChecked());
-    if (editor) editor->gardar(libro, documento.paxinaactual());
+    // A sheet never built never loaded this page: its fields stay as they are.
+    if (editor && follafeita(tipo + primeirafollatipo)) editor->gardar(libro, documento.paxinaactual());
 }
 
 void TForm1::pestanHide() {
@@ -183,7 +185,7 @@ void TForm1::txtlibroChange() {
 
 void TForm1::amosarpropiedades() {
     txtlibro->setText(libro.txtlibro);
-    propiedades->amosar();
+    enpropiedades([this] { propiedades->amosar(); });
 }
 
 void TForm1::colorcape() {

@@ -45,10 +45,17 @@ void TForm1::vincularranuras() {
     contextoranuras = std::make_unique<ContextoRanuras>(
         ContextoRanuras{documento, [](const QString& texto) { mensaxe(texto); }, nojpg->imaxe()});
 
-    std::array<int, numtipos + 1> posicions{};
+    // The page sound of every page.
+    DropTarget::vincular(
+        txtson, [&d = documento] { return txtsonDragOver(d.tiporecurso, d.recursoescollido); },
+        [this](QWidget*, const QPoint&) { txtsonDragDrop(); });
+}
+
+void TForm1::vincularranuras(int tipo) {
+    QWidget* folla = follas[tipo + primeirafollatipo];
+    int posicion = 0;
     for (const Ranura& r : ranuras()) {
-        QWidget* folla = follas[r.tipo + primeirafollatipo];
-        int& posicion = posicions[r.tipo];
+        if (r.tipo != tipo) continue;
         const QString nome = QString::fromLatin1(r.nome);
         QLineEdit* edit =
             nome == QLatin1String("editoculto") ? editoculto->edit() : editde(folla, nome, posicion);
@@ -108,12 +115,7 @@ void TForm1::vincularranuras() {
         ranurasvinculadas.push_back(v);
     }
 
-    vincularespeciais();
-
-    // The page sound of every page.
-    DropTarget::vincular(
-        txtson, [&d = documento] { return txtsonDragOver(d.tiporecurso, d.recursoescollido); },
-        [this](QWidget*, const QPoint&) { txtsonDragDrop(); });
+    vincularespeciais(tipo);
 }
 
 void TForm1::txtsonDragDrop() {
@@ -206,7 +208,7 @@ void TForm1::SpeedButton108Click() {
             trasponerim(*v.ranura, v.imaxe, QPoint());
 }
 
-void TForm1::vincularespeciais() {
+void TForm1::vincularespeciais(int tipo) {
     Documento& d = documento;
     const ContextoRanuras& c = *contextoranuras;
     int posicion = 30;
@@ -217,8 +219,9 @@ void TForm1::vincularespeciais() {
 
     // Text files into the memos of types 5, 43 and 45. A file that cannot be read leaves the memo
     // as it was: the next commit would otherwise empty the page's text.
-    for (const auto& [tipo, nome] :
+    for (const auto& [tipomemo, nome] :
          {std::pair{5, "raitext"}, {43, "texto_ortograf"}, {45, "texto_dictado"}}) {
+        if (tipomemo != tipo) continue;
         auto* memo = atopar<QPlainTextEdit>(follatipo(follas, tipo), QString::fromLatin1(nome), posicion);
         DropTarget::vincular(
             memo, [] { return txtsotextoDragOver(0, QString()); },
@@ -230,7 +233,7 @@ void TForm1::vincularespeciais() {
     }
 
     // The external activity: its file or address in txtext, P1 at once.
-    {
+    if (tipo == 16) {
         QWidget* folla = follatipo(follas, 16);
         QLineEdit* txtext = editde(folla, QStringLiteral("txtext"), posicion);
         QWidget* shp1 = atopar<QFrame>(folla, QStringLiteral("shp1"), posicion);
@@ -261,7 +264,7 @@ void TForm1::vincularespeciais() {
     }
 
     // The tags of type 20 take the full path; the field follows at the commit.
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= 6 && tipo == 20; ++i) {
         QLineEdit* etiq = editde(follatipo(follas, 20), QStringLiteral("etiq%1").arg(i), posicion);
         DropTarget::vincular(etiq, imaxes,
                              [&d, etiq](QWidget*, const QPoint&) { etiq->setText(d.recursoescollido); });
@@ -269,6 +272,7 @@ void TForm1::vincularespeciais() {
 
     // Name-only slots of types 9 and 12, through the hidden picture.
     for (const auto& n : soamentenome) {
+        if (n.tipo != tipo) continue;
         QWidget* folla = follatipo(follas, n.tipo);
         QLineEdit* edit = editde(folla, QString::fromLatin1(n.nome), posicion);
         DropTarget::vincular(edit, imaxes, [this, &c, edit, campo = n.campo](QWidget*, const QPoint&) {
@@ -283,7 +287,7 @@ void TForm1::vincularespeciais() {
     }
 
     // The moving pictures of type 23: the one dropped on becomes the selected one.
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= 6 && tipo == 23; ++i) {
         QWidget* folla = follatipo(follas, 23);
         auto* imaxe = atopar<PictureBox>(folla, QStringLiteral("imxmov%1").arg(i), posicion);
         QLineEdit* etiqimx = editde(folla, QStringLiteral("etiqimx"), posicion);
@@ -295,7 +299,7 @@ void TForm1::vincularespeciais() {
     }
 
     // The menu page's button picture, whose field the selected button decides.
-    {
+    if (tipo == 15) {
         QWidget* folla = follatipo(follas, 15);
         auto* imaxe = atopar<PictureBox>(folla, QStringLiteral("imxmenu"), posicion);
         QLineEdit* nome = editde(folla, QStringLiteral("imxmenutxt"), posicion);
@@ -308,13 +312,17 @@ void TForm1::vincularespeciais() {
     }
 
     // The mode switches: each author toggle, by mouse or keyboard, once.
-    auto* CheckBox1 = atopar<QCheckBox>(follatipo(follas, 4), QStringLiteral("CheckBox1"), posicion);
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { guarded([this] { CheckBox1Click(); }); });
-    auto* chparson = atopar<QCheckBox>(follatipo(follas, 39), QStringLiteral("chparson"), posicion);
-    connect(chparson, &QCheckBox::clicked, this, [this] { guarded([this] { chparsonClick(); }); });
-    atopar<QWidget>(follatipo(follas, 4), QStringLiteral("Panel21"), posicion);
-    atopar<QWidget>(follatipo(follas, 4), QStringLiteral("Panel63"), posicion);
-    atopar<QWidget>(follatipo(follas, 39), QStringLiteral("panelparson"), posicion);
+    if (tipo == 4) {
+        auto* CheckBox1 = atopar<QCheckBox>(follatipo(follas, 4), QStringLiteral("CheckBox1"), posicion);
+        connect(CheckBox1, &QCheckBox::clicked, this, [this] { guarded([this] { CheckBox1Click(); }); });
+        atopar<QWidget>(follatipo(follas, 4), QStringLiteral("Panel21"), posicion);
+        atopar<QWidget>(follatipo(follas, 4), QStringLiteral("Panel63"), posicion);
+    }
+    if (tipo == 39) {
+        auto* chparson = atopar<QCheckBox>(follatipo(follas, 39), QStringLiteral("chparson"), posicion);
+        connect(chparson, &QCheckBox::clicked, this, [this] { guarded([this] { chparsonClick(); }); });
+        atopar<QWidget>(follatipo(follas, 39), QStringLiteral("panelparson"), posicion);
+    }
 }
 
 void TForm1::cargarespeciais(int tipo) {

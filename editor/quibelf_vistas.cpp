@@ -16,10 +16,10 @@
 
 namespace quibel {
 
-void TForm1::crearvistas() {
+void TForm1::crearvistas(int tipo) {
     // Each view goes on the frame its editor made, or on the sheet until an editor makes one.
-    const auto pai = [this](int tipo, const char* marco) {
-        QWidget* folla = follas[tipo + primeirafollatipo];
+    const auto pai = [this](int t, const char* marco) {
+        QWidget* folla = follas[t + primeirafollatipo];
         QWidget* w = folla->findChild<QWidget*>(QString::fromLatin1(marco));
         return w ? w : folla;
     };
@@ -36,9 +36,13 @@ void TForm1::crearvistas() {
     };
     Documento& d = documento;
     for (const auto& v : vistas) {
+        if (v.tipo != tipo) continue;
         auto* vista = new HtmlView(pai(v.tipo, v.marco));
         vista->setObjectName(QString::fromLatin1(v.nome));
         vista->setGeometry(v.xeometria);
+        // Made after a New or an Open, it names its pictures relative to the book, as that reset
+        // told the views that existed then.
+        if (reiniciado) vista->porcarpeta(carpetavistas);
         this->*v.vista = vista;
         DropTarget::vincular(
             vista, [&d] { return sobretexto(d.tiporecurso, d.recursoescollido); },
@@ -56,14 +60,17 @@ void TForm1::crearvistas() {
                      {15, "SpeedButton98", visormenu},
                      {38, "SpeedButton104", visorplantilla}};
     for (const auto& a : abridores)
-        if (auto* b =
-                follas[a.tipo + primeirafollatipo]->findChild<QAbstractButton*>(QString::fromLatin1(a.boton)))
+        if (auto* b = a.tipo != tipo ? nullptr
+                                     : follas[a.tipo + primeirafollatipo]->findChild<QAbstractButton*>(
+                                           QString::fromLatin1(a.boton)))
             connect(b, &QAbstractButton::clicked, this,
                     [this, vista = a.vista] { guarded([this, vista] { abrireditortexto(vista); }); });
     // Black on white: the menu view's text was once white on white.
-    visormenu->setColours(Qt::white, Qt::black);
-    if (QWidget* basetext = visortexto->parentWidget(); basetext->objectName() == QLatin1String("basetext"))
-        visortexto->resize(basetext->width() - 12, basetext->height() - 12);
+    if (tipo == 15) visormenu->setColours(Qt::white, Qt::black);
+    if (tipo == 2)
+        if (QWidget* basetext = visortexto->parentWidget();
+            basetext->objectName() == QLatin1String("basetext"))
+            visortexto->resize(basetext->width() - 12, basetext->height() - 12);
 }
 
 void TForm1::borrarvistas() {

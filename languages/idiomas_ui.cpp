@@ -169,8 +169,9 @@ void TForm1::rotularventa() {
 void TForm1::cambiartextos() {
     // The language list and menu keep their own names in every language.
     rotularventa();
-    for (const auto& editor : editores)
-        if (editor) editor->rotular();
+    // A sheet not built yet is captioned when it is built.
+    for (int t = 1; t <= numtipos; ++t)
+        if (editores[t] && follafeita(t + primeirafollatipo)) editores[t]->rotular();
 }
 
 } // namespace quibel

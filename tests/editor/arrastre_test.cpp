@@ -49,6 +49,7 @@ TEST_F(Venta, DragRowsWithoutTheirControlsWait) {
         rexistrareditor(t, [] { return std::make_unique<EditorBaleiro>(); });
     }
     crear();
+    form->prepararfollas();
     for (const auto& [t, f] : antes)
         rexistrareditor(t, f);
     QStringList ligados;
@@ -401,6 +402,7 @@ TEST_F(Arrastre, MovingPictures) {
 
 // With the page editors of the program every row finds its controls and is bound.
 TEST_F(Venta, EveryDragRowIsBoundThroughTheRealEditors) {
+    form->prepararfollas();
     QStringList sen;
     for (const FilaArrastre& r : filasarrastre()) {
         QWidget* folla = form->follas[r.tipo + primeirafollatipo];

@@ -40,6 +40,7 @@ TEST_F(Venta, EveryCorpusBookShowsEveryPageAndExports) {
         form->bgardars();
         EXPECT_TRUE(QFileInfo::exists(saida.filePath("copia.zube")));
         form->bgardarcomoClick();
+        form->prepararfolla(TForm1::exporta);
         form->exportacion->donde->setText(saida.filePath("web"));
         fakes.dialogos->aceptartodo = true;
         form->exportacion->SpeedButton83->click();

@@ -27,6 +27,7 @@ QString fixture(const char* nome) {
 // Every key a read or a reset can report finds its controls on the built window, so a misspelt
 // name fails here instead of being skipped at run time.
 TEST_F(Venta, EveryReadReportKeyFindsItsControls) {
+    form->prepararfollas();
     InformeLectura informe;
     for (const CorLibro clave : coreslibro) {
         int paneis = 0;

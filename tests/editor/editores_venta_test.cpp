@@ -58,7 +58,7 @@ QMap<int, QString> ancora(int tipo) {
 
 class Editores : public proba::Venta {
 protected:
-    QWidget* folla(int tipo) { return form->follas[tipo + primeirafollatipo]; }
+    QWidget* folla(int tipo) { return form->prepararfolla(tipo + primeirafollatipo); }
     Tpaxina& actual() { return form->libro.paxina(form->documento.paxinaactual()); }
 
     void comprobarancora(int tipo, const QMap<int, QString>& esperado) {
@@ -243,6 +243,7 @@ TEST_F(Editores, AStatementsPageAfterAPicturePageKeepsItsStatements) {
 }
 
 TEST_F(Editores, TheEditButtonsOpenTheTextEditorOnTheirView) {
+    form->prepararfollas();
     const struct {
         int tipo;
         const char* boton;

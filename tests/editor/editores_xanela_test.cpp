@@ -75,7 +75,7 @@ protected:
         return f.fileName();
     }
 
-    QWidget* folla(int tipo) { return form->follas[tipo + primeirafollatipo]; }
+    QWidget* folla(int tipo) { return form->prepararfolla(tipo + primeirafollatipo); }
 
     // A new page of the type as the palette inserts it, every field outside the anchor holding a
     // sentinel, shown and hidden once.

@@ -130,7 +130,7 @@ protected:
     }
     QString ruta(const char* n) const { return almacen.filePath(QString::fromLatin1(n)); }
     QWidget* control(int tipo, const char* nome) const {
-        return form->follas[tipo + primeirafollatipo]->findChild<QWidget*>(QString::fromLatin1(nome));
+        return form->prepararfolla(tipo + primeirafollatipo)->findChild<QWidget*>(QString::fromLatin1(nome));
     }
     // A book of one page of type tipo, its sheet shown.
     Tpaxina& paxina(const char* tipo) {

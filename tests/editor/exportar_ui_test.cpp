@@ -208,6 +208,7 @@ TEST_F(FollaExportarTest, WarningsAndQuestionsGoThroughTheDialogs) {
 }
 
 TEST_F(Venta, TheExportSheetIsBuiltWithEveryControl) {
+    form->prepararfolla(TForm1::exporta);
     ASSERT_NE(form->exportacion, nullptr);
     for (const char* nome :
          {"donde",           "SpeedButton71", "SpeedButton170", "nalmacen",       "nlibro",
@@ -236,6 +237,7 @@ TEST_F(Venta, TheExportSheetIsBuiltWithEveryControl) {
 TEST_F(Venta, PublicarWritesTheWholeExport) {
     QTemporaryDir saida;
     ASSERT_TRUE(saida.isValid());
+    form->prepararfolla(TForm1::exporta);
     libro({"1", "2"});
     form->libro.carpetaprograma = QStringLiteral(QUIBEL_PROGRAMA "/");
     form->libro.carpetalibro = dir.path() + "/";

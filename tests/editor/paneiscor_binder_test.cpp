@@ -302,6 +302,7 @@ TEST_F(PaneisVenta, TheWindowBindsTheSheetsAndTheReaderSetsTheBookPanels) {
     const FabricaEditor antes = fabricaeditor(3);
     rexistrareditor(3, [] { return std::make_unique<EditorPuzzle>(); });
     crear();
+    form->prepararfollas();
     rexistrareditor(3, antes);
 
     InformeLectura informe;
@@ -332,6 +333,7 @@ TEST_F(PaneisVenta, TheWindowBindsTheSheetsAndTheReaderSetsTheBookPanels) {
 // controls they colour; a panel
 // chosen on a shown page reaches the page and the view at once.
 TEST_F(PaneisVenta, TheEditorsPanelsAreColourPanels) {
+    form->prepararfollas();
     for (const FilaCor& fila : filascor()) {
         SCOPED_TRACE(fila.panel);
         QWidget* panel = form->findChild<QWidget*>(fila.panel);

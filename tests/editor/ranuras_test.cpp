@@ -47,7 +47,7 @@ protected:
         form->documento.recursoescollido = ruta(n);
     }
     QWidget* control(int tipo, const char* nome) const {
-        return form->follas[tipo + primeirafollatipo]->findChild<QWidget*>(QString::fromLatin1(nome));
+        return form->prepararfolla(tipo + primeirafollatipo)->findChild<QWidget*>(QString::fromLatin1(nome));
     }
     QTemporaryDir almacen;
 };
@@ -329,6 +329,7 @@ TEST(RanurasEditor, TheBinderUsesAnEditorsControlsAndRefusesTheWrongClass) {
     rexistrareditor(1, [] { return std::make_unique<EditorConRanuras>(false); });
     {
         TForm1 f;
+        f.prepararfolla(1 + primeirafollatipo);
         QWidget* folla = f.follas[1 + primeirafollatipo];
         EXPECT_EQ(folla->findChildren<QWidget*>("Image4").size(), 1) << "the editor's own, not a second one";
         EXPECT_EQ(folla->findChildren<QWidget*>("txtresp").size(), 1);
@@ -344,13 +345,14 @@ TEST(RanurasEditor, TheBinderUsesAnEditorsControlsAndRefusesTheWrongClass) {
         EXPECT_EQ(f.libro.paxina(1)[14], "/videos/v.mp4");
     }
     rexistrareditor(1, [] { return std::make_unique<EditorConRanuras>(true); });
-    EXPECT_THROW(TForm1 f, std::logic_error);
+    EXPECT_THROW(TForm1().prepararfolla(1 + primeirafollatipo), std::logic_error);
     rexistrareditor(1, antes);
 }
 
 // Every drop target of the page sheets is bound once: 152 take pictures, 47 sounds (with the page
 // sound, 48), and the three text memos and the three HTML views take text files.
 TEST_F(Venta, EveryDropTargetOfTheSheetsIsBound) {
+    form->prepararfollas();
     int destinos = 0;
     for (int tipo = 1; tipo <= numtipos; ++tipo)
         destinos += form->follas[tipo + primeirafollatipo]->findChildren<DropTarget*>().size();

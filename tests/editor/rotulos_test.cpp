@@ -37,6 +37,7 @@ class Rotulos : public Venta {};
 
 // Every row finds exactly one control of a kind it can caption, on its own sheet.
 TEST_F(Rotulos, EveryRowFindsItsControl) {
+    form->prepararfollas();
     for (const Rotulo& r : rotulos()) {
         SCOPED_TRACE(r.nome);
         const QList<QWidget*> w = form->controisderotulo(r);
@@ -46,6 +47,7 @@ TEST_F(Rotulos, EveryRowFindsItsControl) {
 }
 
 TEST_F(Rotulos, ComposedCaptionsKeepTheirBlanksAndTheLastWriteWins) {
+    form->prepararfollas();
     aplicaridioma(0);
     EXPECT_EQ(form->bgardar->text(), "GuardarXML");
     EXPECT_EQ(lerrotulo(form->SpeedButton13, Rotulo::hint), "GuardarXML");

@@ -106,6 +106,7 @@ TEST_F(Son, CallsOnTheEngine) {
 // frees the engine only when it had started.
 TEST_F(Son, PlayButtonsAndShutdown) {
     iniciar(true);
+    form->prepararfolla(TForm1::identif);
     Book& b = form->libro;
     b.arquivosonido = ogg;
     form->amosarpropiedades();

@@ -70,6 +70,7 @@ TEST(HtmlView, ShowsListItemsAsBullets) {
 }
 
 TEST_F(Venta, ViewsTakeTextFilesOnly) {
+    form->prepararfollas();
     QTemporaryDir dir;
     const auto escribir = [&](const char* nome, const QByteArray& datos) {
         QFile f(dir.filePath(nome));
@@ -101,6 +102,7 @@ TEST_F(Venta, ViewsTakeTextFilesOnly) {
 }
 
 TEST_F(Venta, ViewsOnTheirSheetsResetAndClick) {
+    form->prepararfollas();
     EXPECT_EQ(form->visormenu->parentWidget(), form->follas[15 + primeirafollatipo]);
     EXPECT_EQ(form->visormenu->geometry(), QRect(255, 152, 410, 260));
     EXPECT_EQ(form->visormenu->palette().color(QPalette::Text), QColor(Qt::black));
@@ -122,6 +124,7 @@ TEST_F(Venta, ViewsOnTheirSheetsResetAndClick) {
 // The HTML text editor: opened on a view, it shows "<br>" as line breaks; apply loads the view,
 // and applying twice, or opening and applying without a change, gives the same text.
 TEST_F(Venta, TheHtmlTextEditorAppliesToItsView) {
+    form->prepararfollas();
     Tfeditortexto ventana;
     form->feditortexto = &ventana;
     form->visormenu->load(textoahtml("uno\ndous"));
@@ -156,6 +159,7 @@ TEST_F(Venta, TheHtmlTextEditorAppliesToItsView) {
 // The rich-text editor: what it applies, its style toggles and bullets, an undo that cannot reach
 // before the text it was opened with, and a background that is no part of the text.
 TEST_F(Venta, TheRichTextEditor) {
+    form->prepararfollas();
     Tfeditor1 ventana;
     form->feditor1 = &ventana;
     std::function<void()> accion;
