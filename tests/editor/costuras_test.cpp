@@ -105,6 +105,7 @@ TEST_F(Venta, NewGivesThePageEditorPanelsTheirResetColours) {
         {"cboton", QColor(0x84, 0xE1, 0xFD)},     {"cbtexto", QColor(Qt::black)},
         {"cttexto", QColor(Qt::black)},           {"ctfondo", QColor(Qt::white)},
     };
+    form->prepararfollas();
     const auto manchar = [&] {
         for (const auto& [nome, cor] : paneis)
             form->findChild<Panel*>(nome)->setColor(QColor(0x12, 0x34, 0x56));

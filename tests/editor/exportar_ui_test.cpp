@@ -291,6 +291,7 @@ TEST_F(Venta, PublicarLeavesNoLocalPathAndAddressesOnlyStoredFiles) {
         }
     }
     b.numpaxinas = 51;
+    form->prepararfolla(TForm1::exporta);
     ExportSheet* s = form->exportacion;
     s->donde->setText(saida.path());
     s->nalmacen->setText("rec");
