@@ -41,7 +41,7 @@ LabelledEdit* edit(QWidget* pai, const char* nome, int x, int y, int ancho, bool
 
 QToolButton* boton(QWidget* pai, const char* nome, int x, int y, QStyle::StandardPixmap icona) {
     auto* b = novo<QToolButton>(pai, nome, x, y, 24, 24);
-    b->setIcon(pai->style()->standardIcon(icona));
+    b->setIcon(iconaestilo(icona));
     return b;
 }
 

@@ -36,7 +36,7 @@ template <class W> W* nomear(W* w, const char* nome) {
 
 QToolButton* botonpanel(QWidget* pai, const char* nome, QStyle::StandardPixmap icona) {
     auto* b = nomear(new QToolButton(pai), nome);
-    b->setIcon(pai->style()->standardIcon(icona));
+    b->setIcon(iconaestilo(icona));
     b->setAutoRaise(true);
     return b;
 }
