@@ -5,13 +5,13 @@
 #include "editor/avisos.h"
 #include "editor/controis.h"
 #include "editor/quibelf.h"
+#include "editor/ranuras.h"
 #include "editor/recursos.h"
 #include "languages/idiomas.h"
 #include "publish/exportaweb.h"
 
 #include <QDir>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QSplitter>
@@ -233,8 +233,7 @@ void TForm1::escollerlista(ListaRecursos* l) {
 
 void TForm1::selecionaimaxe(const QString& arquivo) {
     // The first frame of an animated picture is its preview.
-    QImageReader lector(arquivo);
-    const QImage imaxe = lector.read();
+    const QPixmap imaxe = imaxedearquivo(arquivo);
     if (imaxe.isNull()) {
         Image7->clear();
         infoimaxe->clear();
@@ -242,7 +241,7 @@ void TForm1::selecionaimaxe(const QString& arquivo) {
     }
     // Centred and proportional, never larger than the preview's area.
     const QSize area = Image7->size().expandedTo(Image7->minimumSize());
-    Image7->setPixmap(QPixmap::fromImage(imaxe).scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image7->setPixmap(imaxe.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     infoimaxe->setText(QStringLiteral("%1 x %2").arg(imaxe.width()).arg(imaxe.height()));
 }
 
