@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <ctime>
+#include <dirent.h>
 #include <limits>
+#include <sys/stat.h>
 
 namespace quibel {
 
@@ -199,6 +202,41 @@ QString rutarelativa(const QString& arquivolibro, const QString& recurso) {
         r += contedor[i] + QStringLiteral("\\");
     r += f.last();
     return r + QStringLiteral("\\") + nome;
+}
+
+QStringList arquivosdecarpeta(const QString& carpeta, bool ocultos) {
+    QStringList r;
+    const QByteArray ruta = QFile::encodeName(carpeta.isEmpty() ? QStringLiteral(".") : carpeta);
+    DIR* d = ::opendir(ruta.constData());
+    if (!d) return r;
+    const int fd = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (!ocultos || n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        bool arquivo = e->d_type == DT_REG;
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            arquivo = ::fstatat(fd, n, &st, 0) == 0 && S_ISREG(st.st_mode);
+        }
+        if (arquivo) r << QFile::decodeName(n);
+    }
+    ::closedir(d);
+    return r;
+}
+
+EstadoCarpeta EstadoCarpeta::de(const QString& carpeta) {
+    EstadoCarpeta e;
+    e.carpeta = carpeta;
+    struct stat st {};
+    if (::stat(QFile::encodeName(carpeta).constData(), &st) != 0) return e;
+    e.segundos = st.st_mtim.tv_sec;
+    e.nanosegundos = st.st_mtim.tv_nsec;
+    e.nodo = st.st_ino;
+    timespec agora{};
+    ::clock_gettime(CLOCK_REALTIME, &agora);
+    // A second is far beyond the clock tick of any file system in use here.
+    e.estable = agora.tv_sec - st.st_mtim.tv_sec > 1;
+    return e;
 }
 
 const CarpetasLidas::Lista& CarpetasLidas::lista(const QString& carpeta) {

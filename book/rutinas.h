@@ -58,6 +58,25 @@ bool esrecurso(const QString& nome);
 // resource name is taken from the book's folder, a relative book name from the root: the
 // process's current folder never counts.
 QString rutarelativa(const QString& arquivolibro, const QString& recurso);
+// The names of the files in a folder (links to files included, hidden ones when asked), in no
+// order, read in one pass over the folder; none when it cannot be read.
+QStringList arquivosdecarpeta(const QString& carpeta, bool ocultos);
+
+// A folder's state as its entries last changed; two equal states of a folder mean the same list
+// of names. A state seen within a moment of the change is never `estable`: another change may
+// follow in the same tick of the file system's clock.
+struct EstadoCarpeta {
+    QString carpeta;
+    qint64 segundos = -1, nanosegundos = 0;
+    quint64 nodo = 0;
+    bool estable = false;
+    static EstadoCarpeta de(const QString& carpeta);
+    bool operator==(const EstadoCarpeta& o) const {
+        return carpeta == o.carpeta && segundos == o.segundos && nanosegundos == o.nanosegundos &&
+               nodo == o.nodo;
+    }
+};
+
 // Folder listings kept through a run of look-ups (one book read), so that the letter-case second
 // try of rutaabsoluta lists each folder once, not once for every file that is missing, and a
 // folder listed answers the later look-ups in it without asking the file system.

@@ -261,9 +261,18 @@ void TForm1::ponrecursos() {
 }
 
 void TForm1::refresca() {
-    // One listing of the folder, sorted by name ignoring case, dealt to the lists by kind: it runs
-    // at every activation of the application.
-    QStringList nomes = QDir(libro.carpetarecursos).entryList(QDir::Files, QDir::NoSort);
+    // It runs at every activation of the application: a folder whose entries have not changed
+    // since it was listed is not listed again.
+    const EstadoCarpeta agora = EstadoCarpeta::de(libro.carpetarecursos);
+    if (agora.estable && agora == listada) return;
+    relistar();
+}
+
+void TForm1::relistar() {
+    // One listing of the folder, sorted by name ignoring case, dealt to the lists by kind. The
+    // state is taken first: a change during the listing is listed at the next refresh.
+    listada = EstadoCarpeta::de(libro.carpetarecursos);
+    QStringList nomes = arquivosdecarpeta(libro.carpetarecursos, false);
     struct Nome {
         QString clave; // the name without letter case
         QString nome;
@@ -303,7 +312,7 @@ void TForm1::btraerClick() {
         // Only a file already there is reported as such; any other failure says what happened.
         if (!r.ok) mensaxe(r.existia ? xaexistealmacen : r.erro);
     }
-    refresca();
+    relistar();
 }
 
 void TForm1::SpeedButton2Click() {
@@ -311,11 +320,11 @@ void TForm1::SpeedButton2Click() {
         amosarventaimaxe(documento.recursoescollido);
         selecionaimaxe(documento.recursoescollido); // the window may have rewritten it
     }
-    refresca();
+    relistar();
 }
 
 void TForm1::SpeedButton3Click() {
-    refresca();
+    relistar();
 }
 
 void TForm1::SpeedButton4Click() {
@@ -328,7 +337,7 @@ void TForm1::SpeedButton4Click() {
     infoimaxe->clear();
     // The deleted file must not be dropped anywhere afterwards; the open list stays open.
     documento.recursoescollido.clear();
-    refresca();
+    relistar();
 }
 
 void TForm1::previosonidoClick() {
