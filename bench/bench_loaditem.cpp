@@ -2,6 +2,7 @@
 // by the book writer into a temporary book folder whose resources exist, then parsed and read
 // into a fresh model. Peak memory of the process is reported as the counter peak_MB.
 #include "book/XMLParser.h"
+#include "book/comandos.h"
 #include "book/gardalocal.h"
 #include "book/loaditem.h"
 
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <memory>
 #include <sys/resource.h>
 
@@ -29,7 +31,7 @@ struct Fonte {
     QString carpeta;
     QByteArray datos;
 
-    explicit Fonte(bool conrecursos) {
+    explicit Fonte(bool conrecursos, int repeticions = 300) {
         carpeta = dir.path() + QStringLiteral("/");
         const QString res = carpeta + QStringLiteral("res/");
         QDir().mkpath(res);
@@ -43,7 +45,7 @@ struct Fonte {
         }
         const QString longo =
             QStringLiteral("<p>Texto da páxina con acentos, & e <b>marcas</b> ]]> fin.</p>\r\n")
-                .repeated(300);
+                .repeated(repeticions);
         QStringList arquivos{b->arquivologo};
         for (int fila = 1; fila <= Book::maxpaxinas; ++fila) {
             Tpaxina& p = b->paxina(fila);
@@ -133,6 +135,39 @@ void BM_loaditem(benchmark::State& estado) {
     contadores(estado, f);
 }
 BENCHMARK(BM_loaditem)->Unit(benchmark::kMillisecond);
+
+// Open as the window does it, from the file on disk, at about 1 MB and 20 MB (texts 24 times as long): the
+// time per MB should not grow with the size. The first Open of the process is reported apart (first_ms).
+void BM_abrir(benchmark::State& estado) {
+    static double primeira = -1;
+    const Fonte f(true, int(estado.range(0)) * 300);
+    const QString ruta = f.carpeta + QStringLiteral("libro.zube");
+    QFile saida(ruta);
+    saida.open(QIODevice::WriteOnly);
+    saida.write(f.datos);
+    saida.close();
+    const auto abrir = [&] {
+        auto b = f.libro();
+        TXMLDoc doc;
+        const Apertura a = abrirlibro(*b, doc, ruta);
+        if (!a.ok || b->numpaxinas != Book::maxpaxinas) estado.SkipWithError("open failed");
+    };
+    if (primeira < 0) {
+        const auto inicio = std::chrono::steady_clock::now();
+        abrir();
+        primeira =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
+    }
+    estado.counters["first_ms"] = primeira;
+    const auto inicio = std::chrono::steady_clock::now();
+    for (auto _ : estado)
+        abrir();
+    const std::chrono::duration<double, std::milli> tempo = std::chrono::steady_clock::now() - inicio;
+    contadores(estado, f);
+    estado.counters["ms_per_MB"] =
+        tempo.count() / double(estado.iterations()) / (double(f.datos.size()) / (1024.0 * 1024.0));
+}
+BENCHMARK(BM_abrir)->Arg(1)->Arg(24)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -19,45 +19,26 @@ QLatin1String sangrado(int n) {
     return QLatin1String(brancos, std::clamp(n, 0, int(sizeof brancos) - 1));
 }
 
-// Replaces the characters of `cales` by their entities; the text itself when none occurs.
+// Replaces the characters of `cales` by their entities, in one pass.
 QString escapar(const QString& texto, QLatin1String cales) {
-    qsizetype primeiro = -1;
-    for (qsizetype i = 0; i < texto.size(); ++i)
-        if (cales.contains(texto[i])) {
-            primeiro = i;
-            break;
-        }
-    if (primeiro < 0) return texto;
-    QString saida;
-    saida.reserve(texto.size() + 16);
-    saida.append(QStringView(texto).left(primeiro));
-    for (qsizetype i = primeiro; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (!cales.contains(c)) {
-            saida.append(c);
-            continue;
-        }
-        switch (c.unicode()) {
-        case '&':
-            saida.append(QLatin1String("&amp;"));
-            break;
-        case '\'':
-            saida.append(QLatin1String("&apos;"));
-            break;
-        case '"':
-            saida.append(QLatin1String("&quot;"));
-            break;
-        case '<':
-            saida.append(QLatin1String("&lt;"));
-            break;
-        case '>':
-            saida.append(QLatin1String("&gt;"));
-            break;
+    bool escapa[128] = {};
+    for (const char c : cales)
+        escapa[uchar(c)] = true;
+    return transformar(texto, [&escapa](char16_t c) {
+        if (c >= 128 || !escapa[c]) return QLatin1String();
+        switch (c) {
+        case u'&':
+            return QLatin1String("&amp;");
+        case u'\'':
+            return QLatin1String("&apos;");
+        case u'"':
+            return QLatin1String("&quot;");
+        case u'<':
+            return QLatin1String("&lt;");
         default:
-            saida.append(c);
+            return QLatin1String("&gt;");
         }
-    }
-    return saida;
+    });
 }
 
 } // namespace
@@ -73,9 +54,20 @@ QString escapaatributo(const QString& texto) {
 }
 
 QString cdata(const QString& texto) {
-    QString corpo = texto;
-    corpo.replace(QLatin1String("]]>"), QLatin1String("]]]]><![CDATA[>"));
-    return QLatin1String("<![CDATA[") + corpo + QLatin1String("]]>");
+    // One pass: the runs between the "]]>" that must be split are copied whole.
+    QString r;
+    r.reserve(texto.size() + 12);
+    r += QLatin1String("<![CDATA[");
+    qsizetype copiado = 0;
+    for (qsizetype i = texto.indexOf(QLatin1String("]]>")); i >= 0;
+         i = texto.indexOf(QLatin1String("]]>"), i + 3)) {
+        r += QStringView(texto).mid(copiado, i - copiado);
+        r += QLatin1String("]]]]><![CDATA[>");
+        copiado = i + 3;
+    }
+    r += QStringView(texto).mid(copiado);
+    r += QLatin1String("]]>");
+    return r;
 }
 
 QString atributo(QLatin1String nome, const QString& valor) {

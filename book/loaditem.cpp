@@ -17,9 +17,7 @@ bool esdelimitador(QChar c) {
 }
 
 bool utf8valido(const QByteArray& texto) {
-    QStringDecoder decodificador(QStringDecoder::Utf8);
-    const QString decodificado = decodificador.decode(texto); // decoding happens on conversion
-    return !decodificador.hasError();
+    return QByteArrayView(texto).isValidUtf8();
 }
 
 bool eelemento(const TXMLNode* n) {
@@ -526,22 +524,33 @@ QString descodificaentidades(const QString& texto) {
 }
 
 QByteArray textolibro(const QByteArray& datos) {
-    QByteArray texto;
-    texto.reserve(datos.size() + datos.size() / 16 + 2);
-    qsizetype inicio = 0;
-    while (inicio < datos.size()) {
-        const qsizetype lf = datos.indexOf('\n', inicio);
-        qsizetype fin = lf < 0 ? datos.size() : lf;
-        if (lf >= 0 && fin > inicio && datos[fin - 1] == '\r') --fin;
-        texto.append(datos.constData() + inicio, fin - inicio);
-        texto.append("\r\n");
-        if (lf < 0) break;
-        inicio = lf + 1;
-    }
     qsizetype blancos = 0;
-    while (blancos < texto.size() && quint8(texto[blancos]) <= 32)
+    while (blancos < datos.size() && quint8(datos[blancos]) <= 32)
         ++blancos;
-    texto.remove(0, blancos);
+    // A file in CR LF throughout, as books are written, is already the text: no copy of it.
+    bool crlf = datos.endsWith("\r\n");
+    for (qsizetype lf = datos.indexOf('\n'); crlf && lf >= 0; lf = datos.indexOf('\n', lf + 1))
+        crlf = lf > 0 && datos[lf - 1] == '\r';
+    QByteArray texto;
+    if (crlf) {
+        texto = blancos ? datos.mid(blancos) : datos;
+    } else {
+        texto.reserve(datos.size() + datos.size() / 16 + 2);
+        qsizetype inicio = 0;
+        while (inicio < datos.size()) {
+            const qsizetype lf = datos.indexOf('\n', inicio);
+            qsizetype fin = lf < 0 ? datos.size() : lf;
+            if (lf >= 0 && fin > inicio && datos[fin - 1] == '\r') --fin;
+            texto.append(datos.constData() + inicio, fin - inicio);
+            texto.append("\r\n");
+            if (lf < 0) break;
+            inicio = lf + 1;
+        }
+        qsizetype b = 0;
+        while (b < texto.size() && quint8(texto[b]) <= 32)
+            ++b;
+        texto.remove(0, b);
+    }
     if (texto.startsWith("[*]")) texto = descodificalibro(QString::fromLatin1(texto)).toUtf8();
     return texto;
 }

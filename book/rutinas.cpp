@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <ctime>
+#include <dirent.h>
 #include <limits>
+#include <sys/stat.h>
 
 namespace quibel {
 
@@ -201,17 +204,50 @@ QString rutarelativa(const QString& arquivolibro, const QString& recurso) {
     return r + QStringLiteral("\\") + nome;
 }
 
-const CarpetasLidas::Lista& CarpetasLidas::lista(const QString& carpeta) {
-    auto lista = listas_.constFind(carpeta);
-    if (lista == listas_.cend()) {
-        Lista nova;
-        const QDir dir(carpeta);
-        // In name order, so that of several matches the first is kept, as without a cache.
-        for (const QString& e : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-            nova.nomes.insert(e, true);
-            const QString clave = e.toCaseFolded();
-            if (!nova.sencaixa.contains(clave)) nova.sencaixa.insert(clave, dir.filePath(e));
+QStringList arquivosdecarpeta(const QString& carpeta, bool ocultos, bool* lida) {
+    QStringList r;
+    const QByteArray ruta = QFile::encodeName(carpeta.isEmpty() ? QStringLiteral(".") : carpeta);
+    DIR* d = ::opendir(ruta.constData());
+    if (lida) *lida = d != nullptr;
+    if (!d) return r;
+    const int fd = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (!ocultos || n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        bool arquivo = e->d_type == DT_REG;
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            arquivo = ::fstatat(fd, n, &st, 0) == 0 && S_ISREG(st.st_mode);
         }
+        if (arquivo) r << QFile::decodeName(n);
+    }
+    ::closedir(d);
+    return r;
+}
+
+EstadoCarpeta EstadoCarpeta::de(const QString& carpeta) {
+    EstadoCarpeta e;
+    e.carpeta = carpeta;
+    struct stat st {};
+    if (::stat(QFile::encodeName(carpeta).constData(), &st) != 0) return e;
+    e.segundos = st.st_mtim.tv_sec;
+    e.nanosegundos = st.st_mtim.tv_nsec;
+    e.nodo = st.st_ino;
+    timespec agora{};
+    ::clock_gettime(CLOCK_REALTIME, &agora);
+    // A second is far beyond the clock tick of any file system in use here.
+    e.estable = agora.tv_sec - st.st_mtim.tv_sec > 1;
+    return e;
+}
+
+CarpetasLidas::Lista& CarpetasLidas::lista(const QString& carpeta) {
+    auto lista = listas_.find(carpeta);
+    if (lista == listas_.end()) {
+        Lista nova;
+        const QStringList nomes = arquivosdecarpeta(carpeta, true, &nova.lida);
+        nova.nomes.reserve(nomes.size());
+        for (const QString& e : nomes)
+            nova.nomes.insert(e, true);
         lista = listas_.insert(carpeta, std::move(nova));
     }
     return *lista;
@@ -222,12 +258,23 @@ QString CarpetasLidas::atopar(const QString& ruta) {
     const QString carpeta = info.path();
     const QString nome = info.fileName();
     if (nome.isEmpty()) return {};
-    // A folder listed before answers without asking the file system again: a book names many
-    // files of one folder, and a missing one has had its folder listed.
+    // A file that is there costs one look-up; its folder is listed only when a name is missing
+    // (for the letter-case try), and from then on answers every look-up in it. Listing every
+    // folder up front costs more: a folder holds many files a book does not name.
     if (!listas_.contains(carpeta) && info.isFile()) return ruta;
-    const Lista& l = lista(carpeta);
+    Lista& l = lista(carpeta);
     if (l.nomes.contains(nome)) return ruta;
-    return l.sencaixa.value(nome.toCaseFolded());
+    // A folder that cannot be listed may still let its files be opened by name.
+    if (!l.lida) return info.isFile() ? ruta : QString();
+    if (!l.dobrada) {
+        l.dobrada = true;
+        for (auto i = l.nomes.cbegin(); i != l.nomes.cend(); ++i) {
+            QString& p = l.sencaixa[i.key().toCaseFolded()];
+            if (p.isNull() || i.key() < p) p = i.key();
+        }
+    }
+    const auto atopado = l.sencaixa.constFind(nome.toCaseFolded());
+    return atopado == l.sencaixa.cend() ? QString() : QDir(carpeta).filePath(*atopado);
 }
 
 QString rutaabsoluta(const QString& nome, const QString& base, const QString& alternativa,
@@ -406,16 +453,9 @@ bool lerlinas(const QString& ruta, QList<QByteArray>& linas) {
 
 bool (*permitirgardado)(const QString& ruta) = nullptr;
 
-bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas) {
-    QByteArray datos;
-    qsizetype tamano = 0;
-    for (const QByteArray& l : linas)
-        tamano += l.size() + 2;
-    datos.reserve(tamano);
-    for (const QByteArray& l : linas) {
-        datos += l;
-        datos += "\r\n";
-    }
+namespace {
+
+bool gardardatos(const QString& ruta, const QByteArray& datos) {
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly)) return false;
     if (f.write(datos) != datos.size() || (permitirgardado && !permitirgardado(ruta))) {
@@ -426,12 +466,62 @@ bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas) {
     return f.commit();
 }
 
-bool gardarlinas(const QString& ruta, const QStringList& linas) {
-    QList<QByteArray> bytes;
-    bytes.reserve(linas.size());
+} // namespace
+
+bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas) {
+    QByteArray datos;
+    qsizetype tamano = 0;
+    for (const QByteArray& l : linas)
+        tamano += l.size() + 2;
+    datos.reserve(tamano);
+    for (const QByteArray& l : linas) {
+        datos += l;
+        datos += "\r\n";
+    }
+    return gardardatos(ruta, datos);
+}
+
+QByteArray textodelinas(const QStringList& linas) {
+    // One buffer, sized for the worst case (3 bytes a UTF-16 unit) and encoded into directly. A
+    // lone surrogate becomes "?", as QString::toUtf8 writes it.
+    qsizetype tamano = 0;
     for (const QString& l : linas)
-        bytes.append(l.toUtf8());
-    return gardarlinas(ruta, bytes);
+        tamano += 3 * l.size() + 2;
+    QByteArray datos(tamano, Qt::Uninitialized);
+    char* p = datos.data();
+    for (const QString& l : linas) {
+        const char16_t* t = reinterpret_cast<const char16_t*>(l.constData());
+        const char16_t* const fin = t + l.size();
+        while (t < fin) {
+            const char32_t u = *t++;
+            if (u < 0x80) {
+                *p++ = char(u);
+            } else if (u < 0x800) {
+                *p++ = char(0xC0 | (u >> 6));
+                *p++ = char(0x80 | (u & 0x3F));
+            } else if (QChar::isHighSurrogate(u) && t < fin && QChar::isLowSurrogate(*t)) {
+                const char32_t c = QChar::surrogateToUcs4(char16_t(u), *t++);
+                *p++ = char(0xF0 | (c >> 18));
+                *p++ = char(0x80 | ((c >> 12) & 0x3F));
+                *p++ = char(0x80 | ((c >> 6) & 0x3F));
+                *p++ = char(0x80 | (c & 0x3F));
+            } else if (QChar::isSurrogate(u)) {
+                *p++ = '?';
+            } else {
+                *p++ = char(0xE0 | (u >> 12));
+                *p++ = char(0x80 | ((u >> 6) & 0x3F));
+                *p++ = char(0x80 | (u & 0x3F));
+            }
+        }
+        *p++ = '\r';
+        *p++ = '\n';
+    }
+    datos.truncate(p - datos.constData());
+    return datos;
+}
+
+bool gardarlinas(const QString& ruta, const QStringList& linas) {
+    return gardardatos(ruta, textodelinas(linas));
 }
 
 std::optional<QStringList> lertextoarquivo(const QString& ruta) {

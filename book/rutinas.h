@@ -58,22 +58,62 @@ bool esrecurso(const QString& nome);
 // resource name is taken from the book's folder, a relative book name from the root: the
 // process's current folder never counts.
 QString rutarelativa(const QString& arquivolibro, const QString& recurso);
+// One pass over the text: each character for which regra gives a text (a non-null QLatin1String)
+// is replaced by it, the rest copied in runs; the text itself, shared, when nothing is replaced.
+template <class Regra> QString transformar(const QString& texto, Regra regra) {
+    QString r;
+    const QChar* d = texto.constData();
+    const qsizetype n = texto.size();
+    qsizetype tramo = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QLatin1String substituto = regra(d[i].unicode());
+        if (!substituto.data()) continue;
+        if (r.isNull()) r.reserve(n + n / 8);
+        r.append(d + tramo, i - tramo);
+        r += substituto;
+        tramo = i + 1;
+    }
+    if (r.isNull()) return texto;
+    r.append(d + tramo, n - tramo);
+    return r;
+}
+
+// The names of the files in a folder (links to files included, hidden ones when asked), in no
+// order, read in one pass over the folder; none, and lida false, when it cannot be read.
+QStringList arquivosdecarpeta(const QString& carpeta, bool ocultos, bool* lida = nullptr);
+
+// A folder's state as its entries last changed; two equal states of a folder mean the same list
+// of names. A state seen within a moment of the change is never `estable`: another change may
+// follow in the same tick of the file system's clock.
+struct EstadoCarpeta {
+    QString carpeta;
+    qint64 segundos = -1, nanosegundos = 0;
+    quint64 nodo = 0;
+    bool estable = false;
+    static EstadoCarpeta de(const QString& carpeta);
+    bool operator==(const EstadoCarpeta& o) const {
+        return carpeta == o.carpeta && segundos == o.segundos && nanosegundos == o.nanosegundos &&
+               nodo == o.nodo;
+    }
+};
+
 // Folder listings kept through a run of look-ups (one book read), so that the letter-case second
-// try of rutaabsoluta lists each folder once, not once for every file that is missing, and a
-// folder listed answers the later look-ups in it without asking the file system.
+// try of rutaabsoluta lists each folder once, in one pass, not once for every file that is
+// missing, and a folder listed answers the later look-ups in it without asking the file system.
 class CarpetasLidas {
 public:
     // ruta when a file (or a link to one) is there, else the file of its folder whose name
-    // differs only in letter case, the first in name order; empty when there is neither. A
-    // folder once listed answers from its listing, without a look-up per file.
+    // differs only in letter case, the first in name order; empty when there is neither.
     QString atopar(const QString& ruta);
 
 private:
     struct Lista {
+        bool lida = false;                // the folder could be read
         QHash<QString, bool> nomes;       // the names as they are
-        QHash<QString, QString> sencaixa; // case-folded name -> path
+        bool dobrada = false;             // sencaixa made (at the first letter-case try)
+        QHash<QString, QString> sencaixa; // case-folded name -> the first such name in name order
     };
-    const Lista& lista(const QString& carpeta);
+    Lista& lista(const QString& carpeta);
     QHash<QString, Lista> listas_; // by folder
 };
 
@@ -132,6 +172,8 @@ bool lerlinas(const QString& ruta, QList<QByteArray>& linas);
 // (the previous file then stays as it was).
 bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas);
 bool gardarlinas(const QString& ruta, const QStringList& linas); // lines as UTF-8
+// The lines in UTF-8, each ended by CR LF, in one buffer.
+QByteArray textodelinas(const QStringList& linas);
 // For tests only: asked just before a save is committed; when it answers false the write is
 // cancelled, as a folder the user cannot write would refuse it. Null in the program.
 extern bool (*permitirgardado)(const QString& ruta);

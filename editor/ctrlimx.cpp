@@ -2,11 +2,12 @@
 
 #include "book/rutinas.h"
 #include "editor/controis.h"
+#include "editor/ctrlimx_modulo.h"
 #include "editor/garda.h"
+#include "editor/modulos.h"
 #include "editor/servizos.h"
 #include "languages/idiomas.h"
 
-#include <Magick++.h>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -20,30 +21,10 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
-#include <mutex>
-#include <vector>
 
 namespace quibel {
 
 namespace {
-
-void iniciarmagick() {
-    static std::once_flag feito;
-    std::call_once(feito, [] {
-        // Qt keeps its own signal handling: the library would end the program on SIGTERM.
-        MagickLib::ExceptionInfo e;
-        MagickLib::GetExceptionInfo(&e);
-        MagickLib::InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &e);
-        MagickLib::DestroyExceptionInfo(&e);
-        // The frames of an animation are small: worker threads spend far longer waiting for each
-        // other than they save (a 100-frame GIF took 25 times as long with them).
-        MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, 1);
-    });
-}
-
-QString textode(const std::exception& e) {
-    return QString::fromLocal8Bit(e.what());
-}
 
 // The format a file name's extension names, as the library calls it.
 std::string formatode(const QString& arquivo) {
@@ -54,75 +35,51 @@ std::string formatode(const QString& arquivo) {
 
 } // namespace
 
+// The frames in the imaging module; none for an empty picture.
 struct ImaxeMultiple::Cadros {
-    std::vector<Magick::Image> cadros;
+    std::unique_ptr<CadrosImaxe> i;
 };
 
 ImaxeMultiple::ImaxeMultiple() : c_(std::make_unique<Cadros>()) {}
 ImaxeMultiple::~ImaxeMultiple() = default;
-ImaxeMultiple::ImaxeMultiple(const ImaxeMultiple& o) : c_(std::make_unique<Cadros>(*o.c_)) {}
+ImaxeMultiple::ImaxeMultiple(const ImaxeMultiple& o) : c_(std::make_unique<Cadros>()) {
+    *this = o;
+}
 ImaxeMultiple& ImaxeMultiple::operator=(const ImaxeMultiple& o) {
-    *c_ = *o.c_;
+    if (this != &o) c_->i = o.c_->i ? o.c_->i->copia() : nullptr;
     return *this;
 }
 
 std::optional<ImaxeMultiple> ImaxeMultiple::ler(const QString& arquivo, QString* erro) {
-    iniciarmagick();
+    const auto fallo = [&](const QString& texto) {
+        if (erro) *erro = texto.isEmpty() ? arquivo : arquivo + QStringLiteral(": ") + texto;
+        return std::nullopt;
+    };
     // Read through Qt: the library would take "[n]" or "%d" in a file name as frame selectors.
     QFile f(arquivo);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (erro) *erro = arquivo + QStringLiteral(": ") + f.errorString();
-        return std::nullopt;
-    }
+    if (!f.open(QIODevice::ReadOnly)) return fallo(f.errorString());
     const QByteArray datos = f.readAll();
-    std::list<Magick::Image> lidos;
-    try {
-        Magick::readImages(&lidos, Magick::Blob(datos.constData(), size_t(datos.size())));
-    } catch (const Magick::Warning&) {
-        // A warning still leaves the frames read.
-    } catch (const std::exception& e) {
-        if (erro) *erro = arquivo + QStringLiteral(": ") + textode(e);
-        return std::nullopt;
-    }
-    if (lidos.empty() || lidos.front().columns() == 0 || lidos.front().rows() == 0) {
-        if (erro) *erro = arquivo;
-        return std::nullopt;
-    }
+    QString motivo;
+    auto* lerimaxe = reinterpret_cast<LerImaxe*>(funcionmodulo("imx", "quibel_lerimaxe", &motivo));
+    if (!lerimaxe) return fallo(motivo);
+    std::unique_ptr<CadrosImaxe> lida(lerimaxe(datos, &motivo));
+    if (!lida) return fallo(motivo);
     ImaxeMultiple r;
-    try {
-        if (lidos.size() > 1) {
-            std::list<Magick::Image> enteiros;
-            Magick::coalesceImages(&enteiros, lidos.begin(), lidos.end());
-            lidos.swap(enteiros);
-        }
-    } catch (const std::exception& e) {
-        if (erro) *erro = arquivo + QStringLiteral(": ") + textode(e);
-        return std::nullopt;
-    }
-    r.c_->cadros.assign(lidos.begin(), lidos.end());
+    r.c_->i = std::move(lida);
     return r;
 }
 
 QSize ImaxeMultiple::tamano() const {
-    if (c_->cadros.empty()) return {};
-    const Magick::Image& i = c_->cadros.front();
-    return QSize(int(i.columns()), int(i.rows()));
+    return c_->i ? c_->i->tamano() : QSize();
 }
 
 int ImaxeMultiple::cadros() const {
-    return int(c_->cadros.size());
+    return c_->i ? c_->i->cadros() : 0;
 }
 
 ImaxeMultiple ImaxeMultiple::resampleada(const QSize& t) const {
     ImaxeMultiple r;
-    for (Magick::Image i : c_->cadros) {
-        Magick::Geometry g(unsigned(t.width()), unsigned(t.height()));
-        g.aspect(true); // exactly this size
-        i.filterType(Magick::CubicFilter);
-        i.resize(g);
-        i.page(Magick::Geometry(unsigned(t.width()), unsigned(t.height()), 0, 0));
-        r.c_->cadros.push_back(i);
-    }
+    if (c_->i) r.c_->i = c_->i->resampleada(t);
     return r;
 }
 
@@ -131,46 +88,18 @@ bool ImaxeMultiple::gardar(const QString& arquivo, QString* erro) const {
         if (erro) *erro = arquivo + QStringLiteral(": ") + texto;
         return false;
     };
-    if (c_->cadros.empty()) return fallo(QString());
-    const std::string formato = formatode(arquivo);
-    Magick::Blob blob;
-    try {
-        std::vector<Magick::Image> saida = c_->cadros;
-        for (Magick::Image& i : saida) {
-            if (formato == "JPEG" && i.matte()) {
-                // JPEG has no transparency: the picture goes onto white.
-                Magick::Image fondo(Magick::Geometry(i.columns(), i.rows()), Magick::Color("white"));
-                fondo.composite(i, 0, 0, Magick::OverCompositeOp);
-                fondo.matte(false);
-                i = fondo;
-            }
-            // Set explicitly: otherwise an unknown name gets the format of the picture read.
-            i.magick(formato);
-        }
-        if (formato == "GIF" && saida.size() > 1)
-            Magick::writeImages(saida.begin(), saida.end(), &blob, true);
-        else
-            saida.front().write(&blob);
-    } catch (const std::exception& e) {
-        return fallo(textode(e));
-    }
+    QByteArray datos;
+    QString motivo;
+    if (!c_->i || !c_->i->codificar(formatode(arquivo), datos, motivo)) return fallo(motivo);
     QSaveFile f(arquivo);
     if (!f.open(QIODevice::WriteOnly)) return fallo(f.errorString());
-    f.write(static_cast<const char*>(blob.data()), qint64(blob.length()));
+    f.write(datos);
     if (!f.commit()) return fallo(f.errorString());
     return true;
 }
 
 QImage ImaxeMultiple::previa() const {
-    if (c_->cadros.empty()) return {};
-    Magick::Image i = c_->cadros.front();
-    QImage q(int(i.columns()), int(i.rows()), QImage::Format_RGBA8888);
-    try {
-        i.write(0, 0, i.columns(), i.rows(), "RGBA", Magick::CharPixel, q.bits());
-    } catch (const std::exception&) {
-        return {};
-    }
-    return q;
+    return c_->i ? c_->i->previa() : QImage();
 }
 
 // --- sizes -------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "book/rutinas.h"
 #include "editor/atopar.h"
+#include "editor/controis.h"
 #include "editor/editoresaxuda.h"
 #include "editor/paneiscor.h"
 #include "editor/ranuras.h"
@@ -103,7 +104,7 @@ private:
         for (const char* e : {"filas", "colum"})
             imaxe->findChild<QWidget*>(QString::fromLatin1(e))->setFixedWidth(40);
         auto* redebuxar = nomeado<QToolButton>(imaxe, "SpeedButton108");
-        redebuxar->setIcon(redebuxar->style()->standardIcon(QStyle::SP_BrowserReload));
+        redebuxar->setIcon(iconaestilo(QStyle::SP_BrowserReload));
         grella->addWidget(redebuxar, 2, 3);
         grella->addWidget(nomeado<QCheckBox>(imaxe, "reixa"), 3, 1, 1, 2);
         auto* formas = new QWidget(imaxe);

@@ -1,6 +1,7 @@
 #include "editor/editortexto.h"
 
 #include "book/conversionhtml.h"
+#include "editor/controis.h"
 #include "editor/garda.h"
 #include "editor/htmlview.h"
 
@@ -36,10 +37,10 @@ Tfeditortexto::Tfeditortexto(QWidget* parent) : QDialog(parent) {
     Label1->setPalette(azul);
     SpeedButton5 = new QToolButton(Panel1);
     SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
-    SpeedButton5->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    SpeedButton5->setIcon(iconaestilo(QStyle::SP_DialogApplyButton));
     SpeedButton6 = new QToolButton(Panel1);
     SpeedButton6->setObjectName(QStringLiteral("SpeedButton6"));
-    SpeedButton6->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    SpeedButton6->setIcon(iconaestilo(QStyle::SP_DialogCloseButton));
     barra->addWidget(Label1);
     barra->addStretch(1);
     barra->addWidget(SpeedButton5);

@@ -65,7 +65,7 @@ Tfeditor1::Tfeditor1(QWidget* parent) : QDialog(parent) {
     btdereita = boton(Panel1, "btdereita", QStringLiteral("⇥"));
     SpeedButton8 = boton(Panel1, "SpeedButton8", QStringLiteral("A"));
     SpeedButton1 = boton(Panel1, "SpeedButton1", QString());
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    SpeedButton1->setIcon(iconaestilo(QStyle::SP_ArrowBack));
     cbtamano = new QComboBox(Panel1);
     cbtamano->setObjectName(QStringLiteral("cbtamano"));
     for (const char* t : {"8", "10", "12", "14", "16", "18", "20", "24", "28", "32", "46", "54"})
@@ -79,9 +79,9 @@ Tfeditor1::Tfeditor1(QWidget* parent) : QDialog(parent) {
     combofuentes->addItems(fontes);
     combofuentes->setCurrentText(QStringLiteral("Arial"));
     SpeedButton5 = boton(Panel1, "SpeedButton5", QString());
-    SpeedButton5->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    SpeedButton5->setIcon(iconaestilo(QStyle::SP_DialogApplyButton));
     SpeedButton6 = boton(Panel1, "SpeedButton6", QString());
-    SpeedButton6->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    SpeedButton6->setIcon(iconaestilo(QStyle::SP_DialogCloseButton));
     for (QWidget* w :
          std::initializer_list<QWidget*>{btneg, btital, btsubli, btpuntos, btesqueda, btcentro, btdereita,
                                          SpeedButton8, SpeedButton1, cbtamano, combofuentes})

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QTextDocument>
 
 namespace quibel {
 
@@ -9,11 +10,16 @@ HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setReadOnly(true);
+    // Any other change of the document (a clear, a text set from outside) makes the next load parse.
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { vixente_ = false; });
 }
 
 void HtmlView::load(const QString& html) {
+    if (vixente_ && html == source_ && searchPaths() == carpetas_) return;
     source_ = html;
     setHtml(htmlparaver(html));
+    carpetas_ = searchPaths();
+    vixente_ = true;
 }
 
 void HtmlView::setColours(const QColor& fondo, const QColor& texto) {

@@ -1,6 +1,7 @@
 // A read-only view of a page text. It keeps the HTML it was loaded with and gives it back byte for
 // byte (the document's own HTML is another dialect); it shows font sizes as points, follows no
-// link, finds relative pictures in the book's folder and tells of a left click.
+// link, finds relative pictures in the book's folder and tells of a left click. The same text
+// loaded again keeps the document it made: a page shown again is neither parsed nor laid out anew.
 #pragma once
 
 #include <QTextBrowser>
@@ -26,6 +27,8 @@ protected:
 
 private:
     QString source_;
+    bool vixente_ = false; // the document is the one source_ made, untouched since
+    QStringList carpetas_;
 };
 
 // The HTML the view shows for a page text: `size` of a font in points rather than on the 1..7

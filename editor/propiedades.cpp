@@ -7,6 +7,7 @@
 #include "editor/controis.h"
 #include "editor/garda.h"
 #include "editor/paneiscor.h"
+#include "editor/ranuras.h"
 #include "editor/recursos.h"
 #include "editor/servizos.h"
 #include "languages/idiomas.h"
@@ -15,7 +16,6 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 #include <QStyle>
@@ -41,7 +41,7 @@ LabelledEdit* edit(QWidget* pai, const char* nome, int x, int y, int ancho, bool
 
 QToolButton* boton(QWidget* pai, const char* nome, int x, int y, QStyle::StandardPixmap icona) {
     auto* b = novo<QToolButton>(pai, nome, x, y, 24, 24);
-    b->setIcon(pai->style()->standardIcon(icona));
+    b->setIcon(iconaestilo(icona));
     return b;
 }
 
@@ -433,10 +433,9 @@ void FollaPropiedades::amosar() {
 }
 
 bool FollaPropiedades::cargar(PictureBox* p, const QString& arquivo) const {
-    QImageReader lector(arquivo);
-    const QImage i = lector.read();
+    const QPixmap i = imaxedearquivo(arquivo);
     if (i.isNull()) return false;
-    p->porimaxe(QPixmap::fromImage(i));
+    p->porimaxe(i);
     return true;
 }
 

@@ -46,7 +46,7 @@ namespace {
 QToolButton* boton(QToolBar* barra, const char* nome, QStyle::StandardPixmap icona, bool contexto = false) {
     auto* b = new QToolButton(barra);
     b->setObjectName(QString::fromLatin1(nome));
-    b->setIcon(barra->style()->standardIcon(icona));
+    b->setIcon(iconaestilo(icona));
     b->setToolButtonStyle(contexto ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
     barra->addWidget(b);
     return b;
@@ -183,7 +183,7 @@ void TForm1::crearcomuns() {
     btproppax = nomear(new QToolButton(pcab), "btproppax");
     btproppax->setText(QStringLiteral("..."));
     btmirar = nomear(new QToolButton(pcab), "btmirar");
-    btmirar->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    btmirar->setIcon(iconaestilo(QStyle::SP_MediaPlay));
     cab->addWidget(txtcabe, 1);
     cab->addWidget(btproppax);
     cab->addWidget(btmirar);
@@ -224,9 +224,9 @@ void TForm1::crearcomuns() {
     txtson->setReadOnly(true);
     txtson->setMinimumWidth(120);
     plson = nomear(new QToolButton(grson), "plson");
-    plson->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    plson->setIcon(iconaestilo(QStyle::SP_MediaPlay));
     SpeedButton21 = nomear(new QToolButton(grson), "SpeedButton21");
-    SpeedButton21->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    SpeedButton21->setIcon(iconaestilo(QStyle::SP_DialogDiscardButton));
     autoson = nomear(new QCheckBox(QStringLiteral("Auto"), grson), "autoson");
     son->addWidget(txgrson);
     son->addWidget(txtson);

@@ -13,6 +13,7 @@
 
 #include "book/documento.h"
 #include "book/globais.h"
+#include "book/rutinas.h"
 #include "editor/editores.h"
 
 #include <QMainWindow>
@@ -271,10 +272,12 @@ public:
     QWidget* previaimx = nullptr;
     QLabel *Image7 = nullptr, *infoimaxe = nullptr;
     QToolButton *previosonido = nullptr, *pararpreviosonido = nullptr;
-    int listaaberta = 0; // kind of the open list, 0 when none is open
+    int listaaberta = 0;   // kind of the open list, 0 when none is open
+    EstadoCarpeta listada; // the resource folder as the lists show it
 
     void ponrecursos(); // resource panel at the book's resource folder
-    void refresca();    // refresh the resource lists
+    void refresca();    // refresh the resource lists, when the folder has changed since
+    void relistar();    // list the resource folder again, changed or not
     void selecionaimaxe(const QString& arquivo);
     void ALIMAXESClick();
     void ALSONSClick();

@@ -5,6 +5,7 @@
 #include "book/rutinas.h"
 #include "editor/arrastre.h"
 #include "editor/atopar.h"
+#include "editor/controis.h"
 #include "editor/garda.h"
 #include "editor/htmlview.h"
 #include "editor/paneiscor.h"
@@ -75,7 +76,7 @@ void TForm1::vinculararrastre(int tipo) {
         marcomvi->hide();
         auto* SpeedButton103 = atopar<QToolButton>(folla(23), QStringLiteral("SpeedButton103"), posicion);
         if (SpeedButton103->icon().isNull())
-            SpeedButton103->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+            SpeedButton103->setIcon(iconaestilo(QStyle::SP_DialogDiscardButton));
         connect(SpeedButton103, &QToolButton::clicked, this,
                 [this] { guarded([this] { borrimx1Click(); }); });
     }

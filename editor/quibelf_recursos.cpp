@@ -6,13 +6,13 @@
 #include "editor/controis.h"
 #include "editor/propiedades.h"
 #include "editor/quibelf.h"
+#include "editor/ranuras.h"
 #include "editor/recursos.h"
 #include "languages/idiomas.h"
 #include "publish/exportaweb.h"
 
 #include <QDir>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QSplitter>
@@ -37,7 +37,7 @@ template <class W> W* nomear(W* w, const char* nome) {
 
 QToolButton* botonpanel(QWidget* pai, const char* nome, QStyle::StandardPixmap icona) {
     auto* b = nomear(new QToolButton(pai), nome);
-    b->setIcon(pai->style()->standardIcon(icona));
+    b->setIcon(iconaestilo(icona));
     b->setAutoRaise(true);
     return b;
 }
@@ -235,8 +235,7 @@ void TForm1::escollerlista(ListaRecursos* l) {
 
 void TForm1::selecionaimaxe(const QString& arquivo) {
     // The first frame of an animated picture is its preview.
-    QImageReader lector(arquivo);
-    const QImage imaxe = lector.read();
+    const QPixmap imaxe = imaxedearquivo(arquivo);
     if (imaxe.isNull()) {
         Image7->clear();
         infoimaxe->clear();
@@ -244,7 +243,7 @@ void TForm1::selecionaimaxe(const QString& arquivo) {
     }
     // Centred and proportional, never larger than the preview's area.
     const QSize area = Image7->size().expandedTo(Image7->minimumSize());
-    Image7->setPixmap(QPixmap::fromImage(imaxe).scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image7->setPixmap(imaxe.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     infoimaxe->setText(QStringLiteral("%1 x %2").arg(imaxe.width()).arg(imaxe.height()));
 }
 
@@ -266,9 +265,18 @@ void TForm1::ponrecursos() {
 }
 
 void TForm1::refresca() {
-    // One listing of the folder, sorted by name ignoring case, dealt to the lists by kind: it runs
-    // at every activation of the application.
-    QStringList nomes = QDir(libro.carpetarecursos).entryList(QDir::Files, QDir::NoSort);
+    // It runs at every activation of the application: a folder whose entries have not changed
+    // since it was listed is not listed again.
+    const EstadoCarpeta agora = EstadoCarpeta::de(libro.carpetarecursos);
+    if (agora.estable && agora == listada) return;
+    relistar();
+}
+
+void TForm1::relistar() {
+    // One listing of the folder, sorted by name ignoring case, dealt to the lists by kind. The
+    // state is taken first: a change during the listing is listed at the next refresh.
+    listada = EstadoCarpeta::de(libro.carpetarecursos);
+    QStringList nomes = arquivosdecarpeta(libro.carpetarecursos, false);
     struct Nome {
         QString clave; // the name without letter case
         QString nome;
@@ -308,7 +316,7 @@ void TForm1::btraerClick() {
         // Only a file already there is reported as such; any other failure says what happened.
         if (!r.ok) mensaxe(r.existia ? xaexistealmacen : r.erro);
     }
-    refresca();
+    relistar();
 }
 
 void TForm1::SpeedButton2Click() {
@@ -316,11 +324,11 @@ void TForm1::SpeedButton2Click() {
         amosarventaimaxe(documento.recursoescollido);
         selecionaimaxe(documento.recursoescollido); // the window may have rewritten it
     }
-    refresca();
+    relistar();
 }
 
 void TForm1::SpeedButton3Click() {
-    refresca();
+    relistar();
 }
 
 void TForm1::SpeedButton4Click() {
@@ -333,7 +341,7 @@ void TForm1::SpeedButton4Click() {
     infoimaxe->clear();
     // The deleted file must not be dropped anywhere afterwards; the open list stays open.
     documento.recursoescollido.clear();
-    refresca();
+    relistar();
 }
 
 void TForm1::previosonidoClick() {

@@ -5,8 +5,12 @@
 #include "book/rutinas.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
+#include <algorithm>
+#include <sys/stat.h>
 
 namespace quibel {
 
@@ -15,13 +19,44 @@ PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
     setMinimumSize(1, 1);
 }
 
+QPixmap imaxedearquivo(const QString& arquivo, QString* erro) {
+    static const bool limite = [] {
+        // The pictures of several pages: Qt's default holds only a few large ones.
+        QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 96 * 1024));
+        return true;
+    }();
+    (void)limite;
+    // A file that cannot be looked at is read as ever, for the reader's reason, and not kept.
+    struct stat st {};
+    const bool visto = !arquivo.isEmpty() && ::stat(QFile::encodeName(arquivo).constData(), &st) == 0;
+    const QString clave = visto ? QStringLiteral("quibel:%1:%2:%3.%4:%5")
+                                      .arg(arquivo)
+                                      .arg(qint64(st.st_size))
+                                      .arg(qint64(st.st_mtim.tv_sec))
+                                      .arg(qint64(st.st_mtim.tv_nsec))
+                                      .arg(quint64(st.st_ino))
+                                : QString();
+    QPixmap p;
+    if (visto && QPixmapCache::find(clave, &p)) return p;
+    QImageReader lector(arquivo);
+    const QImage imaxe = lector.read();
+    if (imaxe.isNull()) {
+        if (erro) *erro = arquivo + QStringLiteral(": ") + lector.errorString();
+        return {};
+    }
+    p = QPixmap::fromImage(imaxe);
+    if (visto) QPixmapCache::insert(clave, p);
+    return p;
+}
+
 void PictureBox::porimaxe(const QPixmap& imaxe) {
+    if (imaxe.cacheKey() != imaxe_.cacheKey() || imaxe.isNull()) amosada_ = QPixmap();
     imaxe_ = imaxe;
     amosar();
 }
 
 void PictureBox::limpar() {
-    imaxe_ = QPixmap();
+    imaxe_ = amosada_ = QPixmap();
     clear();
 }
 
@@ -36,7 +71,17 @@ void PictureBox::amosar() {
         clear();
         return;
     }
-    setPixmap(imaxe_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // A picture is fitted once to each size it is shown at, on whichever control.
+    const QSize cabe = imaxe_.size().scaled(size(), Qt::KeepAspectRatio);
+    if (amosada_.isNull() || amosada_.size() != cabe) {
+        const QString clave =
+            QStringLiteral("quibel:%1:%2x%3").arg(imaxe_.cacheKey()).arg(cabe.width()).arg(cabe.height());
+        if (!QPixmapCache::find(clave, &amosada_)) {
+            amosada_ = imaxe_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            QPixmapCache::insert(clave, amosada_);
+        }
+    }
+    setPixmap(amosada_);
 }
 
 void pintarreixa(const PictureBox* imaxe, PictureBox* gre, int filas, int columnas) {
@@ -67,14 +112,6 @@ QString* campo(const ContextoRanuras& c, int n) {
     return &(*p)[n];
 }
 
-// The picture of a file; a null picture with the reason when it cannot be read.
-QPixmap ler(const QString& arquivo, QString* erro) {
-    QImageReader lector(arquivo);
-    const QImage imaxe = lector.read();
-    if (imaxe.isNull() && erro) *erro = arquivo + QStringLiteral(": ") + lector.errorString();
-    return QPixmap::fromImage(imaxe);
-}
-
 } // namespace
 
 bool ponerim(const ContextoRanuras& c, PictureBox* imaxe, QLineEdit* nome, int n) {
@@ -86,7 +123,7 @@ bool ponerim(const ContextoRanuras& c, PictureBox* imaxe, QLineEdit* nome, int n
         p = c.nojpg;
     } else {
         QString erro;
-        p = ler(arquivo, &erro);
+        p = imaxedearquivo(arquivo, &erro);
         if (p.isNull()) {
             // The slot keeps what it had: nothing is stored that cannot be shown.
             if (c.mensaxe) c.mensaxe(erro);
@@ -110,7 +147,7 @@ void quitarim(const ContextoRanuras& c, PictureBox* imaxe, QLineEdit* nome, int 
         if (imaxe && tipo == 3)
             imaxe->porimaxe(c.nojpg);
         else if (imaxe && tipo != 0)
-            imaxe->porimaxe(ler(*f, nullptr)); // a picture that cannot be read shows empty
+            imaxe->porimaxe(imaxedearquivo(*f)); // a picture that cannot be read shows empty
         return;
     }
     if (f) f->clear();

@@ -18,6 +18,11 @@ namespace quibel {
 
 class Documento;
 
+// The picture of a file, decoded once per path, size, modification time and file (a save over it
+// makes a new file) and kept in the application's pixmap cache; a null picture, with the reader's
+// reason in erro, when it cannot be read.
+QPixmap imaxedearquivo(const QString& arquivo, QString* erro = nullptr);
+
 // A picture control that keeps its picture and natural size apart from what it shows.
 class PictureBox : public QLabel {
     Q_OBJECT
@@ -34,6 +39,7 @@ protected:
 private:
     void amosar();
     QPixmap imaxe_;
+    QPixmap amosada_; // imaxe_ as last fitted to the control
 };
 
 // The puzzle's cutting grid of filas × columnas drawn over a copy of the picture into gre, which

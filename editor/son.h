@@ -1,17 +1,18 @@
-// The program's sound engine on SDL2_mixer: the audio subsystem alone, one music stream playing at
-// a time. Streams are decoded as they play, so creating and playing return at once.
+// The program's sound engine: SDL2_mixer in the sound module, opened with the first sound. Without
+// the module, as without an output device, there is no sound.
 #pragma once
 
 #include "editor/servizos.h"
 
-#include <map>
-
-struct _Mix_Music;
+#include <memory>
 
 namespace quibel {
 
+class MotorSonModulo;
+
 class MotorSon : public SoundEngine {
 public:
+    MotorSon();
     ~MotorSon() override;
     bool iniciar() override;
     void pechar() override;
@@ -20,15 +21,12 @@ public:
     void tocar(quint32 canal) override;
     void parar(quint32 canal) override;
 
-    bool activo() const { return activo_; }
-    bool tocando() const;                                // a stream is playing
-    int streams() const { return int(streams_.size()); } // streams created and not freed
+    bool activo() const;
+    bool tocando() const; // a stream is playing
+    int streams() const;  // streams created and not freed
 
 private:
-    bool activo_ = false;
-    quint32 ultimo_ = 0;
-    quint32 tocado_ = 0; // the stream last played
-    std::map<quint32, _Mix_Music*> streams_;
+    std::unique_ptr<MotorSonModulo> motor_; // from the module's first use on
 };
 
 } // namespace quibel

@@ -46,7 +46,7 @@ QLabel* etiqueta(QWidget* pai, const char* nome) {
 
 QToolButton* boton(QWidget* pai, const char* nome, QStyle::StandardPixmap icona) {
     auto* b = nomear(new QToolButton(pai), nome);
-    b->setIcon(pai->style()->standardIcon(icona));
+    b->setIcon(iconaestilo(icona));
     return b;
 }
 
@@ -166,7 +166,7 @@ ExportSheet::ExportSheet(Documento& documento, QWidget* folla, Ganchos ganchos)
     progresoexporta = nomear(new QProgressBar(folla), "progresoexporta");
     progresoexporta->hide();
     imaxebenexporta = nomear(new QLabel(folla), "imaxebenexporta");
-    imaxebenexporta->setPixmap(folla->style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(24, 24));
+    imaxebenexporta->setPixmap(iconaestilo(QStyle::SP_DialogApplyButton).pixmap(24, 24));
     imaxebenexporta->hide();
     hb->addWidget(SpeedButton83);
     hb->addWidget(SpeedButton164);

@@ -108,25 +108,6 @@ QString ObxectoJson::pares() const {
 
 namespace {
 
-// One pass over the text: the characters of the rule replaced, the rest copied in runs.
-template <class Regra> QString transformar(const QString& texto, Regra regra) {
-    QString r;
-    const QChar* d = texto.constData();
-    const qsizetype n = texto.size();
-    qsizetype tramo = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QLatin1String substituto = regra(d[i].unicode());
-        if (!substituto.data()) continue;
-        if (r.isNull()) r.reserve(n + n / 8);
-        r.append(d + tramo, i - tramo);
-        r += substituto;
-        tramo = i + 1;
-    }
-    if (r.isNull()) return texto; // nothing to replace: the text itself, shared
-    r.append(d + tramo, n - tramo);
-    return r;
-}
-
 const QLatin1String nada;
 
 } // namespace

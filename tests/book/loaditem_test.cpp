@@ -820,3 +820,25 @@ TEST(Entidades, DecodedOnceFromLeftToRight) {
 }
 
 } // namespace
+
+// The text the parser gets: every line ended by CR LF, leading blanks gone. A file already in CR
+// LF from its first byte is handed over as it is, without a copy.
+TEST(Textolibro, LinesEndInCrLf) {
+    const struct {
+        QByteArray entrada, saida;
+    } casos[] = {
+        {"a\r\nb\r\n", "a\r\nb\r\n"},
+        {"a\nb", "a\r\nb\r\n"},
+        {"a\r\nb", "a\r\nb\r\n"},
+        {" \r\n\t<a/>\r\n", "<a/>\r\n"},
+        {"a\r\r\n", "a\r\r\n"},
+        {"a\rb\r\n", "a\rb\r\n"},
+        {"x\r\n\ny\r\n", "x\r\n\r\ny\r\n"},
+        {"\n", ""},
+        {"", ""},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(textolibro(c.entrada), c.saida) << c.entrada.toStdString();
+    const QByteArray libro = "<?xml version=\"1.0\"?>\r\n<zub>\r\n</zub>\r\n";
+    EXPECT_EQ(textolibro(libro).constData(), libro.constData());
+}

@@ -339,6 +339,25 @@ TEST(Lerlinas, ReadsMixedLineEndsAndFailsOnMissingFiles) {
     EXPECT_FALSE(lerlinas(tmp.path(), linas));
 }
 
+// The lines in one buffer are each line's UTF-8 and CR LF, a lone surrogate at a line's end or
+// start included: no state runs from one line into the next.
+TEST(Textodelinas, IsEachLinesUtf8) {
+    const QChar alta(char16_t(0xD83D)), baixa(char16_t(0xDE00));
+    const QStringList casos[] = {
+        {},
+        {""},
+        {q("liña"), "", q("😀 é")},
+        {QString("a") + alta, QString(baixa) + "b"},
+        {QString(alta), QString(alta) + QString(baixa)},
+    };
+    for (const QStringList& linas : casos) {
+        QByteArray esperado;
+        for (const QString& l : linas)
+            esperado += l.toUtf8() + "\r\n";
+        EXPECT_EQ(textodelinas(linas), esperado) << linas.join('|').toStdString();
+    }
+}
+
 TEST(Gardarlinas, EndsEveryLineWithCrLfAndReplacesTheFile) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());

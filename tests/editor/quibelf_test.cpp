@@ -4,11 +4,14 @@
 #include "salvagarda.h"
 #include "ventaproba.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QSet>
+#include <QStyle>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -81,6 +84,22 @@ TEST_F(Venta, EverySheetHasItsNameAndPlace) {
                           "malpax",    "ListBox1",   "SpeedButton168", "ToolBar1",    "ToolBar2",  "btclona",
                           "btproppax", "btmirar",    "Panel113",       "titular"})
         EXPECT_TRUE(form->findChild<QWidget*>(w)) << w;
+}
+
+// Every button of the window that shows a standard icon shows the one made by the icon cache: the
+// style's own call decodes every size of the icon each time.
+TEST_F(Venta, ButtonsShareTheCachedStandardIcons) {
+    crear();
+    QSet<qint64> cache;
+    for (int i = 0; i <= int(QStyle::SP_LineEditClearButton); ++i)
+        cache.insert(iconaestilo(QStyle::StandardPixmap(i)).cacheKey());
+    int iconas = 0;
+    for (const QAbstractButton* b : form->findChildren<QAbstractButton*>()) {
+        if (b->icon().isNull() || b->objectName().startsWith("qt_")) continue; // Qt's own
+        ++iconas;
+        EXPECT_TRUE(cache.contains(b->icon().cacheKey())) << b->objectName().toStdString();
+    }
+    EXPECT_GT(iconas, 20);
 }
 
 TEST_F(Venta, CloseAsksAndCancelKeepsEverything) {

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSaveFile>
 #include <QToolButton>
 
 using namespace quibel;
@@ -358,4 +359,40 @@ TEST_F(Venta, EveryDropTargetOfTheSheetsIsBound) {
         destinos += form->follas[tipo + primeirafollatipo]->findChildren<DropTarget*>().size();
     EXPECT_EQ(destinos, 152 + 47 + 3 + 3);
     EXPECT_EQ(form->txtson->findChildren<DropTarget*>().size(), 1);
+}
+
+// A picture is decoded once while its file stays the same; a file written again, in place or by a
+// save that replaces it, is decoded again.
+TEST(ImaxeDeArquivo, OnceWhileTheFileIsUnchanged) {
+    QTemporaryDir d;
+    const QString ruta = d.filePath("a.png");
+    const auto gardar = [&](QSize tamano, Qt::GlobalColor cor) {
+        QImage i(tamano, QImage::Format_RGB32);
+        i.fill(cor);
+        QSaveFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(i.save(&f, "PNG"));
+        ASSERT_TRUE(f.commit());
+    };
+    gardar({4, 3}, Qt::red);
+    const QPixmap a = imaxedearquivo(ruta);
+    ASSERT_EQ(a.size(), QSize(4, 3));
+    EXPECT_EQ(imaxedearquivo(ruta).cacheKey(), a.cacheKey());
+
+    gardar({4, 3}, Qt::blue); // same size, within the same second perhaps
+    const QPixmap b = imaxedearquivo(ruta);
+    EXPECT_EQ(b.toImage().pixelColor(0, 0), QColor(Qt::blue));
+
+    {
+        QFile f(ruta); // rewritten in place
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QImage i(5, 3, QImage::Format_RGB32);
+        i.fill(Qt::green);
+        ASSERT_TRUE(i.save(&f, "PNG"));
+    }
+    EXPECT_EQ(imaxedearquivo(ruta).size(), QSize(5, 3));
+
+    QString erro;
+    EXPECT_TRUE(imaxedearquivo(d.filePath("non.png"), &erro).isNull());
+    EXPECT_TRUE(erro.startsWith(d.filePath("non.png") + ": ")) << erro.toStdString();
 }

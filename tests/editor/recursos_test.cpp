@@ -15,6 +15,9 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QToolButton>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace quibel;
 using proba::Venta;
@@ -73,6 +76,31 @@ TEST_F(Recursos, ARefreshOfAnUnchangedFolderKeepsTheItems) {
     QFile(carpeta() + "b.jpg").remove();
     form->refresca();
     EXPECT_EQ(elementos(form->flimaxe), (QStringList{"a.PNG", "B.png"}));
+}
+
+// A folder whose entries have not changed since it was listed is not listed again at an
+// activation; the reload button, an import and a delete always list it.
+TEST_F(Recursos, AnActivationListsOnlyAChangedFolder) {
+    const QByteArray ruta = QFile::encodeName(almacen.path());
+    timespec t[2];
+    ::clock_gettime(CLOCK_REALTIME, &t[0]);
+    t[0].tv_sec -= 3600;
+    t[1] = t[0];
+    const auto envellecer = [&] { // the folder's entries as last changed an hour ago
+        ASSERT_EQ(::utimensat(AT_FDCWD, ruta.constData(), t, 0), 0);
+    };
+    envellecer();
+    form->refresca(); // the folder's state changed: listed
+    crearficheiro(carpeta() + "z.png");
+    envellecer(); // as if nothing had changed
+    form->refresca();
+    EXPECT_FALSE(elementos(form->flimaxe).contains("z.png")) << "listed again though unchanged";
+    form->SpeedButton3->click();
+    EXPECT_TRUE(elementos(form->flimaxe).contains("z.png"));
+
+    QFile(carpeta() + "z.png").remove(); // a real change
+    form->refresca();
+    EXPECT_FALSE(elementos(form->flimaxe).contains("z.png"));
 }
 
 TEST_F(Recursos, PointingAtTheResourceFolder) {

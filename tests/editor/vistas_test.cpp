@@ -69,6 +69,27 @@ TEST(HtmlView, ShowsListItemsAsBullets) {
     }
 }
 
+// The same text loaded again keeps the document; another text, a cleared view or another folder
+// for its pictures makes a new one.
+TEST(HtmlView, KeepsItsDocumentWhileTheTextIsUnchanged) {
+    HtmlView v;
+    const QString a = QStringLiteral("<p>a</p>"), b = QStringLiteral("<p>b</p>");
+    v.load(a);
+    const int revision = v.document()->revision();
+    v.load(a);
+    EXPECT_EQ(v.document()->revision(), revision);
+    v.clear();
+    v.load(a);
+    EXPECT_EQ(v.toPlainText(), "a") << "a cleared view shows the text again";
+    v.load(b);
+    EXPECT_EQ(v.toPlainText(), "b");
+    EXPECT_EQ(v.source(), b);
+    const int antes = v.document()->revision();
+    v.setSearchPaths({QStringLiteral("/outra")});
+    v.load(b);
+    EXPECT_NE(v.document()->revision(), antes) << "pictures are found in another folder";
+}
+
 TEST_F(Venta, ViewsTakeTextFilesOnly) {
     form->prepararfollas();
     QTemporaryDir dir;
