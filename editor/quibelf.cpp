@@ -484,7 +484,9 @@ void TForm1::FormCreate(const QStringList& argumentos) {
     libro.carpetatemporal =
         cartafoltemporal->isValid() ? condelimitador(cartafoltemporal->path()) : QString();
     tipaxinas->show();
-    crearpaleta();
+    // Applying the language above has built the palette in its texts already; it is built here
+    // only where no language was applied.
+    if (!selectortipos->botonestipos[0]) crearpaleta();
 
     // The sound engine starts with the first sound: opening the audio device can take a tenth of a
     // second, which the window would otherwise spend before it shows.
