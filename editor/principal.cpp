@@ -9,9 +9,39 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace quibel {
+
+namespace {
+
+// Runs its task once, from the loop, after a widget of the window it watches has painted for the
+// first time and the loop has run what was queued by then.
+class TrasPrimeiroDebuxo : public QObject {
+public:
+    TrasPrimeiroDebuxo(QWidget* venta, std::function<void()> tarefa)
+        : venta_(venta), tarefa_(std::move(tarefa)) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::Paint || !tarefa_) return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->window() != venta_) return false;
+        qApp->removeEventFilter(this);
+        // Two turns of the loop: the frame is flushed and what was queued with it runs first.
+        QTimer::singleShot(
+            0, this, [this, tarefa = std::exchange(tarefa_, {})] { QTimer::singleShot(0, this, tarefa); });
+        return false;
+    }
+
+private:
+    QWidget* venta_;
+    std::function<void()> tarefa_;
+};
+
+} // namespace
 
 int bloqueprincipal(QApplication& app, const QStringList& argumentos) {
     QApplication::setApplicationName(QStringLiteral("Quibel"));
@@ -25,17 +55,27 @@ int bloqueprincipal(QApplication& app, const QStringList& argumentos) {
     auto form1 = std::make_unique<TForm1>(argumentos);
     // Dialogs belong to the main window from now on.
     if (reais) instalarservizosreais(form1.get());
-    auto form2 = std::make_unique<TForm2>();
-    auto feditor1 = std::make_unique<Tfeditor1>();
-    auto feditortexto = std::make_unique<Tfeditortexto>();
-    form1->feditor1 = feditor1.get();
-    form1->feditortexto = feditortexto.get();
+    // The windows nothing shows at start are built once the main window has painted its first
+    // frame, or earlier where the author opens one of them first.
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<Tfeditor1> feditor1;
+    std::unique_ptr<Tfeditortexto> feditortexto;
+    form1->prepararventas = [&] {
+        if (form2) return;
+        form2 = std::make_unique<TForm2>();
+        feditor1 = std::make_unique<Tfeditor1>();
+        feditortexto = std::make_unique<Tfeditortexto>();
+        form1->feditor1 = feditor1.get();
+        form1->feditortexto = feditortexto.get();
+    };
+    TrasPrimeiroDebuxo despois(form1.get(), [&] { form1->prepararventas(); });
     app.processEvents();
     form1->show();
     // The splash goes the first time the loop is idle.
     QTimer::singleShot(0, splash.get(), &QWidget::hide);
     const int resultado = app.exec();
 
+    form1->prepararventas = nullptr;
     form1->feditortexto = nullptr;
     form1->feditor1 = nullptr;
     feditortexto.reset();

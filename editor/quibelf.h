@@ -358,6 +358,8 @@ public:
     void SpeedButton104Click() { abrireditortexto(visorplantilla); }
     Tfeditortexto* feditortexto = nullptr; // the editor windows, handed over by the main block
     Tfeditor1* feditor1 = nullptr;
+    // Builds the editor windows where the main block has not handed them over yet.
+    std::function<void()> prepararventas;
 
     // --- steps of the subsystems still to be filled in (quibelf_costuras.cpp) -----------------
     void pararson();                               // stops the sound playing

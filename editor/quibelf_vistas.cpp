@@ -92,6 +92,7 @@ void TForm1::arrastrahtml(HtmlView* vista) {
 void TForm1::abrireditorvisual(HtmlView* vista) {
     textoeditor = vista->source();
     visoreditor = vista;
+    if (!feditor1 && prepararventas) prepararventas();
     if (!feditor1) return;
     feditor1->textoeditor = &textoeditor;
     feditor1->visoreditor = &visoreditor;
@@ -101,6 +102,7 @@ void TForm1::abrireditorvisual(HtmlView* vista) {
 void TForm1::abrireditortexto(HtmlView* vista) {
     textoeditor = vista->source();
     visoreditor = vista;
+    if (!feditortexto && prepararventas) prepararventas();
     if (!feditortexto) return;
     feditortexto->textoeditor = &textoeditor;
     feditortexto->visoreditor = &visoreditor;

@@ -188,7 +188,7 @@ void cando_en_marcha(std::function<void()> f) {
 TEST(MainBlock, StartsIntoTheMainWindowAndQuitsCleanly) {
     proba::ServizosFalsos fakes;
     QString carpeta;
-    bool visible = false, splashoculto = false;
+    bool visible = false, splashoculto = false, editores = false;
     int preguntas = 0;
     cando_en_marcha([&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -197,6 +197,7 @@ TEST(MainBlock, StartsIntoTheMainWindowAndQuitsCleanly) {
             if (!f) continue;
             carpeta = f->libro.carpetatemporal;
             visible = f->isVisible();
+            editores = f->feditor1 && f->feditortexto; // built after the first frame
             f->close(); // Cancel: stays
             preguntas = fakes.dialogos->preguntas.size();
             fakes.dialogos->respostas = {QMessageBox::Ok};
@@ -208,6 +209,7 @@ TEST(MainBlock, StartsIntoTheMainWindowAndQuitsCleanly) {
     EXPECT_EQ(r, 0);
     EXPECT_TRUE(visible);
     EXPECT_TRUE(splashoculto);
+    EXPECT_TRUE(editores);
     EXPECT_EQ(preguntas, 1);
     EXPECT_EQ(fakes.dialogos->preguntas.size(), 2);
     ASSERT_FALSE(carpeta.isEmpty());
