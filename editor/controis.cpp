@@ -4,9 +4,15 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QValidator>
+#include <algorithm>
 
 namespace quibel {
 
@@ -93,6 +99,67 @@ const QIcon& iconaestilo(QStyle::StandardPixmap icona) {
     if (it == caixa->iconas.end())
         it = caixa->iconas.insert(icona, QApplication::style()->standardIcon(icona));
     return *it;
+}
+
+namespace {
+
+// Below this height a fill stays on the painting thread.
+constexpr int altobanda = 64;
+
+class EstiloBarras : public QProxyStyle {
+public:
+    explicit EstiloBarras(QObject* dono) : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
+        setParent(dono);
+    }
+    void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
+                            const QWidget* w) const override {
+        const QRect r = opt->rect;
+        if (cc != CC_ScrollBar || !p || (r.height() <= altobanda && r.width() <= altobanda)) {
+            QProxyStyle::drawComplexControl(cc, opt, p, w);
+            return;
+        }
+        for (int y = r.top(); y <= r.bottom(); y += altobanda)
+            for (int x = r.left(); x <= r.right(); x += altobanda) {
+                p->save();
+                p->setClipRect(QRect(x, y, std::min(altobanda, r.right() + 1 - x),
+                                     std::min(altobanda, r.bottom() + 1 - y)),
+                               Qt::IntersectClip);
+                QProxyStyle::drawComplexControl(cc, opt, p, w);
+                p->restore();
+            }
+    }
+};
+
+class PoloBarras : public QObject {
+public:
+    using QObject::QObject;
+    static void usar(QObject* o) {
+        auto* b = qobject_cast<QScrollBar*>(o);
+        if (b && !b->testAttribute(Qt::WA_SetStyle)) b->setStyle(estilobarras());
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Polish) usar(o);
+        return false;
+    }
+};
+
+} // namespace
+
+QStyle* estilobarras() {
+    static QPointer<EstiloBarras> estilo;
+    if (!estilo) estilo = new EstiloBarras(qApp);
+    return estilo;
+}
+
+void barrasenbandas(QWidget* raiz) {
+    static QPointer<PoloBarras> polo;
+    if (!polo) {
+        polo = new PoloBarras(qApp);
+        qApp->installEventFilter(polo);
+    }
+    if (raiz)
+        for (QScrollBar* b : raiz->findChildren<QScrollBar*>())
+            PoloBarras::usar(b);
 }
 
 void porcheck(QCheckBox* caixa, bool marcada) {

@@ -4,6 +4,7 @@
 #include "fakes.h"
 
 #include <QButtonGroup>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -152,5 +153,30 @@ TEST(PanelCaption, StaysReadableOnDarkColours) {
                                        {QColor(0x84, 0xE1, 0xFD), QColor(Qt::black)}}) {
         p.setColor(fondo);
         EXPECT_EQ(letra(), texto) << fondo.name().toStdString();
+    }
+}
+
+// Scroll bars painted in bands look exactly as the style paints them whole, in either orientation,
+// at any slider position, short or tall.
+TEST(BandedScrollBars, PaintTheSamePixelsAsTheStyle) {
+    struct Caso {
+        Qt::Orientation orientacion;
+        QSize tamano;
+        int valor;
+    };
+    const Caso casos[] = {{Qt::Vertical, {16, 400}, 0},   {Qt::Vertical, {16, 400}, 37},
+                          {Qt::Vertical, {16, 400}, 100}, {Qt::Vertical, {16, 130}, 50},
+                          {Qt::Vertical, {16, 60}, 10},   {Qt::Horizontal, {500, 16}, 70},
+                          {Qt::Vertical, {18, 1000}, 3}};
+    for (const Caso& c : casos) {
+        QScrollBar barra(c.orientacion);
+        barra.setRange(0, 100);
+        barra.setPageStep(c.orientacion == Qt::Vertical ? 12 : 30);
+        barra.setValue(c.valor);
+        barra.resize(c.tamano);
+        const QImage enteira = barra.grab().toImage();
+        barra.setStyle(estilobarras());
+        const QImage enbandas = barra.grab().toImage();
+        EXPECT_EQ(enteira, enbandas) << c.tamano.width() << "x" << c.tamano.height() << " at " << c.valor;
     }
 }
