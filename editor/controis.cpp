@@ -40,14 +40,24 @@ Panel::Panel(QWidget* parent) : QFrame(parent), caption_(new QLabel(this)) {
 }
 
 void Panel::setColor(const QColor& c) {
+    // The caption stays readable on a dark colour.
+    const int brillo = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+    const QColor texto = brillo < 128 ? Qt::white : Qt::black;
+    // A colour already shown is not set again: a new palette repolishes and repaints the panel.
+    const auto posta = [](const QWidget* w, QPalette::ColorRole papel, const QColor& cor) {
+        const QPalette& p = w->palette();
+        return p.isBrushSet(QPalette::Active, papel) && p.isBrushSet(QPalette::Inactive, papel) &&
+               p.isBrushSet(QPalette::Disabled, papel) && p.color(QPalette::Active, papel) == cor &&
+               p.color(QPalette::Inactive, papel) == cor && p.color(QPalette::Disabled, papel) == cor;
+    };
+    if (c == color_ && posta(this, QPalette::Window, c) && posta(caption_, QPalette::WindowText, texto))
+        return;
     color_ = c;
     QPalette p = palette();
     p.setColor(QPalette::Window, c);
     setPalette(p);
-    // The caption stays readable on a dark colour.
     QPalette t = caption_->palette();
-    const int brillo = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
-    t.setColor(QPalette::WindowText, brillo < 128 ? Qt::white : Qt::black);
+    t.setColor(QPalette::WindowText, texto);
     caption_->setPalette(t);
 }
 
