@@ -137,6 +137,16 @@ TEST(Panel, KeepsItsColourAndCaption) {
     EXPECT_EQ(p.color(), QColor(0x84, 0xE1, 0xFD));
     EXPECT_EQ(p.palette().color(QPalette::Window), QColor(0x84, 0xE1, 0xFD));
     EXPECT_EQ(p.caption(), "<b>x</b>");
+    // The same colour again, after the palette was replaced, shows again; a parent's palette
+    // does not reach a colour set.
+    p.setPalette(QPalette(Qt::green));
+    p.setColor(QColor(0x84, 0xE1, 0xFD));
+    EXPECT_EQ(p.palette().color(QPalette::Window), QColor(0x84, 0xE1, 0xFD));
+    QWidget padre;
+    p.setParent(&padre);
+    padre.setPalette(QPalette(Qt::red));
+    EXPECT_EQ(p.palette().color(QPalette::Window), QColor(0x84, 0xE1, 0xFD));
+    p.setParent(nullptr);
     int clicks = 0;
     QObject::connect(&p, &Panel::clicked, [&] { ++clicks; });
     QTest::mouseClick(&p, Qt::LeftButton);
