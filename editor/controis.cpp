@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -124,19 +125,28 @@ public:
     void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
                             const QWidget* w) const override {
         const QRect r = opt->rect;
-        if (cc != CC_ScrollBar || !p || (r.height() <= altobanda && r.width() <= altobanda)) {
+        if (cc != CC_ScrollBar || !p || !p->device() || r.height() <= altobanda) {
             QProxyStyle::drawComplexControl(cc, opt, p, w);
             return;
         }
-        for (int y = r.top(); y <= r.bottom(); y += altobanda)
-            for (int x = r.left(); x <= r.right(); x += altobanda) {
-                p->save();
-                p->setClipRect(QRect(x, y, std::min(altobanda, r.right() + 1 - x),
-                                     std::min(altobanda, r.bottom() + 1 - y)),
-                               Qt::IntersectClip);
-                QProxyStyle::drawComplexControl(cc, opt, p, w);
-                p->restore();
+        // Each band is drawn whole on a picture of its own rows (the style sets clips of its own,
+        // so a clip on the painter would not hold), then laid where it goes. The groove is opaque,
+        // so the band holds exactly the pixels the style would have painted there.
+        const qreal escala = p->device()->devicePixelRatio();
+        for (int y = r.top(); y <= r.bottom(); y += altobanda) {
+            const QRect banda(r.left(), y, r.width(), std::min(altobanda, r.bottom() + 1 - y));
+            QImage imaxe(banda.size() * escala, QImage::Format_ARGB32_Premultiplied);
+            imaxe.setDevicePixelRatio(escala);
+            imaxe.fill(Qt::transparent);
+            {
+                QPainter q(&imaxe);
+                q.setRenderHints(p->renderHints());
+                q.setFont(p->font());
+                q.translate(-banda.topLeft());
+                QProxyStyle::drawComplexControl(cc, opt, &q, w);
             }
+            p->drawImage(banda.topLeft(), imaxe);
+        }
     }
 };
 
