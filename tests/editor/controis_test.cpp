@@ -4,6 +4,7 @@
 #include "fakes.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -38,6 +39,11 @@ TEST(Sheets, SwitchRunsHideThenShowAndTheSameSheetDoesNothing) {
     follas.amosar(7); // no such sheet
     EXPECT_EQ(log, (QStringList{"hide0", "show2", "hide2", "show1"}));
     EXPECT_EQ(follas.actual(), 1);
+    // The sheet on screen paints, its controls too, whichever sheet was shown before.
+    auto* control = new QLabel(follas.widget(0));
+    follas.amosar(0);
+    EXPECT_TRUE(follas.widget(0)->updatesEnabled());
+    EXPECT_TRUE(control->updatesEnabled());
 }
 
 TEST(Sheets, AFailingHideHandlerKeepsTheOldSheet) {
