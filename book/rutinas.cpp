@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 #include <ctime>
@@ -158,13 +159,20 @@ TColor deColor(const QColor& cor) {
 int tipoarquivo(const QString& nome) {
     const int punto = nome.lastIndexOf(u'.');
     if (punto < 0 || punto < ultimodelimitador(nome)) return 0;
-    const QString extension = nome.mid(punto).toLower();
-    if (extension.size() < 2) return 0;
-    const QString mascara = QStringLiteral("*") + extension;
-    const QString* listas[] = {&extensionsimaxe, &extensionsson, &extensionsvideo, &extensionstexto};
-    for (int k = 0; k < 4; ++k)
-        if (mascaras(*listas[k]).contains(mascara)) return k + 1;
-    return 0;
+    if (nome.size() - punto < 2) return 0;
+    // Each kind's masks, read once; the first kind that names a mask keeps it.
+    static const QHash<QString, int> tipos = [] {
+        QHash<QString, int> t;
+        const QString* listas[] = {&extensionsimaxe, &extensionsson, &extensionsvideo, &extensionstexto};
+        for (int k = 3; k >= 0; --k)
+            for (const QString& m : mascaras(*listas[k]))
+                t[m] = k + 1;
+        return t;
+    }();
+    QString mascara;
+    mascara.reserve(nome.size() - punto + 1);
+    mascara.append(u'*').append(QStringView(nome).mid(punto));
+    return tipos.value(mascara.toLower(), 0);
 }
 
 bool esrecurso(const QString& nome) {

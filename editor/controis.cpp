@@ -3,10 +3,17 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QValidator>
+#include <algorithm>
 
 namespace quibel {
 
@@ -34,14 +41,24 @@ Panel::Panel(QWidget* parent) : QFrame(parent), caption_(new QLabel(this)) {
 }
 
 void Panel::setColor(const QColor& c) {
+    // The caption stays readable on a dark colour.
+    const int brillo = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+    const QColor texto = brillo < 128 ? Qt::white : Qt::black;
+    // A colour already shown is not set again: a new palette repolishes and repaints the panel.
+    const auto posta = [](const QWidget* w, QPalette::ColorRole papel, const QColor& cor) {
+        const QPalette& p = w->palette();
+        return p.isBrushSet(QPalette::Active, papel) && p.isBrushSet(QPalette::Inactive, papel) &&
+               p.isBrushSet(QPalette::Disabled, papel) && p.color(QPalette::Active, papel) == cor &&
+               p.color(QPalette::Inactive, papel) == cor && p.color(QPalette::Disabled, papel) == cor;
+    };
+    if (c == color_ && posta(this, QPalette::Window, c) && posta(caption_, QPalette::WindowText, texto))
+        return;
     color_ = c;
     QPalette p = palette();
     p.setColor(QPalette::Window, c);
     setPalette(p);
-    // The caption stays readable on a dark colour.
     QPalette t = caption_->palette();
-    const int brillo = (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
-    t.setColor(QPalette::WindowText, brillo < 128 ? Qt::white : Qt::black);
+    t.setColor(QPalette::WindowText, texto);
     caption_->setPalette(t);
 }
 
@@ -93,6 +110,76 @@ const QIcon& iconaestilo(QStyle::StandardPixmap icona) {
     if (it == caixa->iconas.end())
         it = caixa->iconas.insert(icona, QApplication::style()->standardIcon(icona));
     return *it;
+}
+
+namespace {
+
+// Below this height a fill stays on the painting thread.
+constexpr int altobanda = 64;
+
+class EstiloBarras : public QProxyStyle {
+public:
+    explicit EstiloBarras(QObject* dono) : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
+        setParent(dono);
+    }
+    void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
+                            const QWidget* w) const override {
+        const QRect r = opt->rect;
+        if (cc != CC_ScrollBar || !p || !p->device() || r.height() <= altobanda) {
+            QProxyStyle::drawComplexControl(cc, opt, p, w);
+            return;
+        }
+        // Each band is drawn whole on a picture of its own rows (the style sets clips of its own,
+        // so a clip on the painter would not hold), then laid where it goes. The groove is opaque,
+        // so the band holds exactly the pixels the style would have painted there.
+        const qreal escala = p->device()->devicePixelRatio();
+        for (int y = r.top(); y <= r.bottom(); y += altobanda) {
+            const QRect banda(r.left(), y, r.width(), std::min(altobanda, r.bottom() + 1 - y));
+            QImage imaxe(banda.size() * escala, QImage::Format_ARGB32_Premultiplied);
+            imaxe.setDevicePixelRatio(escala);
+            imaxe.fill(Qt::transparent);
+            {
+                QPainter q(&imaxe);
+                q.setRenderHints(p->renderHints());
+                q.setFont(p->font());
+                q.translate(-banda.topLeft());
+                QProxyStyle::drawComplexControl(cc, opt, &q, w);
+            }
+            p->drawImage(banda.topLeft(), imaxe);
+        }
+    }
+};
+
+class PoloBarras : public QObject {
+public:
+    using QObject::QObject;
+    static void usar(QObject* o) {
+        auto* b = qobject_cast<QScrollBar*>(o);
+        if (b && !b->testAttribute(Qt::WA_SetStyle)) b->setStyle(estilobarras());
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Polish) usar(o);
+        return false;
+    }
+};
+
+} // namespace
+
+QStyle* estilobarras() {
+    static QPointer<EstiloBarras> estilo;
+    if (!estilo) estilo = new EstiloBarras(qApp);
+    return estilo;
+}
+
+void barrasenbandas(QWidget* raiz) {
+    static QPointer<PoloBarras> polo;
+    if (!polo) {
+        polo = new PoloBarras(qApp);
+        qApp->installEventFilter(polo);
+    }
+    if (raiz)
+        for (QScrollBar* b : raiz->findChildren<QScrollBar*>())
+            PoloBarras::usar(b);
 }
 
 void porcheck(QCheckBox* caixa, bool marcada) {

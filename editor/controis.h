@@ -75,6 +75,13 @@ private:
 // files, at every request, which the many slot buttons of the sheets would pay at start-up.
 const QIcon& iconaestilo(QStyle::StandardPixmap icona);
 
+// Scroll bars of the application's style, painted in bands of a few dozen rows: the raster engine
+// hands every gradient fill taller than about a hundred rows to its thread pool, and the wake-ups
+// cost far more than such a small fill. The pixels are the same. The first call makes every scroll
+// bar under `raiz`, and every one polished from then on, use it.
+QStyle* estilobarras();
+void barrasenbandas(QWidget* raiz);
+
 // Checks or unchecks without firing toggled/clicked handlers.
 void porcheck(QCheckBox* caixa, bool marcada);
 // Sets an edit's text without firing its handlers.

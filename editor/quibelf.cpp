@@ -404,6 +404,7 @@ void TForm1::crearfollas() {
 }
 
 void TForm1::FormCreate(const QStringList& argumentos) {
+    barrasenbandas(this);
     // The window follows its document: every reset and every book read reach the controls by
     // these two paths alone.
     connect(&documento, &Documento::reiniciado, this,

@@ -4,6 +4,8 @@
 #include "fakes.h"
 
 #include <QButtonGroup>
+#include <QLabel>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -37,6 +39,11 @@ TEST(Sheets, SwitchRunsHideThenShowAndTheSameSheetDoesNothing) {
     follas.amosar(7); // no such sheet
     EXPECT_EQ(log, (QStringList{"hide0", "show2", "hide2", "show1"}));
     EXPECT_EQ(follas.actual(), 1);
+    // The sheet on screen paints, its controls too, whichever sheet was shown before.
+    auto* control = new QLabel(follas.widget(0));
+    follas.amosar(0);
+    EXPECT_TRUE(follas.widget(0)->updatesEnabled());
+    EXPECT_TRUE(control->updatesEnabled());
 }
 
 TEST(Sheets, AFailingHideHandlerKeepsTheOldSheet) {
@@ -136,6 +143,16 @@ TEST(Panel, KeepsItsColourAndCaption) {
     EXPECT_EQ(p.color(), QColor(0x84, 0xE1, 0xFD));
     EXPECT_EQ(p.palette().color(QPalette::Window), QColor(0x84, 0xE1, 0xFD));
     EXPECT_EQ(p.caption(), "<b>x</b>");
+    // The same colour again, after the palette was replaced, shows again; a parent's palette
+    // does not reach a colour set.
+    p.setPalette(QPalette(Qt::green));
+    p.setColor(QColor(0x84, 0xE1, 0xFD));
+    EXPECT_EQ(p.palette().color(QPalette::Window), QColor(0x84, 0xE1, 0xFD));
+    QWidget padre;
+    p.setParent(&padre);
+    padre.setPalette(QPalette(Qt::red));
+    EXPECT_EQ(p.palette().color(QPalette::Window), QColor(0x84, 0xE1, 0xFD));
+    p.setParent(nullptr);
     int clicks = 0;
     QObject::connect(&p, &Panel::clicked, [&] { ++clicks; });
     QTest::mouseClick(&p, Qt::LeftButton);
@@ -152,5 +169,30 @@ TEST(PanelCaption, StaysReadableOnDarkColours) {
                                        {QColor(0x84, 0xE1, 0xFD), QColor(Qt::black)}}) {
         p.setColor(fondo);
         EXPECT_EQ(letra(), texto) << fondo.name().toStdString();
+    }
+}
+
+// Scroll bars painted in bands look exactly as the style paints them whole, in either orientation,
+// at any slider position, short or tall.
+TEST(BandedScrollBars, PaintTheSamePixelsAsTheStyle) {
+    struct Caso {
+        Qt::Orientation orientacion;
+        QSize tamano;
+        int valor;
+    };
+    const Caso casos[] = {{Qt::Vertical, {16, 400}, 0},   {Qt::Vertical, {16, 400}, 37},
+                          {Qt::Vertical, {16, 400}, 100}, {Qt::Vertical, {16, 130}, 50},
+                          {Qt::Vertical, {16, 60}, 10},   {Qt::Horizontal, {500, 16}, 70},
+                          {Qt::Vertical, {18, 1000}, 3}};
+    for (const Caso& c : casos) {
+        QScrollBar barra(c.orientacion);
+        barra.setRange(0, 100);
+        barra.setPageStep(c.orientacion == Qt::Vertical ? 12 : 30);
+        barra.setValue(c.valor);
+        barra.resize(c.tamano);
+        const QImage enteira = barra.grab().toImage();
+        barra.setStyle(estilobarras());
+        const QImage enbandas = barra.grab().toImage();
+        EXPECT_EQ(enteira, enbandas) << c.tamano.width() << "x" << c.tamano.height() << " at " << c.valor;
     }
 }

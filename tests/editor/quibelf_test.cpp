@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSet>
 #include <QStyle>
 #include <QThread>
@@ -100,6 +101,20 @@ TEST_F(Venta, ButtonsShareTheCachedStandardIcons) {
         EXPECT_TRUE(cache.contains(b->icon().cacheKey())) << b->objectName().toStdString();
     }
     EXPECT_GT(iconas, 20);
+}
+
+// Every scroll bar of the window, on a sheet built at start or late, shown or not, paints in bands.
+TEST_F(Venta, EveryScrollBarPaintsInBands) {
+    crear();
+    form->show();
+    form->prepararfollas();
+    QCoreApplication::processEvents();
+    const auto barras = form->findChildren<QScrollBar*>();
+    EXPECT_GT(barras.size(), 20);
+    for (const QScrollBar* b : barras) {
+        const_cast<QScrollBar*>(b)->ensurePolished();
+        EXPECT_EQ(b->style(), estilobarras()) << b->parent()->objectName().toStdString();
+    }
 }
 
 TEST_F(Venta, CloseAsksAndCancelKeepsEverything) {
