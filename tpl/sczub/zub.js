@@ -1590,9 +1590,8 @@ FAMILIAS.forEach(function(f) {
     var s = document.createElement("script");
     s.src = base + f;
     s.async = false;
-    s.onload = s.onerror = function(ev) {
-        // Without a family file its pages are shown as content, each with its reason.
-        if (ev && ev.type === "error") ZUBP.faltan = (ZUBP.faltan || []).concat(f);
+    // Without a family file its pages are shown as content, each with its reason.
+    s.onload = s.onerror = function() {
         faltan--;
         quizais();
     };
