@@ -5,6 +5,7 @@
 #include "librogrande.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <spawn.h>
@@ -82,7 +83,53 @@ void BM_arranquequibellibro(benchmark::State& estado) {
     arranque(estado, {fillo(ARRANQUE_QUIBEL, "arranque_quibel"), librofile().toStdString()});
 }
 
-// Side by side: each pair runs in turn, so both see the same machine.
+// The two children in turn, base then program, so both see the same moment of a shared machine;
+// reports the median of each and the ratio of the medians. The time is the program's.
+void pares(benchmark::State& estado, bool conlibro) {
+    if (!qEnvironmentVariableIsSet("DISPLAY")) {
+        estado.SkipWithError("no display: run under xvfb-run");
+        return;
+    }
+    qunsetenv("QT_QPA_PLATFORM");
+    std::vector<std::string> base{fillo(ARRANQUE_BASE, "arranque_base")};
+    std::vector<std::string> prog{fillo(ARRANQUE_QUIBEL, "arranque_quibel")};
+    if (conlibro) {
+        base.push_back(librofile().toStdString());
+        prog.push_back(librofile().toStdString());
+    }
+    executar(base);
+    executar(prog);
+    std::vector<double> tb, tp;
+    for (auto _ : estado) {
+        const double b = executar(base);
+        const double p = executar(prog);
+        if (b < 0 || p < 0) {
+            estado.SkipWithError("the child failed");
+            return;
+        }
+        tb.push_back(b);
+        tp.push_back(p);
+        estado.SetIterationTime(p);
+    }
+    const auto mediana = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[v.size() / 2];
+    };
+    const double mb = mediana(tb), mp = mediana(tp);
+    estado.counters["base_ms"] = mb * 1000;
+    estado.counters["quibel_ms"] = mp * 1000;
+    estado.counters["ratio"] = mb > 0 ? mp / mb : 0;
+}
+void BM_arranquepar(benchmark::State& estado) {
+    pares(estado, false);
+}
+void BM_arranqueparlibro(benchmark::State& estado) {
+    pares(estado, true);
+}
+BENCHMARK(BM_arranquepar)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(31);
+BENCHMARK(BM_arranqueparlibro)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(31);
+
+// Each child on its own, 3 runs of 15.
 constexpr int veces = 15;
 BENCHMARK(BM_arranquebase)
     ->UseManualTime()
