@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QStyleOption>
 #include <QValidator>
 #include <algorithm>
+#include <optional>
 
 namespace quibel {
 
@@ -94,6 +96,59 @@ LimitedEdit::LimitedEdit(int maximo, QWidget* parent) : QLineEdit(parent), maxim
 
 namespace {
 
+// A standard icon asked of the style the first time it is drawn or measured. The style decodes
+// every size of the icon, and looks the icon theme up, when it makes one; a button that is never
+// shown, or not yet, pays nothing.
+class IconaDiferida : public QIconEngine {
+public:
+    explicit IconaDiferida(QStyle::StandardPixmap icona) : icona_(icona) {}
+
+    void paint(QPainter* p, const QRect& r, QIcon::Mode m, QIcon::State e) override {
+        real().paint(p, r, Qt::AlignCenter, m, e);
+    }
+    QSize actualSize(const QSize& t, QIcon::Mode m, QIcon::State e) override {
+        return real().actualSize(t, m, e);
+    }
+    QPixmap pixmap(const QSize& t, QIcon::Mode m, QIcon::State e) override {
+        return real().pixmap(t, 1.0, m, e);
+    }
+    // The size comes multiplied by the scale, as the real icon's engine would receive it.
+    QPixmap scaledPixmap(const QSize& t, QIcon::Mode m, QIcon::State e, qreal escala) override {
+        return escala > 1.0 ? real().pixmap(t / escala, escala, m, e) : pixmap(t, m, e);
+    }
+    void addPixmap(const QPixmap& px, QIcon::Mode m, QIcon::State e) override { real().addPixmap(px, m, e); }
+    void addFile(const QString& f, const QSize& t, QIcon::Mode m, QIcon::State e) override {
+        real().addFile(f, t, m, e);
+    }
+    QList<QSize> availableSizes(QIcon::Mode m, QIcon::State e) override {
+        return real().availableSizes(m, e);
+    }
+    QString iconName() override { return real().name(); }
+    // Every standard icon the style knows has pictures; one made already says what it has.
+    bool isNull() override { return real_ && real_->isNull(); }
+    QIconEngine* clone() const override { return new IconaDiferida(*this); }
+    void virtual_hook(int id, void* datos) override {
+        if (id == IsNullHook) {
+            *static_cast<bool*>(datos) = isNull();
+        } else if (id == ScaledPixmapHook) {
+            auto* a = static_cast<ScaledPixmapArgument*>(datos);
+            a->pixmap = scaledPixmap(a->size, a->mode, a->state, a->scale);
+        } else {
+            QIconEngine::virtual_hook(id, datos);
+        }
+    }
+
+private:
+    IconaDiferida(const IconaDiferida&) = default;
+    QIcon& real() {
+        if (!real_) real_ = QApplication::style()->standardIcon(icona_);
+        return *real_;
+    }
+
+    QStyle::StandardPixmap icona_;
+    std::optional<QIcon> real_;
+};
+
 // Lives as long as the application, so no icon outlives it.
 class Iconas : public QObject {
 public:
@@ -107,8 +162,7 @@ const QIcon& iconaestilo(QStyle::StandardPixmap icona) {
     static QPointer<Iconas> caixa;
     if (!caixa) caixa = new Iconas(qApp);
     auto it = caixa->iconas.find(icona);
-    if (it == caixa->iconas.end())
-        it = caixa->iconas.insert(icona, QApplication::style()->standardIcon(icona));
+    if (it == caixa->iconas.end()) it = caixa->iconas.insert(icona, QIcon(new IconaDiferida(icona)));
     return *it;
 }
 

@@ -3,8 +3,10 @@
 #include "editor/garda.h"
 #include "fakes.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -194,5 +196,39 @@ TEST(BandedScrollBars, PaintTheSamePixelsAsTheStyle) {
         barra.setStyle(estilobarras());
         const QImage enbandas = barra.grab().toImage();
         EXPECT_EQ(enteira, enbandas) << c.tamano.width() << "x" << c.tamano.height() << " at " << c.valor;
+    }
+}
+
+// A cached standard icon is made by the style only when first drawn or measured, and then draws
+// exactly what the style's own icon draws: every mode, at one and two device pixels per pixel, by
+// pixmap and by painting.
+TEST(StandardIcons, DrawLikeTheStylesOwnIcons) {
+    for (const QStyle::StandardPixmap sp : {QStyle::SP_FileIcon, QStyle::SP_DialogSaveButton,
+                                            QStyle::SP_MediaPlay, QStyle::SP_TrashIcon, QStyle::SP_ArrowUp}) {
+        const QIcon propia = QApplication::style()->standardIcon(sp);
+        const QIcon& cache = iconaestilo(sp);
+        ASSERT_FALSE(cache.isNull());
+        EXPECT_EQ(cache.availableSizes(), propia.availableSizes());
+        for (const QIcon::Mode modo : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+            for (const int lado : {16, 20, 24, 32, 48})
+                for (const qreal dpr : {1.0, 2.0}) {
+                    const QSize t(lado, lado);
+                    SCOPED_TRACE(testing::Message()
+                                 << sp << " mode " << modo << " " << lado << " px at " << dpr);
+                    const QPixmap a = cache.pixmap(t, dpr, modo), b = propia.pixmap(t, dpr, modo);
+                    EXPECT_EQ(a.size(), b.size());
+                    EXPECT_EQ(a.devicePixelRatio(), b.devicePixelRatio());
+                    EXPECT_EQ(a.toImage(), b.toImage());
+                    EXPECT_EQ(cache.actualSize(t, modo), propia.actualSize(t, modo));
+                    const auto pintar = [&](const QIcon& i) {
+                        QImage im(QSize(lado + 7, lado + 3) * dpr, QImage::Format_ARGB32_Premultiplied);
+                        im.setDevicePixelRatio(dpr);
+                        im.fill(Qt::transparent);
+                        QPainter p(&im);
+                        i.paint(&p, QRect(2, 1, lado + 4, lado), Qt::AlignCenter, modo);
+                        return im;
+                    };
+                    EXPECT_EQ(pintar(cache), pintar(propia));
+                }
     }
 }
