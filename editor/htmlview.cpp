@@ -1,5 +1,7 @@
 #include "editor/htmlview.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -14,12 +16,62 @@ HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
     connect(document(), &QTextDocument::contentsChanged, this, [this] { vixente_ = false; });
 }
 
+namespace {
+
+// What tells that a file has changed: its size and its modification and status-change times (a
+// file replaced by another has a new status-change time); empty for no file.
+QByteArray estadoarquivo(const QString& ruta) {
+    if (ruta.isEmpty()) return {};
+    const QFileInfo f(ruta);
+    if (!f.isFile()) return {};
+    return QByteArray::number(f.size()) + ' ' + QByteArray::number(f.lastModified().toMSecsSinceEpoch()) +
+           ' ' + QByteArray::number(f.metadataChangeTime().toMSecsSinceEpoch());
+}
+
+} // namespace
+
 void HtmlView::load(const QString& html) {
-    if (vixente_ && html == source_ && searchPaths() == carpetas_) return;
+    if (vixente_ && html == source_ && searchPaths() == carpetas_) {
+        bool iguais = true;
+        for (auto i = imaxes_.cbegin(); iguais && i != imaxes_.cend(); ++i)
+            iguais = estadoarquivo(i.key()) == i.value();
+        if (iguais) return;
+    }
     source_ = html;
+    imaxes_.clear();
     setHtml(htmlparaver(html));
     carpetas_ = searchPaths();
     vixente_ = true;
+}
+
+QVariant HtmlView::loadResource(int type, const QUrl& name) {
+    if (type == QTextDocument::ImageResource) {
+        // The file the browser reads for the name: an absolute path, or the first search path
+        // that holds it.
+        QString ruta;
+        const QString local = name.isLocalFile()        ? name.toLocalFile()
+                              : name.scheme().isEmpty() ? name.path()
+                                                        : QString();
+        if (!local.isEmpty()) {
+            if (QDir::isAbsolutePath(local)) {
+                ruta = local;
+            } else {
+                for (const QString& c : searchPaths()) {
+                    const QString r = QDir(c).filePath(local);
+                    if (QFileInfo(r).isFile()) {
+                        ruta = r;
+                        break;
+                    }
+                }
+                // None holds it yet: watch where it would appear first.
+                if (ruta.isEmpty() && !searchPaths().isEmpty())
+                    ruta = QDir(searchPaths().first()).filePath(local);
+            }
+        }
+        // A picture missing is asked for at every layout; its first state is the one kept.
+        if (!ruta.isEmpty() && !imaxes_.contains(ruta)) imaxes_.insert(ruta, estadoarquivo(ruta));
+    }
+    return QTextBrowser::loadResource(type, name);
 }
 
 void HtmlView::setColours(const QColor& fondo, const QColor& texto) {

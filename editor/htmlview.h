@@ -1,9 +1,11 @@
 // A read-only view of a page text. It keeps the HTML it was loaded with and gives it back byte for
 // byte (the document's own HTML is another dialect); it shows font sizes as points, follows no
 // link, finds relative pictures in the book's folder and tells of a left click. The same text
-// loaded again keeps the document it made: a page shown again is neither parsed nor laid out anew.
+// loaded again keeps the document it made: a page shown again is neither parsed nor laid out anew,
+// unless a picture it shows has changed on disk since.
 #pragma once
 
+#include <QHash>
 #include <QTextBrowser>
 
 namespace quibel {
@@ -24,11 +26,14 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    QVariant loadResource(int type, const QUrl& name) override;
 
 private:
     QString source_;
     bool vixente_ = false; // the document is the one source_ made, untouched since
     QStringList carpetas_;
+    // The picture files the document read, each with its state then (empty: none was there).
+    QHash<QString, QByteArray> imaxes_;
 };
 
 // The HTML the view shows for a page text: `size` of a font in points rather than on the 1..7

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextList>
@@ -244,4 +245,40 @@ TEST_F(Venta, TheRichTextEditor) {
     EXPECT_TRUE(negra.contains("<b>ab</b>")) << negra.toStdString();
     EXPECT_FALSE(sen.contains("<b>")) << sen.toStdString();
     form->feditor1 = nullptr;
+}
+
+// A picture that changes on disk, or appears where the text names it, is shown anew when the same
+// text is loaded again; an untouched one keeps the document.
+TEST(HtmlView, ShowsAPictureChangedOnDiskAnew) {
+    QTemporaryDir dir;
+    const auto pintar = [&](const char* nome, QColor cor, int lado) {
+        QImage i(lado, lado, QImage::Format_RGB32);
+        i.fill(cor);
+        ASSERT_TRUE(i.save(dir.filePath(QString::fromLatin1(nome)), "PNG"));
+    };
+    const auto cor = [](HtmlView& v, const char* nome) {
+        const QVariant r =
+            v.document()->resource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(nome)));
+        const QImage i = r.typeId() == QMetaType::QPixmap ? r.value<QPixmap>().toImage() : r.value<QImage>();
+        return i.isNull() ? QColor() : i.pixelColor(0, 0);
+    };
+    pintar("a.png", Qt::red, 4);
+    HtmlView v;
+    v.setSearchPaths({dir.path()});
+    const QString html = QStringLiteral("<p><img src=\"a.png\"><img src=\"b.png\"></p>");
+    v.load(html);
+    EXPECT_EQ(cor(v, "a.png"), QColor(Qt::red));
+    EXPECT_FALSE(cor(v, "b.png").isValid());
+    int revision = v.document()->revision();
+    v.load(html);
+    EXPECT_EQ(v.document()->revision(), revision) << "nothing changed";
+
+    pintar("a.png", Qt::blue, 5);
+    v.load(html);
+    EXPECT_EQ(cor(v, "a.png"), QColor(Qt::blue));
+    EXPECT_FALSE(cor(v, "b.png").isValid());
+
+    pintar("b.png", Qt::green, 4);
+    v.load(html);
+    EXPECT_EQ(cor(v, "b.png"), QColor(Qt::green)) << "a picture that was missing has appeared";
 }
