@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextDocument>
 
 namespace quibel {
@@ -15,7 +16,13 @@ HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent) {
 }
 
 void HtmlView::load(const QString& html) {
-    if (vixente_ && html == source_ && searchPaths() == carpetas_) return;
+    if (vixente_ && html == source_ && searchPaths() == carpetas_) {
+        // Where a new load leaves the view: the cursor at the start, the text at its top.
+        moveCursor(QTextCursor::Start);
+        horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+        verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+        return;
+    }
     source_ = html;
     setHtml(htmlparaver(html));
     carpetas_ = searchPaths();
