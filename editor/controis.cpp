@@ -179,6 +179,28 @@ template <typename... T> void engadir(QByteArray& clave, const T&... valores) {
     (clave.append(reinterpret_cast<const char*>(&valores), sizeof valores), ...);
 }
 
+// What a style may take from the painter it is given.
+void copiarestado(const QPainter& p, QPainter& q) {
+    q.setRenderHints(p.renderHints());
+    q.setFont(p.font());
+    q.setPen(p.pen());
+    q.setBrush(p.brush());
+    q.setBrushOrigin(p.brushOrigin());
+    q.setBackground(p.background());
+    q.setBackgroundMode(p.backgroundMode());
+    q.setLayoutDirection(p.layoutDirection());
+}
+
+// Lays a piece at r, in bands, so that even a clip of many rectangles keeps the copy on this thread.
+void porpeza(QPainter* p, const QRect& r, const QImage& peza, QPainter::CompositionMode modo) {
+    p->save();
+    p->setCompositionMode(modo);
+    for (int y = 0; y < r.height(); y += altobanda)
+        p->drawImage(QPoint(r.x(), r.y() + y), peza,
+                     QRect(0, y, r.width(), std::min(altobanda, r.height() - y)));
+    p->restore();
+}
+
 // Paints what `debuxar` paints in `r` (the painter's coordinates), through the memory of pieces
 // when the painter allows it. `clave` names everything besides the backdrop that the drawing
 // depends on.
@@ -227,26 +249,42 @@ void pintarpeza(QPainter* p, const QRect& r, QByteArray clave,
     } else {
         {
             QPainter q(&feita);
-            q.setRenderHints(p->renderHints());
-            q.setFont(p->font());
-            q.setPen(p->pen());
-            q.setBrush(p->brush());
-            q.setBrushOrigin(p->brushOrigin());
-            q.setBackground(p->background());
-            q.setBackgroundMode(p->backgroundMode());
-            q.setLayoutDirection(p->layoutDirection());
+            copiarestado(*p, q);
             q.setWorldTransform(p->deviceTransform() * QTransform::fromTranslate(-enimaxe.x(), -enimaxe.y()));
             debuxar(&q);
         }
         memoria.gardar(clave, Peza{fondo, feita});
     }
-    // Laid in bands, so that even a clip of many rectangles keeps the copy on this thread.
-    p->save();
-    p->setCompositionMode(QPainter::CompositionMode_Source);
-    for (int y = 0; y < r.height(); y += altobanda)
-        p->drawImage(QPoint(r.x(), r.y() + y), feita,
-                     QRect(0, y, r.width(), std::min(altobanda, r.height() - y)));
-    p->restore();
+    porpeza(p, r, feita, QPainter::CompositionMode_Source);
+}
+
+// A piece the style paints as one layer of pictures side by side, each pixel laid at most once over
+// the backdrop: painted once on a clear picture and laid over any backdrop, it gives the pixels the
+// style gives over that backdrop. Kept by its option alone.
+void pintarsobre(QPainter* p, const QRect& r, QByteArray clave,
+                 const std::function<void(QPainter*)>& debuxar) {
+    QPoint desprazamento;
+    if (r.isEmpty() || !lenzo(p, desprazamento)) {
+        debuxar(p);
+        return;
+    }
+    engadir(clave, r);
+    MemoriaPezas& memoria = memoriapezas();
+    QImage feita;
+    if (const Peza* peza = memoria.atopar(clave); peza && peza->feita.size() == r.size()) {
+        feita = peza->feita;
+    } else {
+        feita = QImage(r.size(), QImage::Format_ARGB32_Premultiplied);
+        feita.fill(Qt::transparent);
+        {
+            QPainter q(&feita);
+            copiarestado(*p, q);
+            q.setWorldTransform(QTransform::fromTranslate(-r.x(), -r.y()));
+            debuxar(&q);
+        }
+        memoria.gardar(clave, Peza{{}, feita});
+    }
+    porpeza(p, r, feita, QPainter::CompositionMode_SourceOver);
 }
 
 // What any option carries that a style reads.
@@ -282,7 +320,12 @@ public:
                        const QWidget* w) const override {
         const auto* marco = qstyleoption_cast<const QStyleOptionFrame*>(opt);
         if (pe == PE_FrameGroupBox && p) {
-            marcoenbandas(opt, p, w);
+            // The frame is a picture of nine tiles laid side by side over the box.
+            QByteArray clave = clavede(pe, opt, w);
+            if (marco)
+                engadir(clave, marco->lineWidth, marco->midLineWidth, int(marco->features),
+                        marco->frameShape);
+            pintarsobre(p, opt->rect, std::move(clave), [&](QPainter* q) { marcoenbandas(opt, q, w); });
             return;
         }
         if (pe != PE_PanelLineEdit || !p || !marco || dentro_) {
