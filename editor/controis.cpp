@@ -17,6 +17,8 @@
 #include <QSignalBlocker>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
@@ -498,7 +500,19 @@ QString demodelo(const QString& textoControl) {
 
 void portexto(QPlainTextEdit* memo, const QString& textoModelo) {
     const QSignalBlocker b(memo);
-    memo->setPlainText(acontrol(textoModelo));
+    const QString texto = acontrol(textoModelo);
+    // A memo that holds this very text, untouched since it was set, is not laid out anew: it is
+    // only brought back to where a new text leaves it, at its start.
+    QTextDocument* d = memo->document();
+    if (!d->isUndoAvailable() && !d->isRedoAvailable() && !d->isModified() &&
+        d->characterCount() == texto.size() + 1 &&
+        d->toRawText() == QString(texto).replace(u'\n', QChar::ParagraphSeparator)) {
+        memo->setTextCursor(QTextCursor(d));
+        memo->horizontalScrollBar()->setValue(memo->horizontalScrollBar()->minimum());
+        memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->minimum());
+        return;
+    }
+    memo->setPlainText(texto);
 }
 
 QString textode(const QPlainTextEdit* memo) {

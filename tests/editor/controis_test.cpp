@@ -9,10 +9,13 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <tuple>
 
 using namespace quibel;
 
@@ -138,6 +141,58 @@ TEST(MultiLine, ModelKeepsCrLfControlsGetLf) {
         EXPECT_EQ(memo.toPlainText(), r.control);
         EXPECT_EQ(textode(&memo), r.back);
     }
+}
+
+// The text a memo holds already, untouched, is not laid out again; the memo is left as a new text
+// leaves it. A memo edited since, or holding a text that only reads the same, takes the text anew.
+TEST(MultiLine, TheSameTextAgainLeavesTheMemoAsANewTextDoes) {
+    QString longo;
+    for (int i = 0; i < 80; ++i)
+        longo += QStringLiteral("liña %1 da páxina, longa abondo para pasar do ancho\r\n").arg(i);
+    const auto estado = [](QPlainTextEdit& m) {
+        return std::tuple{m.toPlainText(),
+                          m.textCursor().position(),
+                          m.textCursor().anchor(),
+                          m.verticalScrollBar()->value(),
+                          m.horizontalScrollBar()->value(),
+                          m.document()->isUndoAvailable(),
+                          m.document()->isRedoAvailable(),
+                          m.document()->isModified()};
+    };
+    QPlainTextEdit memo, referencia;
+    for (QPlainTextEdit* m : {&memo, &referencia}) {
+        m->setLineWrapMode(QPlainTextEdit::NoWrap);
+        m->resize(120, 80);
+        m->show();
+    }
+    portexto(&memo, longo);
+    QCoreApplication::processEvents();
+    const int revision = memo.document()->revision();
+    QTextCursor c = memo.textCursor();
+    c.setPosition(300);
+    c.setPosition(340, QTextCursor::KeepAnchor);
+    memo.setTextCursor(c);
+    memo.verticalScrollBar()->setValue(memo.verticalScrollBar()->maximum());
+    memo.horizontalScrollBar()->setValue(memo.horizontalScrollBar()->maximum());
+    ASSERT_GT(memo.verticalScrollBar()->value(), 0);
+    portexto(&memo, longo);
+    portexto(&referencia, longo);
+    EXPECT_EQ(memo.document()->revision(), revision) << "laid out again";
+    EXPECT_EQ(estado(memo), estado(referencia));
+
+    // Typed into and back: the same text, but an undo history that a new text clears.
+    QTextCursor edicion(memo.document());
+    edicion.insertText("x");
+    edicion.deletePreviousChar();
+    ASSERT_EQ(textode(&memo), longo);
+    ASSERT_TRUE(memo.document()->isUndoAvailable());
+    portexto(&memo, longo);
+    EXPECT_EQ(estado(memo), estado(referencia));
+
+    // A no-break space reads as a space, but is another character.
+    portexto(&memo, QStringLiteral("a\u00A0b"));
+    portexto(&memo, QStringLiteral("a b"));
+    EXPECT_EQ(memo.document()->toRawText(), QStringLiteral("a b"));
 }
 
 TEST(Panel, KeepsItsColourAndCaption) {
