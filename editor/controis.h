@@ -75,12 +75,19 @@ private:
 // files, at every request, which the many slot buttons of the sheets would pay at start-up.
 const QIcon& iconaestilo(QStyle::StandardPixmap icona);
 
-// Scroll bars of the application's style, painted in bands of a few dozen rows: the raster engine
-// hands every gradient fill taller than about a hundred rows to its thread pool, and the wake-ups
-// cost far more than such a small fill. The pixels are the same. The first call makes every scroll
-// bar under `raiz`, and every one polished from then on, use it.
+// The application's style for scroll bars, line edits and group boxes, which keeps what it paints:
+// a scroll bar or an edit's panel in the same state over the same backdrop, and a group box frame
+// in the same state, are laid again as they were painted, not painted anew (their anti-aliased
+// frames, long lines and stretched pictures were most of a sheet's painting). Tall scroll bars and
+// frames are painted in bands of a few dozen rows: the raster engine hands every fill taller than
+// about a hundred rows to its thread pool, and the wake-ups cost far more than such a small fill.
+// The pixels are the same. The first call makes every such control under `raiz`, and every one
+// polished from then on, use it.
 QStyle* estilobarras();
 void barrasenbandas(QWidget* raiz);
+// Turns the kept pieces and the banded frames on or off (on by default) and forgets the pieces
+// kept; off, the style paints everything whole (tall scroll bars stay banded).
+void pezaspintadas(bool activas);
 
 // Checks or unchecks without firing toggled/clicked handlers.
 void porcheck(QCheckBox* caixa, bool marcada);

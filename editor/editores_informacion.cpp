@@ -322,7 +322,6 @@ private:
         control<QWidget>("marcamenu")->move(4, topebotons);
         botonmenu_ = 1;
         if (auto* vista = control<HtmlView>("visormenu")) {
-            vista->load(QString());
             vista->load(libro.texto(n, 1));
             vista->setColours(corfondolibro(libro), cortextolibro(libro));
         }

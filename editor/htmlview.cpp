@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextDocument>
 
 namespace quibel {
@@ -35,7 +36,13 @@ void HtmlView::load(const QString& html) {
         bool iguais = true;
         for (auto i = imaxes_.cbegin(); iguais && i != imaxes_.cend(); ++i)
             iguais = estadoarquivo(i.key()) == i.value();
-        if (iguais) return;
+        if (iguais) {
+            // Where a new load leaves the view: the cursor at the start, the text at its top.
+            moveCursor(QTextCursor::Start);
+            horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+            verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+            return;
+        }
     }
     source_ = html;
     imaxes_.clear();

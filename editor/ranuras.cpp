@@ -65,19 +65,21 @@ void PictureBox::resizeEvent(QResizeEvent* e) {
     amosar();
 }
 
-// The picture fits the control, keeping its proportions.
+// The picture fits inside the control's frame, keeping its proportions. Fitted over the frame it
+// would ask for a larger box than it has, and a box with room to spare would grow at every show.
 void PictureBox::amosar() {
     if (imaxe_.isNull()) {
         clear();
         return;
     }
     // A picture is fitted once to each size it is shown at, on whichever control.
-    const QSize cabe = imaxe_.size().scaled(size(), Qt::KeepAspectRatio);
+    const QSize area = contentsRect().size().expandedTo(QSize(0, 0));
+    const QSize cabe = imaxe_.size().scaled(area, Qt::KeepAspectRatio);
     if (amosada_.isNull() || amosada_.size() != cabe) {
         const QString clave =
             QStringLiteral("quibel:%1:%2x%3").arg(imaxe_.cacheKey()).arg(cabe.width()).arg(cabe.height());
         if (!QPixmapCache::find(clave, &amosada_)) {
-            amosada_ = imaxe_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            amosada_ = imaxe_.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             QPixmapCache::insert(clave, amosada_);
         }
     }

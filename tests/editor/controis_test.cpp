@@ -5,12 +5,18 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <tuple>
 
 using namespace quibel;
 
@@ -138,6 +144,58 @@ TEST(MultiLine, ModelKeepsCrLfControlsGetLf) {
     }
 }
 
+// The text a memo holds already, untouched, is not laid out again; the memo is left as a new text
+// leaves it. A memo edited since, or holding a text that only reads the same, takes the text anew.
+TEST(MultiLine, TheSameTextAgainLeavesTheMemoAsANewTextDoes) {
+    QString longo;
+    for (int i = 0; i < 80; ++i)
+        longo += QStringLiteral("liña %1 da páxina, longa abondo para pasar do ancho\r\n").arg(i);
+    const auto estado = [](QPlainTextEdit& m) {
+        return std::tuple{m.toPlainText(),
+                          m.textCursor().position(),
+                          m.textCursor().anchor(),
+                          m.verticalScrollBar()->value(),
+                          m.horizontalScrollBar()->value(),
+                          m.document()->isUndoAvailable(),
+                          m.document()->isRedoAvailable(),
+                          m.document()->isModified()};
+    };
+    QPlainTextEdit memo, referencia;
+    for (QPlainTextEdit* m : {&memo, &referencia}) {
+        m->setLineWrapMode(QPlainTextEdit::NoWrap);
+        m->resize(120, 80);
+        m->show();
+    }
+    portexto(&memo, longo);
+    QCoreApplication::processEvents();
+    const int revision = memo.document()->revision();
+    QTextCursor c = memo.textCursor();
+    c.setPosition(300);
+    c.setPosition(340, QTextCursor::KeepAnchor);
+    memo.setTextCursor(c);
+    memo.verticalScrollBar()->setValue(memo.verticalScrollBar()->maximum());
+    memo.horizontalScrollBar()->setValue(memo.horizontalScrollBar()->maximum());
+    ASSERT_GT(memo.verticalScrollBar()->value(), 0);
+    portexto(&memo, longo);
+    portexto(&referencia, longo);
+    EXPECT_EQ(memo.document()->revision(), revision) << "laid out again";
+    EXPECT_EQ(estado(memo), estado(referencia));
+
+    // Typed into and back: the same text, but an undo history that a new text clears.
+    QTextCursor edicion(memo.document());
+    edicion.insertText("x");
+    edicion.deletePreviousChar();
+    ASSERT_EQ(textode(&memo), longo);
+    ASSERT_TRUE(memo.document()->isUndoAvailable());
+    portexto(&memo, longo);
+    EXPECT_EQ(estado(memo), estado(referencia));
+
+    // A no-break space reads as a space, but is another character.
+    portexto(&memo, QStringLiteral("a\u00A0b"));
+    portexto(&memo, QStringLiteral("a b"));
+    EXPECT_EQ(memo.document()->toRawText(), QStringLiteral("a b"));
+}
+
 TEST(Panel, KeepsItsColourAndCaption) {
     Panel p;
     p.setColor(QColor(0x84, 0xE1, 0xFD));
@@ -231,4 +289,68 @@ TEST(StandardIcons, DrawLikeTheStylesOwnIcons) {
                     EXPECT_EQ(pintar(cache), pintar(propia));
                 }
     }
+}
+
+// The kept pieces of the scroll bars, line edits and group boxes lay exactly the pixels the style
+// paints, the first time and when found again, over plain and shaded backdrops, on widgets that
+// lie partly beyond the picture, and after a state, palette or size change.
+TEST(KeptPieces, LayThePixelsTheStylePaints) {
+    QWidget w;
+    w.resize(360, 300);
+    QPalette fondo = w.palette();
+    QLinearGradient degradado(0, 0, 360, 300);
+    degradado.setColorAt(0, QColor(0x84, 0xE1, 0xFD));
+    degradado.setColorAt(1, QColor(0x30, 0x10, 0x60));
+    fondo.setBrush(QPalette::Window, degradado);
+    w.setPalette(fondo);
+    w.setAutoFillBackground(true);
+    auto* edit = new QLineEdit("Texto", &w);
+    edit->setGeometry(13, 7, 150, 22);
+    auto* desactivado = new QLineEdit("Outro", &w);
+    desactivado->setGeometry(171, 39, 120, 24);
+    desactivado->setEnabled(false);
+    auto* lonxe = new QLineEdit("Lonxe", &w);
+    lonxe->setGeometry(280, 70, 150, 22); // past the right edge of the picture below
+    auto* caixa = new QGroupBox("Caixa", &w);
+    caixa->setGeometry(9, 100, 200, 190);
+    auto* dentro = new QLineEdit("Dentro", caixa);
+    dentro->setGeometry(10, 30, 120, 22);
+    auto* vertical = new QScrollBar(Qt::Vertical, &w);
+    vertical->setGeometry(330, 100, 16, 190);
+    vertical->setRange(0, 100);
+    vertical->setValue(40);
+    auto* horizontal = new QScrollBar(Qt::Horizontal, &w);
+    horizontal->setGeometry(215, 270, 110, 16);
+    barrasenbandas(&w);
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{edit, desactivado, lonxe, caixa, dentro, vertical, horizontal})
+        ASSERT_EQ(c->style(), estilobarras()) << c->metaObject()->className();
+
+    const auto pintar = [&w] {
+        QImage i(340, 300, QImage::Format_ARGB32_Premultiplied);
+        i.fill(Qt::black);
+        w.render(&i);
+        return i;
+    };
+    pezaspintadas(false);
+    const QImage estilo = pintar();
+    pezaspintadas(true);
+    EXPECT_EQ(pintar(), estilo) << "painted and kept";
+    EXPECT_EQ(pintar(), estilo) << "laid from the kept pieces";
+
+    // Every change meets pieces kept for the old state.
+    edit->setEnabled(false);
+    desactivado->setEnabled(true);
+    vertical->setValue(90);
+    QPalette vermello = dentro->palette();
+    vermello.setColor(QPalette::Base, Qt::red);
+    dentro->setPalette(vermello);
+    caixa->resize(200, 170);
+    horizontal->resize(100, 16);
+    const QImage despois = pintar();
+    pezaspintadas(false);
+    const QImage estilodespois = pintar();
+    pezaspintadas(true);
+    EXPECT_NE(estilodespois, estilo);
+    EXPECT_EQ(despois, estilodespois);
 }

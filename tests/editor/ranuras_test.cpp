@@ -10,10 +10,12 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 using namespace quibel;
 using proba::soltarsobre;
@@ -395,4 +397,34 @@ TEST(ImaxeDeArquivo, OnceWhileTheFileIsUnchanged) {
     QString erro;
     EXPECT_TRUE(imaxedearquivo(d.filePath("non.png"), &erro).isNull());
     EXPECT_TRUE(erro.startsWith(d.filePath("non.png") + ": ")) << erro.toStdString();
+}
+
+// A picture fits inside the box's frame, so a box in a layout with room to spare keeps its size
+// however often a page shows it: fitted over the frame, the picture asked for two pixels more at
+// every show and the sheet grew with it.
+TEST(PictureBox, APictureFitsInsideTheFrameAndTheBoxKeepsItsSize) {
+    QWidget folla;
+    auto* columna = new QVBoxLayout(&folla);
+    auto* caixa = new PictureBox;
+    caixa->setFrameShape(QFrame::StyledPanel);
+    caixa->setMinimumSize(64, 48);
+    columna->addWidget(caixa);
+    columna->addWidget(new QLineEdit);
+    columna->addStretch(1); // the room to spare
+    folla.resize(200, 400);
+    folla.show();
+    QPixmap imaxe(480, 360);
+    imaxe.fill(Qt::red);
+    QSize antes;
+    for (int vez = 0; vez < 4; ++vez) {
+        caixa->limpar();
+        caixa->porimaxe(imaxe);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        const QSize cabe = caixa->contentsRect().size();
+        EXPECT_TRUE(caixa->pixmap().width() <= cabe.width() && caixa->pixmap().height() <= cabe.height())
+            << caixa->pixmap().width() << "x" << caixa->pixmap().height();
+        if (vez > 0) EXPECT_EQ(caixa->size(), antes) << "show " << vez;
+        antes = caixa->size();
+    }
 }

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -70,18 +71,28 @@ TEST(HtmlView, ShowsListItemsAsBullets) {
     }
 }
 
-// The same text loaded again keeps the document; another text, a cleared view or another folder
-// for its pictures makes a new one.
+// The same text loaded again keeps the document, shown as a new load shows it (from its start);
+// another text, a cleared view or another folder for its pictures makes a new one.
 TEST(HtmlView, KeepsItsDocumentWhileTheTextIsUnchanged) {
     HtmlView v;
-    const QString a = QStringLiteral("<p>a</p>"), b = QStringLiteral("<p>b</p>");
+    v.resize(120, 80);
+    const QString a = QStringLiteral("<p>a</p>").repeated(60), b = QStringLiteral("<p>b</p>");
     v.load(a);
     const int revision = v.document()->revision();
+    v.show();
+    QCoreApplication::processEvents();
+    v.moveCursor(QTextCursor::End, QTextCursor::KeepAnchor);
+    v.verticalScrollBar()->setValue(v.verticalScrollBar()->maximum());
+    ASSERT_GT(v.verticalScrollBar()->value(), 0);
     v.load(a);
     EXPECT_EQ(v.document()->revision(), revision);
+    EXPECT_EQ(v.textCursor().position(), 0);
+    EXPECT_FALSE(v.textCursor().hasSelection());
+    EXPECT_EQ(v.verticalScrollBar()->value(), 0);
     v.clear();
     v.load(a);
-    EXPECT_EQ(v.toPlainText(), "a") << "a cleared view shows the text again";
+    EXPECT_EQ(v.toPlainText(), QStringLiteral("a\n").repeated(59) + "a")
+        << "a cleared view shows the text again";
     v.load(b);
     EXPECT_EQ(v.toPlainText(), "b");
     EXPECT_EQ(v.source(), b);
