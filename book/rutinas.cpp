@@ -8,7 +8,10 @@
 
 #include <ctime>
 #include <dirent.h>
+#include <iterator>
 #include <limits>
+#include <malloc.h>
+#include <mutex>
 #include <sys/stat.h>
 
 namespace quibel {
@@ -169,9 +172,24 @@ int tipoarquivo(const QString& nome) {
                 t[m] = k + 1;
         return t;
     }();
+    // A short ASCII extension is lowered in place, with no string made: this runs for every file
+    // of a listed folder.
+    const QStringView extension = QStringView(nome).mid(punto);
+    char16_t curta[16];
+    if (extension.size() < qsizetype(std::size(curta))) {
+        curta[0] = u'*';
+        qsizetype n = 1;
+        for (const QChar c : extension) {
+            const char16_t u = c.unicode();
+            if (u >= 0x80) break;
+            curta[n++] = (u >= u'A' && u <= u'Z') ? char16_t(u + (u'a' - u'A')) : u;
+        }
+        if (n == extension.size() + 1)
+            return tipos.value(QString::fromRawData(reinterpret_cast<const QChar*>(curta), n), 0);
+    }
     QString mascara;
     mascara.reserve(nome.size() - punto + 1);
-    mascara.append(u'*').append(QStringView(nome).mid(punto));
+    mascara.append(u'*').append(extension);
     return tipos.value(mascara.toLower(), 0);
 }
 
@@ -276,6 +294,7 @@ QString CarpetasLidas::atopar(const QString& ruta) {
     if (!l.lida) return info.isFile() ? ruta : QString();
     if (!l.dobrada) {
         l.dobrada = true;
+        l.sencaixa.reserve(l.nomes.size());
         for (auto i = l.nomes.cbegin(); i != l.nomes.cend(); ++i) {
             QString& p = l.sencaixa[i.key().toCaseFolded()];
             if (p.isNull() || i.key() < p) p = i.key();
@@ -487,6 +506,14 @@ bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas) {
         datos += "\r\n";
     }
     return gardardatos(ruta, datos);
+}
+
+void reterbuffers() {
+    static std::once_flag feito;
+    std::call_once(feito, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the most it takes
+        mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+    });
 }
 
 QByteArray textodelinas(const QStringList& linas) {
