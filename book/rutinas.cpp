@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <ctime>
 #include <dirent.h>
 #include <iterator>
@@ -13,6 +14,7 @@
 #include <malloc.h>
 #include <mutex>
 #include <sys/stat.h>
+#include <vector>
 
 namespace quibel {
 
@@ -163,15 +165,22 @@ int tipoarquivo(const QString& nome) {
     const int punto = nome.lastIndexOf(u'.');
     if (punto < 0 || punto < ultimodelimitador(nome)) return 0;
     if (nome.size() - punto < 2) return 0;
-    // Each kind's masks, read once; the first kind that names a mask keeps it.
-    static const QHash<QString, int> tipos = [] {
-        QHash<QString, int> t;
+    // Each kind's masks, read once; the first kind that names a mask keeps it. They are few: a
+    // look along them costs less than hashing the name's mask.
+    static const std::vector<std::pair<QString, int>> tipos = [] {
+        std::vector<std::pair<QString, int>> t;
         const QString* listas[] = {&extensionsimaxe, &extensionsson, &extensionsvideo, &extensionstexto};
-        for (int k = 3; k >= 0; --k)
+        for (int k = 0; k < 4; ++k)
             for (const QString& m : mascaras(*listas[k]))
-                t[m] = k + 1;
+                if (std::none_of(t.begin(), t.end(), [&m](const auto& e) { return e.first == m; }))
+                    t.emplace_back(m, k + 1);
         return t;
     }();
+    const auto tipo = [](QStringView mascara) {
+        for (const auto& [m, k] : tipos)
+            if (m == mascara) return k;
+        return 0;
+    };
     // A short ASCII extension is lowered in place, with no string made: this runs for every file
     // of a listed folder.
     const QStringView extension = QStringView(nome).mid(punto);
@@ -184,13 +193,12 @@ int tipoarquivo(const QString& nome) {
             if (u >= 0x80) break;
             curta[n++] = (u >= u'A' && u <= u'Z') ? char16_t(u + (u'a' - u'A')) : u;
         }
-        if (n == extension.size() + 1)
-            return tipos.value(QString::fromRawData(reinterpret_cast<const QChar*>(curta), n), 0);
+        if (n == extension.size() + 1) return tipo(QStringView(curta, n));
     }
     QString mascara;
     mascara.reserve(nome.size() - punto + 1);
     mascara.append(u'*').append(extension);
-    return tipos.value(mascara.toLower(), 0);
+    return tipo(mascara.toLower());
 }
 
 bool esrecurso(const QString& nome) {
