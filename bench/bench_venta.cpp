@@ -7,7 +7,9 @@
 #include "editor/quibelf.h"
 #include "editor/servizos.h"
 
+#include "book/comandos.h"
 #include "book/gardalocal.h"
+#include "comun.h"
 #include "librogrande.h"
 #include "ventas.h"
 #include <QApplication>
@@ -182,17 +184,27 @@ struct LibroImaxes {
     }
 };
 
-// Open of the book in the shown window until the window has painted again.
+// Open of the book in the shown window until the window has painted again. The first Open of the
+// process is reported apart (first_ms), after the warm-up the program runs once its window has
+// painted.
 void BM_abrirlibro(benchmark::State& estado) {
     const LibroImaxes l;
     TForm1 f;
     f.show();
     PrimeiroMarco(&f).agardar();
-    for (auto _ : estado) {
+    const auto abrir = [&] {
         PrimeiroMarco marco(&f);
         if (!f.cargar(l.ruta)) estado.SkipWithError("open failed");
         marco.agardar();
+    };
+    static double primeira = -1;
+    if (primeira < 0) {
+        quentarlibros();
+        primeira = bench::milisegundos(abrir);
     }
+    estado.counters["first_ms"] = primeira;
+    for (auto _ : estado)
+        abrir();
 }
 BENCHMARK(BM_abrirlibro)->Unit(benchmark::kMillisecond);
 

@@ -2,30 +2,18 @@
 
 #include "book/XMLParser.h"
 #include "book/documento.h"
+#include "book/gardalocal.h"
 #include "book/paxinas.h"
 #include "book/rutinas.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <malloc.h>
-#include <mutex>
+#include <cstdlib>
 
 namespace quibel {
 
 namespace {
-
-// The buffers of a large book (its bytes, its texts) are above the allocator's default mmap
-// threshold: each Open would map fresh pages and fault every one of them in, and give them back
-// at the end. Kept in the heap instead, the next Open reuses them, so a 20 MB book reads in the
-// time per MB of a small one.
-void reterbuffers() {
-    static std::once_flag feito;
-    std::call_once(feito, [] {
-        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the most it takes
-        mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
-    });
-}
 
 // The root of a book file is its first element: a comment or processing instruction before it
 // does not make the file another kind of document.
@@ -155,6 +143,38 @@ Importacion importar(Documento& documento, TXMLDoc& doc, const QString& arquivo,
     }
     r.insertadas = n;
     return r;
+}
+
+void quentarlibros() {
+    reterbuffers();
+    // Heap for the first Open and Save, faulted in now: the allocator keeps it for them.
+    constexpr std::size_t tamano = 8 * 1024 * 1024;
+    if (void* p = std::malloc(tamano)) {
+        auto* bytes = static_cast<volatile char*>(p);
+        for (std::size_t i = 0; i < tamano; i += 4096)
+            bytes[i] = 0;
+        std::free(p);
+    }
+    // The writer and the reader once through a page of every type, in memory: their code and
+    // their tables are in place before the author's first Open.
+    Book b;
+    b.inicializar();
+    b.inizrtf();
+    constexpr int tipos = 51;
+    for (int fila = 1; fila <= tipos; ++fila) {
+        b.paxina(fila)[0] = QString::number(fila);
+        b.texto(fila, 1) = QStringLiteral("<p>Quibel</p>");
+    }
+    b.numpaxinas = tipos;
+    TXMLDoc doc;
+    analizarlibro(doc, textodelinas(linaslibro(b, QString(), 0)));
+    if (const TXMLNode* raiz = primeiroelemento(doc)) {
+        Book lido;
+        lido.inicializar();
+        lido.inizrtf();
+        lido.numpaxinas = 0;
+        LoadItem(lido, *raiz, Lectura{});
+    }
 }
 
 QString nomegardar(const QString& nome) {

@@ -49,6 +49,11 @@ struct Importacion {
 // that cannot be read, or a reader failure, changes nothing. The open book's properties stay.
 Importacion importar(Documento& documento, TXMLDoc& doc, const QString& arquivo, int desde, int ata);
 
+// Readies Open and Save for their first call in the process: the allocator keeps freed buffers,
+// heap for a book is in place, and the reader and writer have run once on a small book in
+// memory. It reads and writes no file and changes no book; the program runs it when idle.
+void quentarlibros();
+
 // The name Save writes: ".zube" appended when the file name has no extension.
 QString nomegardar(const QString& nome);
 

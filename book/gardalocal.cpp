@@ -285,6 +285,7 @@ void mensaxespordefecto(Book& libro) {
 }
 
 bool gardalocal(Book& libro, const QString& arquivolibro, int idiomavisor) {
+    reterbuffers();
     mensaxespordefecto(libro);
     return gardarlinas(arquivolibro, linaslibro(libro, arquivolibro, idiomavisor));
 }

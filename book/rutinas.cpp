@@ -6,10 +6,15 @@
 #include <QHash>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <ctime>
 #include <dirent.h>
+#include <iterator>
 #include <limits>
+#include <malloc.h>
+#include <mutex>
 #include <sys/stat.h>
+#include <vector>
 
 namespace quibel {
 
@@ -160,19 +165,40 @@ int tipoarquivo(const QString& nome) {
     const int punto = nome.lastIndexOf(u'.');
     if (punto < 0 || punto < ultimodelimitador(nome)) return 0;
     if (nome.size() - punto < 2) return 0;
-    // Each kind's masks, read once; the first kind that names a mask keeps it.
-    static const QHash<QString, int> tipos = [] {
-        QHash<QString, int> t;
+    // Each kind's masks, read once; the first kind that names a mask keeps it. They are few: a
+    // look along them costs less than hashing the name's mask.
+    static const std::vector<std::pair<QString, int>> tipos = [] {
+        std::vector<std::pair<QString, int>> t;
         const QString* listas[] = {&extensionsimaxe, &extensionsson, &extensionsvideo, &extensionstexto};
-        for (int k = 3; k >= 0; --k)
+        for (int k = 0; k < 4; ++k)
             for (const QString& m : mascaras(*listas[k]))
-                t[m] = k + 1;
+                if (std::none_of(t.begin(), t.end(), [&m](const auto& e) { return e.first == m; }))
+                    t.emplace_back(m, k + 1);
         return t;
     }();
+    const auto tipo = [](QStringView mascara) {
+        for (const auto& [m, k] : tipos)
+            if (m == mascara) return k;
+        return 0;
+    };
+    // A short ASCII extension is lowered in place, with no string made: this runs for every file
+    // of a listed folder.
+    const QStringView extension = QStringView(nome).mid(punto);
+    char16_t curta[16];
+    if (extension.size() < qsizetype(std::size(curta))) {
+        curta[0] = u'*';
+        qsizetype n = 1;
+        for (const QChar c : extension) {
+            const char16_t u = c.unicode();
+            if (u >= 0x80) break;
+            curta[n++] = (u >= u'A' && u <= u'Z') ? char16_t(u + (u'a' - u'A')) : u;
+        }
+        if (n == extension.size() + 1) return tipo(QStringView(curta, n));
+    }
     QString mascara;
     mascara.reserve(nome.size() - punto + 1);
-    mascara.append(u'*').append(QStringView(nome).mid(punto));
-    return tipos.value(mascara.toLower(), 0);
+    mascara.append(u'*').append(extension);
+    return tipo(mascara.toLower());
 }
 
 bool esrecurso(const QString& nome) {
@@ -276,6 +302,7 @@ QString CarpetasLidas::atopar(const QString& ruta) {
     if (!l.lida) return info.isFile() ? ruta : QString();
     if (!l.dobrada) {
         l.dobrada = true;
+        l.sencaixa.reserve(l.nomes.size());
         for (auto i = l.nomes.cbegin(); i != l.nomes.cend(); ++i) {
             QString& p = l.sencaixa[i.key().toCaseFolded()];
             if (p.isNull() || i.key() < p) p = i.key();
@@ -487,6 +514,14 @@ bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas) {
         datos += "\r\n";
     }
     return gardardatos(ruta, datos);
+}
+
+void reterbuffers() {
+    static std::once_flag feito;
+    std::call_once(feito, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the most it takes
+        mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+    });
 }
 
 QByteArray textodelinas(const QStringList& linas) {

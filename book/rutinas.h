@@ -172,6 +172,12 @@ bool lerlinas(const QString& ruta, QList<QByteArray>& linas);
 // (the previous file then stays as it was).
 bool gardarlinas(const QString& ruta, const QList<QByteArray>& linas);
 bool gardarlinas(const QString& ruta, const QStringList& linas); // lines as UTF-8
+// The buffers of a large book (its bytes, its texts, its file) are above the allocator's default
+// mmap threshold: each Open or Save would map fresh pages and fault every one of them in, and give
+// them back at the end. Kept in the heap instead, the next one reuses them, so a 20 MB book reads
+// in the time per MB of a small one. Set once per process; later calls do nothing.
+void reterbuffers();
+
 // The lines in UTF-8, each ended by CR LF, in one buffer.
 QByteArray textodelinas(const QStringList& linas);
 // For tests only: asked just before a save is committed; when it answers false the write is

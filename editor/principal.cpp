@@ -1,5 +1,6 @@
 #include "editor/principal.h"
 
+#include "book/comandos.h"
 #include "editor/ctrlimx.h"
 #include "editor/editortexto.h"
 #include "editor/editorv.h"
@@ -68,7 +69,11 @@ int bloqueprincipal(QApplication& app, const QStringList& argumentos) {
         form1->feditor1 = feditor1.get();
         form1->feditortexto = feditortexto.get();
     };
-    TrasPrimeiroDebuxo despois(form1.get(), [&] { form1->prepararventas(); });
+    // Then, a turn of the loop later, the first Open and Save are readied.
+    TrasPrimeiroDebuxo despois(form1.get(), [&] {
+        form1->prepararventas();
+        QTimer::singleShot(0, form1.get(), &quentarlibros);
+    });
     app.processEvents();
     form1->show();
     // The splash goes the first time the loop is idle.

@@ -5,6 +5,7 @@
 #include "book/XMLParser.h"
 #include "book/comandos.h"
 #include "book/rutinas.h"
+#include "editor/areadesprazada.h"
 #include "editor/avisos.h"
 #include "editor/controis.h"
 #include "editor/follas.h"
@@ -93,7 +94,7 @@ void TForm1::crearformulario() {
     letra.setPixelSize(11);
     setFont(letra);
 
-    scrollprincipal = nomear(new QScrollArea(this), "scrollprincipal");
+    scrollprincipal = nomear(new AreaDesprazada(this), "scrollprincipal");
     scrollprincipal->setWidgetResizable(true);
     scrollprincipal->setFrameShape(QFrame::NoFrame);
     Panel113 = panel(nullptr, "Panel113");

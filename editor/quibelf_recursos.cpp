@@ -266,9 +266,10 @@ void TForm1::ponrecursos() {
 
 void TForm1::refresca() {
     // It runs at every activation of the application: a folder whose entries have not changed
-    // since it was listed is not listed again.
-    const EstadoCarpeta agora = EstadoCarpeta::de(libro.carpetarecursos);
-    if (agora.estable && agora == listada) return;
+    // since it was listed is not listed again. Whether a change can hide behind an unchanged
+    // time is judged at the listing: a folder changed within the clock tick before it is listed
+    // again at the next refresh.
+    if (listada.estable && EstadoCarpeta::de(libro.carpetarecursos) == listada) return;
     relistar();
 }
 

@@ -1,8 +1,10 @@
 // Opening a book file as a whole book, and the name rules of Save and of the command line.
 #include "book/XMLParser.h"
 #include "book/comandos.h"
+#include "book/gardalocal.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace quibel;
@@ -130,4 +132,28 @@ TEST(Open, TheSampleBookOpens) {
     EXPECT_EQ(b.paxina(3)[31], "1");
     EXPECT_EQ(b.paxina(2)[3], "Oito");
     EXPECT_FALSE(b.texto(1, 1).isEmpty());
+}
+
+// The warm-up the program runs when idle reads and writes nothing (not even in the current
+// folder, against which nothing may resolve) and leaves Open and Save as they were.
+TEST(Open, TheWarmUpTouchesNoFileAndChangesNoOpen) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString antes = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    quentarlibros();
+    quentarlibros();
+    QDir::setCurrent(antes);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+
+    Book b;
+    TXMLDoc doc;
+    ASSERT_TRUE(abrirlibro(b, doc, QStringLiteral(QUIBEL_FIXTURES "/../../examples/sample.zube")).ok);
+    EXPECT_EQ(b.numpaxinas, 4);
+    EXPECT_EQ(b.txttitulo, "Un libro de mostra");
+    const QString ruta = dir.filePath(QStringLiteral("copia.zube"));
+    ASSERT_TRUE(gardalocal(b, ruta, 0));
+    Book c;
+    ASSERT_TRUE(abrirlibro(c, doc, ruta).ok);
+    EXPECT_EQ(c.paxina(2)[3], "Oito");
 }

@@ -123,6 +123,7 @@ TEST(Tipoarquivo, WholeExtensionMustMatchAListEntry) {
         const char* nome;
         int tipo;
     };
+    // Among them letter case, a long extension and a letter beyond ASCII.
     const Caso casos[] = {
         {"A.JPG", 1},  {"x.jpeg", 1},   {"x.gif", 1},  {"/a/b/c.png", 1},   {"c:\\a\\b.Gif", 1},
         {".png", 1},   {"x.mp3", 2},    {"x.acc", 2},  {"x.aac", 2},        {"x.OGG", 2},
@@ -130,7 +131,7 @@ TEST(Tipoarquivo, WholeExtensionMustMatchAListEntry) {
         {"x.mp", 0},   {"x.g", 0},      {"x.t", 0},    {"x.jp", 0},         {"x.o", 0},
         {"Sr.G", 0},   {"x.pn", 0},     {"noext", 0},  {"x.", 0},           {"x.exe", 0},
         {"", 0},       {"x.tar.gz", 0}, {"x.jpg ", 0}, {"dir.jpg/file", 0}, {"dir.jpg\\file", 0},
-        {"x.jpg;", 0}, {"x.*", 0},
+        {"x.jpg;", 0}, {"x.*", 0},      {"x.WeBm", 3}, {"x.p\xc3\xb1g", 0}, {"x.pngpngpngpngpng", 0},
     };
     for (const Caso& c : casos) {
         EXPECT_EQ(tipoarquivo(q(c.nome)), c.tipo) << c.nome;

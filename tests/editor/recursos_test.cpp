@@ -103,6 +103,34 @@ TEST_F(Recursos, AnActivationListsOnlyAChangedFolder) {
     EXPECT_FALSE(elementos(form->flimaxe).contains("z.png"));
 }
 
+// A listing taken within a moment of the folder's last change may miss a change made in the same
+// tick of the file system's clock, which leaves the time as it was: such a folder is listed again
+// at the next activation, however long after.
+TEST_F(Recursos, AFolderListedRightAfterAChangeIsListedAgain) {
+    const QByteArray ruta = QFile::encodeName(almacen.path());
+    timespec t[2];
+    timespec agora{};
+    for (;;) { // the listing and its second on the clock, with the folder changed a second before
+        ::clock_gettime(CLOCK_REALTIME, &agora);
+        t[0] = {agora.tv_sec - 1, 0};
+        t[1] = t[0];
+        ASSERT_EQ(::utimensat(AT_FDCWD, ruta.constData(), t, 0), 0);
+        form->SpeedButton3->click();
+        timespec despois{};
+        ::clock_gettime(CLOCK_REALTIME, &despois);
+        if (despois.tv_sec == agora.tv_sec) break;
+    }
+    crearficheiro(carpeta() + "z.png");
+    ASSERT_EQ(::utimensat(AT_FDCWD, ruta.constData(), t, 0), 0); // the same tick
+    timespec despois{};
+    do { // until the folder's time is well in the past
+        QTest::qWait(20);
+        ::clock_gettime(CLOCK_REALTIME, &despois);
+    } while (despois.tv_sec <= agora.tv_sec);
+    form->refresca();
+    EXPECT_TRUE(elementos(form->flimaxe).contains("z.png"));
+}
+
 TEST_F(Recursos, PointingAtTheResourceFolder) {
     Book& b = form->libro;
     b.carpetalibro = "/books/";
