@@ -46,12 +46,18 @@ const QString& librofile() {
     return ruta;
 }
 
-void arranque(benchmark::State& estado, std::vector<std::string> args) {
+// The children need a real display; false, with the benchmark skipped, where there is none.
+bool haipantalla(benchmark::State& estado) {
     if (!qEnvironmentVariableIsSet("DISPLAY")) {
         estado.SkipWithError("no display: run under xvfb-run");
-        return;
+        return false;
     }
     qunsetenv("QT_QPA_PLATFORM");
+    return true;
+}
+
+void arranque(benchmark::State& estado, std::vector<std::string> args) {
+    if (!haipantalla(estado)) return;
     executar(args); // the libraries in the page cache
     for (auto _ : estado) {
         const double s = executar(args);
@@ -86,11 +92,7 @@ void BM_arranquequibellibro(benchmark::State& estado) {
 // The two children in turn, base then program, so both see the same moment of a shared machine;
 // reports the median of each and the ratio of the medians. The time is the program's.
 void pares(benchmark::State& estado, bool conlibro) {
-    if (!qEnvironmentVariableIsSet("DISPLAY")) {
-        estado.SkipWithError("no display: run under xvfb-run");
-        return;
-    }
-    qunsetenv("QT_QPA_PLATFORM");
+    if (!haipantalla(estado)) return;
     std::vector<std::string> base{fillo(ARRANQUE_BASE, "arranque_base")};
     std::vector<std::string> prog{fillo(ARRANQUE_QUIBEL, "arranque_quibel")};
     if (conlibro) {
